@@ -1,0 +1,43 @@
+#include "ServiceWiring.h"
+
+#include "AppContext.h"
+#include "EasyFunction.h"
+
+#include <QQmlContext>
+
+namespace ServiceWiring {
+
+// TODO(issue 9): register the five QML types under chattutorial 1.0.
+void registerTypes()
+{
+}
+
+// TODO(issue 6/9): user database opening and book database building.
+void openDatabases()
+{
+}
+
+void publishContext(QQmlContext *context)
+{
+    context->setContextProperty(QStringLiteral("userdatafile"), AppContext::userDatabasePath);
+    context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), AppContext::userDatabaseInAppDir);
+    context->setContextProperty(QStringLiteral("webviewHtml"), EasyFunction::loadHtmlPage(QString()));
+    context->setContextProperty(QStringLiteral("webviewHtml_test"),
+                                EasyFunction::loadHtmlPage(QStringLiteral("section_richtext2.html")));
+    context->setContextProperty(QStringLiteral("webviewHtml_Geocoder"),
+                                EasyFunction::loadHtmlPage(QStringLiteral("mapboxgl.Geocoder.html")));
+}
+
+void applyFirstStartLanguage(EasyFunction *service)
+{
+    if (service->isNotInZhongHuaMainLandArea().toBool() && AppContext::startCount == 1)
+        service->changLanguageIndex(1);
+}
+
+// TODO(issue 7/9): the SimpleHttpRequest with time-outs 20000 and 30000 ms.
+QObject *createRequestObject()
+{
+    return nullptr;
+}
+
+} // namespace ServiceWiring

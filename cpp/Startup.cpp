@@ -1,0 +1,161 @@
+#include "Startup.h"
+
+#include "AppContext.h"
+#include "EasyFunction.h"
+#include "ServiceWiring.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QQmlApplicationEngine>
+#include <QQmlContext>
+#include <QQuickStyle>
+#include <QQuickWindow>
+#include <QScreen>
+#include <QSettings>
+#include <QSslSocket>
+#include <QUuid>
+#include <QtWebView>
+
+namespace {
+
+const QString kMobileFontFamily = QStringLiteral("MI LANTING");
+
+void applyFont()
+{
+    const QString platform = QGuiApplication::platformName();
+    QFont font;
+    if (platform == QLatin1String("android") || platform == QLatin1String("ios")) {
+        font.setFamily(kMobileFontFamily);
+        font.setPixelSize(12);
+    } else {
+        const QString family = QStringLiteral("微软雅黑");
+#if defined(Q_OS_LINUX)
+        // The Windows family is not installed here; send it to the CJK fonts
+        // fontconfig knows, so Chinese text never falls back to boxes.
+        QFont::insertSubstitutions(family, {QStringLiteral("Noto Sans CJK SC"),
+                                            QStringLiteral("Noto Sans CJK TC"),
+                                            QStringLiteral("WenQuanYi Micro Hei")});
+#endif
+        font.setFamily(family);
+        font.setPixelSize(12);
+        font.setStyleHint(QFont::AnyStyle, QFont::PreferAntialias);
+    }
+    QGuiApplication::setFont(font);
+}
+
+void applyStyle()
+{
+    QSettings settings;
+    const QString stored = settings.value(QStringLiteral("style")).toString();
+    const QString current = QQuickStyle::name();
+    if (!current.isEmpty())
+        settings.setValue(QStringLiteral("style"), current);
+    if (stored == QLatin1String("Default") || stored.trimmed().isEmpty())
+        QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
+    else
+        QQuickStyle::setStyle(stored);
+}
+
+} // namespace
+
+int runApplication(int argc, char *argv[], const StartupOptions &options)
+{
+    // 1. Identity and global attributes. The name goes through tr() although no
+    // translator is installed yet, so it stays as written.
+    QCoreApplication::setApplicationName(QObject::tr("晴曜命盘"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+    // The web engine behind the web views shares GL contexts with Qt Quick.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    QQuickWindow::setTextRenderType(QQuickWindow::QtTextRendering);
+
+    // 2.
+    auto *app = new QGuiApplication(argc, argv);
+    QtWebView::initialize();
+
+    // 3. Per-install identifier.
+    {
+        QSettings settings;
+        QString uuid = settings.value(QStringLiteral("localuuid")).toString();
+        if (uuid.size() < 16) {
+            uuid = QUuid::createUuid().toString(QUuid::WithBraces);
+            settings.setValue(QStringLiteral("localuuid"), uuid);
+        }
+        AppContext::platformIdentity += QLatin1Char('/') + uuid;
+    }
+
+    // 4. The settings object that lives for the whole run; logging from here on.
+    auto *settings = new QSettings;
+    AppLog::setSaving(settings->value(QStringLiteral("allowtosavelog"), QStringLiteral("0")).toInt());
+    AppLog::install();
+
+    // 5.
+    AppContext::startCount = settings->value(QStringLiteral("appStartupTimes"), QStringLiteral("0")).toInt() + 1;
+    settings->setValue(QStringLiteral("appStartupTimes"), QString::number(AppContext::startCount));
+    AppContext::languageIndex = settings->value(QStringLiteral("appLanguage"), QStringLiteral("0")).toInt();
+
+    // 6.
+    qWarning() << "applicationStartupTimes is :" << AppContext::startCount;
+    qWarning() << "the name of platform is :" << AppContext::platformIdentity;
+
+    // 7. and 8.
+    applyFont();
+    for (const QString &family : QFontDatabase().families(QFontDatabase::SimplifiedChinese))
+        qWarning() << family;
+
+    // 9. and 10.
+    ServiceWiring::registerTypes();
+    ServiceWiring::openDatabases();
+
+    // 11.
+    QIcon::setThemeName(QStringLiteral("gallery"));
+
+    // 12. and 13.
+    applyStyle();
+    qWarning() << "theMiLanTingName using is:" << kMobileFontFamily;
+
+    // 14.
+    auto *engine = new QQmlApplicationEngine;
+    auto *service = new EasyFunction(app, engine);
+
+    // 15. Snapshots, set once before the root page loads.
+    QQmlContext *context = engine->rootContext();
+    context->setContextProperty(QStringLiteral("availableStyles"), QQuickStyle::availableStyles());
+    context->setContextProperty(QStringLiteral("easyfunction"), service);
+    context->setContextProperty(QStringLiteral("MI_LANTING"), kMobileFontFamily);
+    context->setContextProperty(QStringLiteral("applicationLanguage"), AppContext::languageIndex);
+    context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
+    ServiceWiring::publishContext(context);
+
+    // 16.
+    ServiceWiring::applyFirstStartLanguage(service);
+
+    // 17.
+    engine->load(options.rootPage);
+    int result = -1;
+    QObject *request = nullptr;
+    if (!engine->rootObjects().isEmpty()) {
+        // 18.
+        if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+            qWarning() << "primary size:" << screen->size().width() << "," << screen->size().height();
+            qWarning() << "thisScree\nLDPIx:" << screen->logicalDotsPerInchX();
+        }
+        // 19.
+        request = ServiceWiring::createRequestObject();
+        // 20.
+        qDebug() << "ssl build:" << QSslSocket::sslLibraryBuildVersionString();
+        qDebug() << "ssl run:" << QSslSocket::sslLibraryVersionString();
+        qDebug() << "ssl,supportsSsl:" << QSslSocket::supportsSsl();
+        result = QGuiApplication::exec();
+    }
+
+    // 21. Reverse order of creation.
+    delete request;
+    delete service;
+    delete engine;
+    delete settings;
+    delete app;
+    return result;
+}
