@@ -21,17 +21,6 @@
 
 namespace {
 
-// Lines the code under test logged, for the checks that count them.
-QStringList g_logLines;
-QtMessageHandler g_previousHandler = nullptr;
-
-void recordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
-{
-    g_logLines << message;
-    if (g_previousHandler)
-        g_previousHandler(type, context, message);
-}
-
 QByteArray response(int code, const QByteArray &reason, const QByteArray &body,
                     const QByteArray &headers = QByteArray())
 {
@@ -200,13 +189,13 @@ void TstHttpRequest::initTestCase()
 {
     m_server = std::make_unique<LoopbackHttpServer>();
     QVERIFY(m_server->isListening());
-    g_previousHandler = qInstallMessageHandler(recordingHandler);
+    TestSupport::recordLog();
 }
 
 void TstHttpRequest::init()
 {
     m_server->paths.clear();
-    g_logLines.clear();
+    TestSupport::recordedLog().clear();
 }
 
 void TstHttpRequest::signalsInOrder()
@@ -296,7 +285,7 @@ void TstHttpRequest::chunkedBodyArrivesInPieces()
     QSignalSpy responsed(&request, &SimpleHttpRequest::responsed);
     request.startRequest(m_server->url(QStringLiteral("/chunked")));
     QVERIFY(responsed.wait(5000));
-    const int pieces = g_logLines.filter(QRegularExpression(QStringLiteral("^receivedBytes:"))).count();
+    const int pieces = TestSupport::recordedLog().filter(QRegularExpression(QStringLiteral("^receivedBytes:"))).count();
     QVERIFY2(pieces >= 2, qPrintable(QString::number(pieces)));
     QCOMPARE(request.receivedMessageString(), QStringLiteral("first-second-晴曜-third"));
 }
