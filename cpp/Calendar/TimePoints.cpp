@@ -107,6 +107,11 @@ TimePoints::DiagnosticSink TimePoints::setDiagnosticSink(DiagnosticSink sink)
     return previous;
 }
 
+void TimePoints::writeDiagnostic(const char *text)
+{
+    diagnose(text);
+}
+
 void TimePoints::resetTimePoints()
 {
     *this = TimePoints();

@@ -51,6 +51,7 @@ public:
     // test or the command line, wants to read them).
     using DiagnosticSink = void (*)(const char *text);
     static DiagnosticSink setDiagnosticSink(DiagnosticSink sink);
+    static void writeDiagnostic(const char *text);
 
     bool operator==(const TimePoints &o) const;
     bool operator!=(const TimePoints &o) const { return !(*this == o); }
