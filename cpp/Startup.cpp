@@ -52,13 +52,17 @@ void applyStyle()
     const QString current = QQuickStyle::name();
     if (!current.isEmpty())
         settings.setValue(QStringLiteral("style"), current);
-    if (stored == QLatin1String("Default") || stored.trimmed().isEmpty())
-        QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
-    else
-        QQuickStyle::setStyle(stored);
+    QQuickStyle::setStyle(styleToApply(stored));
 }
 
 } // namespace
+
+QString styleToApply(const QString &stored)
+{
+    if (stored == QLatin1String("Default") || stored.trimmed().isEmpty())
+        return QStringLiteral(":/qml/MyFusion");
+    return stored;
+}
 
 int runApplication(int argc, char *argv[], const StartupOptions &options)
 {
