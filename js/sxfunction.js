@@ -117,15 +117,16 @@ function dt_calc(y) {
         // Join the table's last value to the parabola over one century.
         return dt_ext(y, jsd) - (dt_ext(y0, jsd) - t0) * (y0 + 100 - y) / 100;
     }
+    var at = dt_at;
     var i;
-    for (i = 0; i < dt_at.length; i += 5) {
-        if (y < dt_at[i + 5])
+    for (i = 0; i < at.length; i += 5) {
+        if (y < at[i + 5])
             break;
     }
-    var t1 = (y - dt_at[i]) / (dt_at[i + 5] - dt_at[i]) * 10;
+    var t1 = (y - at[i]) / (at[i + 5] - at[i]) * 10;
     var t2 = t1 * t1;
     var t3 = t2 * t1;
-    return dt_at[i + 1] + dt_at[i + 2] * t1 + dt_at[i + 3] * t2 + dt_at[i + 4] * t3;
+    return at[i + 1] + at[i + 2] * t1 + at[i + 3] * t2 + at[i + 4] * t3;
 }
 
 function dt_T(t) {
@@ -135,6 +136,8 @@ function dt_T(t) {
 // One coordinate of a body from its series; n is a term budget scaled from
 // the power-0 series (negative: every term).
 function XL0_calc(xt, zn, t, n) {
+    // Locals: global names are looked up through the QML scope on every use.
+    var cos = Math.cos;
     var F = XL0[xt];
     if (F === undefined)
         return NaN;
@@ -158,7 +161,7 @@ function XL0_calc(xt, zn, t, n) {
         }
         var c = 0;
         for (var j = n1; j < n2; j += 3)
-            c += F[j] * Math.cos(F[j + 1] + t * F[j + 2]);
+            c += F[j] * cos(F[j + 1] + t * F[j + 2]);
         v += c * tn;
     }
     v /= F[0];
@@ -188,11 +191,13 @@ function E_Lon(t, n) {
 }
 
 function nutationLon2(t) {
+    var B = nutB;
+    var sin = Math.sin;
     var t2 = t * t;
     var dL = 0;
-    for (var i = 0; i < nutB.length; i += 5) {
+    for (var i = 0; i < B.length; i += 5) {
         var a = i === 0 ? -1.742 * t : 0;
-        dL += (nutB[i + 3] + a) * Math.sin(nutB[i] + nutB[i + 1] * t + nutB[i + 2] * t2);
+        dL += (B[i + 3] + a) * sin(B[i] + B[i + 1] * t + B[i + 2] * t2);
     }
     return dL / 100 / rad;
 }

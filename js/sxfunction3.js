@@ -8,20 +8,29 @@
 var ganNames = "甲乙丙丁戊己庚辛壬癸";
 var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
 
-function ganZhiName(v) {
-    return ganNames.charAt(v % 10) + zhiNames.charAt(v % 12);
+// Number-to-text conversion is slow in the QML engine, and the correction
+// runs for every chart: the small numbers and the sixty pillar names are
+// written out once.
+var twoDigits = [];
+var smallNumbers = [];
+for (var n = 0; n < 100; n++) {
+    twoDigits.push((n < 10 ? "0" : "") + n);
+    smallNumbers.push("" + n);
 }
+var ganZhi60 = [];
+for (var v = 0; v < 60; v++)
+    ganZhi60.push(ganNames.charAt(v % 10) + zhiNames.charAt(v % 12));
 
-function pad2(n) {
-    return ("0" + n).slice(-2);
+function ganZhiName(v) {
+    return ganZhi60[((v % 60) + 60) % 60];
 }
 
 function timeText(r) {
-    return pad2(r.h) + ":" + pad2(r.m);
+    return twoDigits[r.h] + ":" + twoDigits[r.m];
 }
 
 function dateTimeText(r) {
-    return r.Y + "年" + r.M + "月" + r.D + "日 " + timeText(r);
+    return r.Y + "年" + smallNumbers[r.M] + "月" + smallNumbers[r.D] + "日 " + timeText(r);
 }
 
 // Standard meridian nearest to a longitude, in degrees.
@@ -102,6 +111,24 @@ function common_isXiaShiLingDateRange(theJD, placeXSLtype) {
     return 0;
 }
 
+// Count of 30-degree steps of the Sun's apparent longitude (full series),
+// shifted so that each step starts at a Jie term. A 30-term series stays
+// within 2.5" of the full one from 1700 to 2300, so it decides whenever the
+// Sun is more than a minute of arc from a step; only moments that close to
+// a Jie term need the full series. The answer is the full series' answer.
+var jieStepMargin = 60 / 3600; // degrees
+
+function jieStepCount(T) {
+    if (T >= -3 && T <= 3) {
+        var x = (Sxf.S_aLon(T, 30) / Sxf.pi2 * 360 + 45 + 15 * 360) / 30;
+        var f = x - Math.floor(x);
+        if (f * 30 > jieStepMargin && (1 - f) * 30 > jieStepMargin)
+            return Math.floor(x);
+    }
+    var w = Sxf.S_aLon(T, -1);
+    return Math.floor((w / Sxf.pi2 * 360 + 45 + 15 * 360) / 30);
+}
+
 // Solar-time correction of a clock time at longitude J (degrees east); fills out.
 function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
     var z = -(timezoneJvalue / 15); // negated zone offset, hours
@@ -111,9 +138,7 @@ function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay2
     var d = u + Sxf.dt_T(u);
     var T = d / 36525;
 
-    // Count of 30-degree steps of solar longitude, each starting at a Jie term.
-    var w = Sxf.S_aLon(T, -1);
-    var k = Math.floor((w / Sxf.pi2 * 360 + 45 + 15 * 360) / 30);
+    var k = jieStepCount(T);
 
     var gap = Sxf.pty_zty2(T);
     var p = u + lambda / Sxf.pi2; // mean solar time
@@ -169,7 +194,7 @@ function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay2
         g = -g;
     }
     var minutes = Math.floor(g / 60);
-    out.bz_zptyGapStr = sign + pad2(minutes) + ":" + pad2(g - 60 * minutes);
+    out.bz_zptyGapStr = sign + ("0" + minutes).slice(-2) + ":" + twoDigits[g - 60 * minutes];
 }
 
 // Traditional code of one simplified code; codes without an entry come back unchanged.
