@@ -145,6 +145,11 @@ def strength_row(day, mz, hz):
         trend = ("倾向：失令又不得时支相助，身弱之象明显。首重印星与比劫扶身，"
                  "若全局克泄过重而无扶助，也有从格的可能，须看其余各柱。")
     note = "此条只按月令与时支推算，年柱、日支及各天干的透藏都会改变强弱判断。"
+    stage = yun12(day, mz)
+    strong_stage = stage in ("长生", "冠带", "临官", "帝旺")
+    weak_stage = stage in ("病", "死", "墓", "绝")
+    if day % 2 == 1 and ((month_helps and weak_stage) or (not month_helps and strong_stage)):
+        note += ("阴干的十二长生与五行旺衰在此说法不一，论得令与否，本条以五行旺衰为准。")
     return section(head + month, hour, trend + note)
 
 
@@ -210,6 +215,17 @@ DAY_PILLAR_STARS = [("魁罡", {34, 16, 46, 28}), ("日德", {50, 52, 4, 16, 58}
 XUNKONG = ["戌亥", "申酉", "午未", "辰巳", "寅卯", "子丑"]
 
 
+def root_text(day, z):
+    """Whether the day master has a root in branch z, judged by its hidden stems."""
+    same = [GAN[s] for s in CANG[z] if gan_wx(s) == gan_wx(day)]
+    mother = [GAN[s] for s in CANG[z] if (gan_wx(s) + 1) % 5 == gan_wx(day)]
+    if same:
+        return f"{ZHI[z]}中藏有与日主同类的{'、'.join(same)}，日主在此有根。"
+    if mother:
+        return f"{ZHI[z]}中藏{'、'.join(mother)}生扶日主，但没有同类之根。"
+    return f"{ZHI[z]}中既无同类也无生扶日主的藏干，日主在此无根，需要其他各柱扶持。"
+
+
 def rishi_one_row(dp, hp):
     day, dz = dp % 10, dp % 12
     hs, hz = hp % 10, hp % 12
@@ -234,9 +250,7 @@ def rishi_one_row(dp, hp):
         relation = "日时关系：" + "，".join(rel) + "。"
     else:
         relation = f"日时关系：日支{ZHI[dz]}与时支{ZHI[hz]}之间没有合、冲、刑、害。"
-    reading = ("读法：习惯上以时柱看晚年与子女，并看日主在时支是否有根。"
-               + (f"日主在时支为{yun12(day, hz)}，"
-                  + ("通根有力。" if yun12(day, hz) in ("长生", "冠带", "临官", "帝旺") else "根气不足，需他柱扶持。")))
+    reading = "读法：习惯上以时柱看晚年与子女，并看日主在时支是否有根。" + root_text(day, hz)
     return section(head + hour_common(day, hp), relation, reading)
 
 
