@@ -252,6 +252,11 @@ private slots:
                                   << "<s1><p1>骨重四两三钱" << QStringList{"43钱"};
         QTest::newRow("weight 2.1") << "YuanTianGCheng" << "2" << "1" << ""
                                   << "<s1><p1>骨重二两一钱" << QStringList{"21钱"};
+        // 21 (5 + 5 + 6 + 5) and 71 (18 + 18 + 16 + 19) bound what a chart can weigh.
+        QTest::newRow("weight 2.0 unreachable") << "YuanTianGCheng" << "2" << "0" << ""
+                                              << "<s1><p1>骨重二两整" << QStringList{"不会由排盘得出"};
+        QTest::newRow("weight 7.2 unreachable") << "YuanTianGCheng" << "7" << "2" << ""
+                                              << "<s1><p1>骨重七两二钱" << QStringList{"不会由排盘得出"};
         QTest::newRow("甲子日 丙寅时") << "SanMingRiShiOne" << "0" << "2" << ""
                                      << "s1p1甲子日丙寅时" << QStringList{"海中金", "炉中火", "食神"};
         QTest::newRow("甲子日 庚午时 冲") << "SanMingRiShiOne" << "0" << "6" << ""

@@ -136,6 +136,12 @@ private slots:
         const QString tradText = plainText(trad);
         QVERIFY(plainText(simp).contains(QChar(0x4E2A)) || plainText(simp).contains(QChar(0x8FD9)));
         QVERIFY(!tradText.contains(QChar(0x4E2A)) && !tradText.contains(QChar(0x8FD9))); // 个 这
+        // Stem, branch and clash keep their own characters in Traditional text
+        // (a plain converter turns them into 幹/乾, 醜 and 衝).
+        for (const QString &wrong : {QStringLiteral("幹"), QStringLiteral("乾"), QStringLiteral("醜"),
+                                     QStringLiteral("衝")})
+            QVERIFY2(!tradText.contains(wrong), qPrintable(wrong));
+        QVERIFY(tradText.contains(QStringLiteral("干")) || tradText.contains(QStringLiteral("丑")));
     }
 
     void startupPagesHoldTheContentWord_data()

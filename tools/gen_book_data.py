@@ -164,19 +164,56 @@ WEIGHT_BANDS = [
 ]
 CN_DIGIT = "零一二三四五六七八九"
 
+# Bone-weight tables of the chart engine (tenths of a liang): lunar month 1..12,
+# hour branch 子..亥, lunar day 1..30, year pillar 甲子..癸亥.
+BONE_MONTH = [6, 7, 18, 9, 5, 16, 9, 15, 18, 8, 9, 5]
+BONE_HOUR = [16, 6, 7, 10, 9, 16, 10, 8, 8, 9, 6, 6]
+BONE_DAY = [5, 10, 8, 15, 16, 15, 8, 16, 8, 16, 9, 17, 8, 17, 10, 8, 9, 18, 5, 15, 10, 9, 8, 9, 15,
+            18, 7, 8, 16, 6]
+BONE_YEAR = [12, 9, 6, 7, 12, 5, 9, 8, 7, 8, 15, 9, 16, 8, 8, 19, 12, 6, 8, 7, 5, 15, 6, 16, 15, 7,
+             9, 12, 10, 7, 15, 6, 5, 14, 14, 9, 7, 7, 9, 12, 8, 7, 13, 5, 14, 5, 9, 17, 5, 7, 12, 8,
+             8, 6, 19, 6, 8, 16, 10, 6]
+
+
+def weight_shares():
+    """Share of each total among all month x day x hour x year combinations."""
+    counts = {}
+    for m in BONE_MONTH:
+        for d in BONE_DAY:
+            for h in BONE_HOUR:
+                for y in BONE_YEAR:
+                    counts[m + d + h + y] = counts.get(m + d + h + y, 0) + 1
+    total = sum(counts.values())
+    return {w: c / total for w, c in counts.items()}
+
+
+WEIGHT_SHARES = weight_shares()
+
+
+def share_text(w):
+    share = WEIGHT_SHARES.get(w, 0.0)
+    if share == 0.0:
+        return ""
+    if share >= 0.001:
+        return f"在农历月、日、时辰与年柱的全部组合中，得出这一骨重的约占{share * 100:.1f}%。"
+    return "在农历月、日、时辰与年柱的全部组合中，得出这一骨重的不到千分之一，相当少见。"
+
 
 def weight_row(w):
     liang, qian = divmod(w, 10)
     band = next(b for b in WEIGHT_BANDS if b[0] <= w <= b[1])
     weight_text = f"{CN_DIGIT[liang]}两" + (f"{CN_DIGIT[qian]}钱" if qian else "整")
     paras = [
-        f"骨重{weight_text}（共{w}钱）。",
+        f"骨重{weight_text}（共{w}钱）。" + share_text(w),
         f"分档：{band[2]}。{band[3]}。称骨法的旧例是骨重越重越好，这只是民间的一种说法。",
         "算法：出生年柱、农历月份、农历日子和时辰各有一个固定的骨重，四项相加就是总骨重。"
         "本程序用年柱（以立春换年）查年份骨重，用农历月、日和时支查其余三项。",
     ]
-    if w < 21 or w > 71:
-        paras.append("按本程序所用的骨重表，总骨重最轻二两一钱、最重七两一钱，所以这一条不会由排盘得出，只为表格完整而列。")
+    if w not in WEIGHT_SHARES:
+        lightest, heaviest = min(WEIGHT_SHARES), max(WEIGHT_SHARES)
+        paras.append(f"按本程序所用的骨重表，总骨重最轻{CN_DIGIT[lightest // 10]}两{CN_DIGIT[lightest % 10]}钱、"
+                     f"最重{CN_DIGIT[heaviest // 10]}两{CN_DIGIT[heaviest % 10]}钱，"
+                     "所以这一条不会由排盘得出，只为表格完整而列。")
     paras.append("提示：称骨只凭出生时间查表相加，不看八字的五行配合与格局，宜作趣味参考，不可据以定论一生。")
     return "<s1>" + "".join(f"<p1>{p}<p2>" for p in paras) + "<s2>"
 

@@ -51,6 +51,27 @@ MONTH_NO = {2: "正月", 3: "二月", 4: "三月", 5: "四月", 6: "五月", 7: 
             9: "八月", 10: "九月", 11: "十月", 0: "十一月", 1: "十二月"}
 
 
+# The worked example of every volume: 甲子年 丙寅月 戊辰日 戊午时, a man.
+EXAMPLE = [0, 2, 4, 54]
+EX_DAY = EXAMPLE[2] % 10
+EX_NAMES = "、".join(jiazi(k) for k in EXAMPLE)
+
+
+def example_counts():
+    main, full = [0] * 5, [0] * 5
+    for k in EXAMPLE:
+        for counter in (main, full):
+            counter[gan_wx(k % 10)] += 1
+            counter[gan_wx(CANG[k % 12][0])] += 1
+        for s in CANG[k % 12][1:]:
+            full[gan_wx(s)] += 1
+    return main, full
+
+
+def example(title, *paragraphs):
+    return section("示例：" + title, *paragraphs)
+
+
 # ------------------------------------------------------------------ volume 1
 def volume1():
     stems = table(["天干", "阴阳", "五行", "常用意象"],
@@ -94,6 +115,11 @@ def volume1():
                 "真太阳时：钟表时间是时区的标准时间，与出生地的太阳时间有差别。输入时可以选用经度修正（平太阳时）或真太阳时，"
                 "本程序按出生地经度和当天的时差算出修正后的时刻，用它来定时辰和判断是否已过节气。"
                 "在有夏令时记录的地区，还可以先把夏令时的钟表时间拨回一小时。"),
+        example("一张命盘",
+                f"以下各卷都用同一张命盘作例子：四柱为{EX_NAMES}，男命。日柱{jiazi(EXAMPLE[2])}，"
+                f"日主是{GAN[EX_DAY]}{WUXING[gan_wx(EX_DAY)]}。年柱{jiazi(EXAMPLE[0])}说明出生在甲子年的立春之后；"
+                f"月柱{jiazi(EXAMPLE[1])}是甲年的正月，即立春到惊蛰之间；时柱{jiazi(EXAMPLE[3])}是戊日的午时（11时至13时）。"
+                f"四柱的纳音依次为{'、'.join(NAYIN[k // 2] for k in EXAMPLE)}。"),
     ]
 
 
@@ -135,6 +161,14 @@ def volume2():
                 "日主弱时，生扶它的印星、比劫往往有用。同一个十神，出现在年、月、日、时不同的位置，"
                 "习惯上也对应人生的不同阶段与不同的人际关系：年柱多看祖上与早年，月柱看父母兄弟与青年，"
                 "日支看配偶，时柱看子女与晚年。"),
+        example("命盘的十神",
+                "日主" + GAN[EX_DAY] + "土。" + "，".join(
+                    f"{['年', '月', '时'][i]}干{GAN[EXAMPLE[c] % 10]}为{shen10(EX_DAY, EXAMPLE[c] % 10)}"
+                    for i, c in enumerate((0, 1, 3))) + "。"
+                + "地支藏干：" + "；".join(
+                    f"{ZHI[EXAMPLE[c] % 12]}藏" + "、".join(f"{GAN[h]}（{shen10(EX_DAY, h)}）" for h in CANG[EXAMPLE[c] % 12])
+                    for c in range(4)) + "。"
+                "可见这张命盘七杀与印星都透出天干，比劫藏在地支中。"),
     ]
 
 
@@ -167,6 +201,15 @@ def volume3():
                 "另一种连中气、余气也算在内，并指出缺少的五行。还列出月令当令的说明（可在设置中选择不同流派的说法）、"
                 "出生所在月份的节与中气的时刻。“月令与时支强弱参考”一节按日干、月支、时支给出得令与否和强弱倾向。"
                 "这些都只是局部的指标，强弱的最终判断仍需综合全局。"),
+        example("命盘的强弱",
+                f"日主戊土生于寅月，寅月木当令，木克土，所以戊土在此月为“{wangxiang(2, 0)}”，失令。"
+                f"但戊土在寅为{yun12(EX_DAY, 2)}，在时支午为{yun12(EX_DAY, 6)}，在日支辰为{yun12(EX_DAY, 4)}，"
+                "三个地支都藏有戊或己，根气不弱；月干丙火生土，时干戊土帮身。"
+                "失令而得地、得势，这张命盘的日主不能简单看作弱。",
+                "本程序给出的五行个数：按本气计为"
+                + "、".join(f"{WUXING[i]}{example_counts()[0][i]}" for i in range(5))
+                + "，含藏干计为" + "、".join(f"{WUXING[i]}{example_counts()[1][i]}" for i in range(5))
+                + "，五行缺金。"),
     ]
 
 
@@ -193,6 +236,10 @@ def volume4():
         section("本程序怎样处理格局",
                 "本程序不自动判定格局。“月令取格参考”一节按日干与月支列出月令藏干的十神、按通例可取的格与其喜忌，"
                 "帮助阅读者自己判断；透干与否、成格破格，还需要对照四柱全盘来看。"),
+        example("命盘的格局",
+                f"月令寅的本气甲木对戊土为{shen10(EX_DAY, 0)}，年干又透出甲木，可取七杀格。"
+                f"寅中丙火透于月干，为{shen10(EX_DAY, 2)}，七杀生印、印生日主，传统称为杀印相生，"
+                "七杀的压力经印星转化为对日主的扶助。"),
     ]
 
 
@@ -218,6 +265,10 @@ def volume5():
         section("本程序给出的参考",
                 "排盘页的“调候参考”一节按日干与出生月份，列出本表中的所喜天干，并说明每个天干对日主的十神和作用。"
                 "这些说明由本程序根据五行生克与季节整理，并非古书原文。"),
+        example("命盘的调候",
+                f"戊土生于寅月，表中所列为{'、'.join(TIAOHOU['戊'][0])}。初春余寒未尽，丙火暖土最为要紧，"
+                "这张命盘月干正好透出丙火，寅中藏丙、午中藏丁，火气充足；甲木疏土，年干已透；"
+                "癸水滋润，只藏在子、辰两支中。"),
     ]
 
 
@@ -243,6 +294,12 @@ def volume6():
                 "排盘页列出十步大运，每步标明起始的年份和岁数，可以选择显示周岁或虚岁。"
                 "选定一步大运后，可以继续查看其中的流年，再到流月、流日。"
                 "所选的大运与流年、流月、流日会一起送入神煞与刑冲合会的计算。"),
+        example("命盘的大运",
+                f"年干甲为阳，男命顺排：第一步大运是月柱{jiazi(EXAMPLE[1])}的下一位{jiazi(EXAMPLE[1] + 1)}，"
+                f"其后为{'、'.join(jiazi(EXAMPLE[1] + i) for i in range(2, 6))}……若是女命则逆排，"
+                f"第一步为{jiazi(EXAMPLE[1] - 1)}，其后为{'、'.join(jiazi((EXAMPLE[1] - i) % 60) for i in range(2, 6))}……",
+                "起运岁数的折算：若出生在立春后第9天，而这个节气月长30天，逆排时距上一个节9天，折合3岁；"
+                "顺排时距下一个节21天，折合7岁，两者相加为10年。"),
     ]
 
 
@@ -282,6 +339,11 @@ def volume7():
         section("命宫与称骨",
                 "命宫由出生月支与时支推出，并看出生时是否已过当月的中气。称骨是民间的趣味算法：年柱、农历月、农历日、时辰"
                 "各查一个骨重相加。本程序在“原局概览”中给出命宫，在“称骨参考”中给出骨重分档，后者只宜作趣味参考。"),
+        example("命盘的神煞与关系",
+                "戊日的羊刃在午，时支午带羊刃；日柱戊辰为日德。"
+                "地支子与午六冲，子与辰为半三合水局，寅与午为半三合火局。"
+                "年柱甲子与日柱戊辰都在甲子旬，空亡为戌亥，四柱中没有戌亥，所以不见空亡。"
+                "命宫：寅月、午时、出生在雨水之前，命宫在酉。"),
     ]
 
 
@@ -336,9 +398,17 @@ function showVolume(i) {
 """
 
 
+# OpenCC reads 干, 丑, 冲 and 折 as everyday words (幹/乾, 醜, 衝, 摺); in this
+# book they are always the stem, the branch, the clash and the conversion.
+TRAD_FIXES = {"幹": "干", "乾": "干", "醜": "丑", "衝": "沖", "摺": "折"}
+
+
 def opencc(text):
-    return subprocess.run(["opencc", "-c", "s2twp.json"], input=text.encode("utf-8"),
-                          capture_output=True, check=True).stdout.decode("utf-8")
+    out = subprocess.run(["opencc", "-c", "s2twp.json"], input=text.encode("utf-8"),
+                         capture_output=True, check=True).stdout.decode("utf-8")
+    for wrong, right in TRAD_FIXES.items():
+        out = out.replace(wrong, right)
+    return out
 
 
 def write_pair(name, text):
