@@ -107,11 +107,11 @@ def baojian_row(day, pos):
                       f"取其{helper_role(grp[0], day, z)}。")
     climate = ""
     if z in COLD:
-        climate = "此月天寒，命局中火的温度最受重视。"
+        climate = "此月天寒，命局最需要火来温暖。"
     elif z in COOL_SPRING:
         climate = "初春仍寒，取用时兼顾温暖。"
     elif z in HOT:
-        climate = "此月炎热，命局中水的滋润最受重视。"
+        climate = "此月炎热，命局最需要水来滋润。"
     note = ("说明：以上是本程序依《穷通宝鉴》体例整理的调候参考，只列此日干此月份习惯所喜的天干及其作用。"
             "所喜之干透出天干、在地支有根者，作用较明显；实际取用还须结合四柱全局的强弱与配合。")
     return section(first, order + climate + roles, note)
