@@ -17,4 +17,30 @@ void isolateUserFolders(const QTemporaryDir &dir)
     qputenv("HOME", QFile::encodeName(root));
 }
 
+namespace {
+
+QtMessageHandler g_passOn = nullptr;
+
+void recordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    recordedLog() << message;
+    if (g_passOn)
+        g_passOn(type, context, message);
+}
+
+} // namespace
+
+void recordLog()
+{
+    QtMessageHandler previous = qInstallMessageHandler(recordingHandler);
+    if (previous != recordingHandler)
+        g_passOn = previous;
+}
+
+QStringList &recordedLog()
+{
+    static QStringList lines;
+    return lines;
+}
+
 } // namespace TestSupport
