@@ -5,6 +5,10 @@
 struct StartupOptions {
     // The root page; tests and the self-test swap in their own.
     QUrl rootPage = QUrl(QStringLiteral("qrc:/gallery.qml"));
+    // Walk every dialog and page once; exit non-zero on any QML warning.
+    bool selfTest = false;
+    // When set, save a screenshot of each state of that walk into this folder.
+    QString screenshotDir;
 };
 
 // The program's own entry: prepares the application, settings, logging, font,
