@@ -99,3 +99,22 @@ function chacIndex(stem, branch) {
     }
     return -1;
 }
+
+// "1990/5/17/ 8/00" (the chart engine's solar numeric text) -> numbers.
+function parseSolarNumeric(text) {
+    var parts = String(text).split("/");
+    if (parts.length !== 5)
+        return null;
+    var v = parts.map(function (p) { return /^\s*\d+\s*$/.test(p) ? parseInt(p, 10) : NaN; });
+    if (v.some(isNaN))
+        return null;
+    return {y: v[0], m: v[1], d: v[2], h: v[3], mi: v[4]};
+}
+
+// A solar moment moved by whole minutes (used to undo an hour of summer time,
+// which only ever applies to Gregorian dates).
+function shiftMinutes(y, m, d, h, mi, minutes) {
+    var t = new Date(Date.UTC(y, m - 1, d, h, mi + minutes));
+    return {y: t.getUTCFullYear(), m: t.getUTCMonth() + 1, d: t.getUTCDate(),
+            h: t.getUTCHours(), mi: t.getUTCMinutes()};
+}
