@@ -295,6 +295,7 @@ def rishi_two_row(day, hp):
     hz = hp % 12
     head = f"{GAN[day]}日{jiazi(hp)}时（{ZHI[hz]}时，{HOUR_RANGE[hz]}）。"
     return section(head + hour_common(day, hp),
+                   "时支的根气：" + root_text(day, hz),
                    "此条只看日干与时柱，日支与时支的合冲请参看按日柱查得的条目。")
 
 
