@@ -148,7 +148,7 @@ def number_reading(n):
     title, a, b, theme = NUMBERS[n]
     v = verdict(n)
     c, d = pool_phrases(n, a + b)
-    first = f"{n}（{title}）：{a}，{b}，{c}，{d}（{v}）\n"
+    first = f"{n}（{title}）{a}，{b}，{c}，{d}（{v}）\n"
     lines = [
         "基业：" + JIYE[v][n % len(JIYE[v])],
         "家庭：" + JIATING[v][n % len(JIATING[v])],
