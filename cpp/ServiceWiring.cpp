@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
+#include "SimpleHttpRequest.h"
 
 #include <QQmlContext>
 
@@ -38,10 +39,10 @@ void applyFirstStartLanguage(EasyFunction *service)
         service->changLanguageIndex(1);
 }
 
-// TODO(issue 7/9): the SimpleHttpRequest with time-outs 20000 and 30000 ms.
+// Lives until teardown; nothing sends a request through it.
 QObject *createRequestObject()
 {
-    return nullptr;
+    return new SimpleHttpRequest(20000, 30000);
 }
 
 } // namespace ServiceWiring

@@ -18,7 +18,35 @@ void isolateUserFolders(const QTemporaryDir &dir)
     qputenv("XDG_DOCUMENTS_DIR", QFile::encodeName(root + QStringLiteral("/documents")));
     qputenv("XDG_CACHE_HOME", QFile::encodeName(root + QStringLiteral("/cache")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(root + QStringLiteral("/runtime")));
+    // Qt wants the runtime folder private to the user.
+    QFile::setPermissions(root + QStringLiteral("/runtime"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("HOME", QFile::encodeName(root));
+}
+
+namespace {
+
+QtMessageHandler g_passOn = nullptr;
+
+void recordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    recordedLog() << message;
+    if (g_passOn)
+        g_passOn(type, context, message);
+}
+
+} // namespace
+
+void recordLog()
+{
+    QtMessageHandler previous = qInstallMessageHandler(recordingHandler);
+    if (previous != recordingHandler)
+        g_passOn = previous;
+}
+
+QStringList &recordedLog()
+{
+    static QStringList lines;
+    return lines;
 }
 
 QString openFreshUserDatabase(const QTemporaryDir &dir, const QString &fileName)

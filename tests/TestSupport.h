@@ -13,6 +13,12 @@ namespace TestSupport {
 // application object is created.
 void isolateUserFolders(const QTemporaryDir &dir);
 
+// Keeps a copy of every log message while still passing it on to the test
+// framework (so QTest::ignoreMessage keeps working). Install once the test
+// run has started, e.g. in initTestCase().
+void recordLog();
+QStringList &recordedLog();
+
 // A fresh user database file in dir, opened on the program's user connection.
 // Returns its path.
 QString openFreshUserDatabase(const QTemporaryDir &dir, const QString &fileName = QStringLiteral("user.db"));
