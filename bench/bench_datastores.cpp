@@ -127,6 +127,10 @@ int main(int argc, char *argv[])
         std::printf("  rows built: %d\n", count.value(0).toInt());
     }
 
+    if (QFile::exists(DatabaseConnections::bookScriptResource)) {
+        report("book database from the bundled script", measure([] { DatabaseConnections::buildBookDatabase(); }), 50);
+    }
+
     DatabaseConnections::openUserDatabaseAt(dir.filePath(QStringLiteral("records.db")));
     fillRecords(10000);
     SqloneCustomerModel model;
