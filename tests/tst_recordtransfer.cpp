@@ -236,6 +236,11 @@ private slots:
         QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--class"), QStringLiteral("同事")}, &out), 0);
         QCOMPARE(QString::fromUtf8(out), QStringLiteral("2\t乙\tx\t\ttwo\n"));
 
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("' OR 1=1 --")}, &out), 0);
+        QCOMPARE(out, QByteArray());
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--class"), QStringLiteral("x' OR '1'='1")}, &out), 0);
+        QCOMPARE(out, QByteArray());
+
         const QString other = home.filePath(QStringLiteral("other.db"));
         const QString exported = home.filePath(QStringLiteral("out.json"));
         QCOMPARE(run({QStringLiteral("import"), backup, QStringLiteral("--db"), other}, &out), 0);
