@@ -143,7 +143,7 @@ def number_reading(n):
     v = verdict(n)
     pool = PHRASES[v]
     c, d = pool[n % len(pool)], pool[(n + 2) % len(pool)]
-    first = f"{n}（{title}）：{a}，{b}，{c}，{d}（{v}）\n"
+    first = f"{n}（{title}）{a}，{b}，{c}，{d}（{v}）\n"
     lines = [
         "基业：" + JIYE[v][n % len(JIYE[v])],
         "家庭：" + JIATING[v][n % len(JIATING[v])],

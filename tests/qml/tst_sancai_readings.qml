@@ -59,7 +59,7 @@ TestCase {
         var lines = text.split("\n")
         compare(lines.length, 6, text)              // five lines, each ending with "\n"
         compare(lines[5], "")
-        var first = new RegExp("^" + data.n + "（([^（）]+)）：([^，（）]{4})，([^，（）]{4})，"
+        var first = new RegExp("^" + data.n + "（([^（）]+)）([^，（）]{4})，([^，（）]{4})，"
                                + "([^，（）]{4})，([^，（）]{4})（(吉|半吉|不利)）$")
         var m = first.exec(lines[0])
         verify(m !== null, lines[0])
@@ -88,7 +88,7 @@ TestCase {
     }
 
     function test_fixedTitles(data) {
-        compare(Readings.wuGeShuLiStr[data.n].indexOf(data.n + "（" + data.title + "）："), 0)
+        compare(Readings.wuGeShuLiStr[data.n].indexOf(data.n + "（" + data.title + "）"), 0)
     }
 
     function test_sanCaiShape() {
