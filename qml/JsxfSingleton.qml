@@ -195,20 +195,41 @@ QtObject {
         return 0
     }
 
-    // Lunar day names of every day of a solar month (the first day of a lunar
-    // month shows the month name instead), or [] when the engine cannot answer.
-    function sxf_lun_lunDayStrs(y, m) {
+    // One pass of the native engine over the days of a solar month: the
+    // lunar day names (the first day of a lunar month shows the month name
+    // instead) and the solar terms falling in the month as [{d, name, h, mi}],
+    // or null when the engine cannot answer.
+    function sxf_monthData(y, m) {
         var days = []
+        var termJds = {}
         var last = Ephemeris.DD(Ephemeris.JD(m === 12 ? y + 1 : y, m === 12 ? 1 : m + 1, 1) - 1).D
         for (var d = 1; d <= last; d++) {
             var r = nativePlace(0, y, m, d, 12, 0, 0)
             if (r === null)
-                return []
+                return null
             var name = r.ld === 1 ? (r.leap ? "闰" : "") + ymcZheng.charAt(r.lm - 1) + "月"
                                   : r.lunarText.replace(/^.*月/, "").replace("日", "")
             days.push(name)
+            // Sino month 1..12 from the month branch (寅 = month 1).
+            var k = (((r.monthChac % 12) + 12) % 12 + 10) % 12 + 1
+            termJds[r.jieBefore.toFixed(6)] = (k - 1) * 2
+            termJds[r.qiMiddle.toFixed(6)] = (k - 1) * 2 + 1
+            termJds[r.jieAfter.toFixed(6)] = (k % 12) * 2
         }
-        return days
+        var terms = []
+        for (var key in termJds) {
+            var jd = Number(key)
+            var t = Ephemeris.DD(jd)
+            if (t.Y === y && t.M === m)
+                terms.push({ d: t.D, name: jieQiNames[termJds[key]], h: t.h, mi: t.m, jd: jd })
+        }
+        terms.sort(function (a, b) { return a.jd - b.jd })
+        return { lunar: days, terms: terms }
+    }
+
+    function sxf_lun_lunDayStrs(y, m) {
+        var r = sxf_monthData(y, m)
+        return r === null ? [] : r.lunar
     }
 
     function ganZhi(chac) {
@@ -226,25 +247,17 @@ QtObject {
             + ganZhi(r.yearChac) + "年 " + ganZhi(r.monthChac) + "月 " + ganZhi(r.dayChac) + "日"
     }
 
+    // Solar terms falling in a solar month: [{d, name, h, mi}] in time order.
+    function sxf_monthTerms(y, m) {
+        var r = sxf_monthData(y, m)
+        return r === null ? [] : r.terms
+    }
+
     // Solar terms falling in a solar month, as rich text lines.
     function sxf_newYueLiHTML(y, m) {
-        if (typeof easyfunction === "undefined")
-            return ""
-        var lines = []
-        for (var sy = y - 1; sy <= y; sy++) {
-            for (var sm = 1; sm <= 12; sm++) {
-                var jds = [easyfunction.getBeginJDofSinoYM(sy, sm), easyfunction.getMiddleJDofSinoYM(sy, sm)]
-                for (var i = 0; i < 2; i++) {
-                    if (!(jds[i] > 0))
-                        continue
-                    var t = Ephemeris.DD(jds[i])
-                    if (t.Y === y && t.M === m)
-                        lines.push(jieQiNames[(sm - 1) * 2 + i] + "：" + t.D + "日 "
-                                   + ("0" + t.h).slice(-2) + ":" + ("0" + t.m).slice(-2))
-                }
-            }
-        }
-        return lines.join("<br>")
+        return sxf_monthTerms(y, m).map(function (t) {
+            return t.name + "：" + t.d + "日 " + ("0" + t.h).slice(-2) + ":" + ("0" + t.mi).slice(-2)
+        }).join("<br>")
     }
 
     // Begin and end of sino month m of sino year y: out.begin / out.end are

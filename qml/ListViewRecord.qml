@@ -1,0 +1,256 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 2.15
+import "qrc:/qml"
+import "qrc:/qml/MyFusion/Palette.js" as P
+
+// The records tab: search by keyword and class, open, delete, compare.
+Item {
+    id: recordTab
+
+    // The first page hands its records model over; alone, the tab makes one.
+    property var custModel: null
+    property bool multiSelect: false
+    property var selectedIds: []
+    property string keyword: ""
+    property int classIndex: 0
+    readonly property var classKeys: [QT_TR_NOOP("不限"), QT_TR_NOOP("贵客"), QT_TR_NOOP("论坛网友"),
+        QT_TR_NOOP("社交朋友"), QT_TR_NOOP("亲朋"), QT_TR_NOOP("陌生人")]
+    readonly property string classKey: classKeys[Math.max(0, Math.min(classIndex, classKeys.length - 1))]
+    // Rows shown, for the page and its tests.
+    readonly property int rowCount: list.count
+
+    signal chartRequested(string userid)
+    signal compareRequested(var ids)
+
+    function gSet() {
+        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+    }
+
+    function ensureModel() {
+        if (custModel)
+            return custModel;
+        if (typeof comeIn !== "undefined" && comeIn && comeIn.oneCustModelAll) {
+            custModel = comeIn.oneCustModelAll;
+            return custModel;
+        }
+        try {
+            custModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", recordTab, "records");
+        } catch (e) {
+            console.warn("records model not available");
+        }
+        return custModel;
+    }
+
+    // The keyword search carries the chosen class along.
+    function search(text) {
+        keyword = text === undefined ? keywordField.text : String(text);
+        if (ensureModel())
+            custModel.setFilterMore2(classKey, keyword);
+    }
+
+    function chooseClass(index) {
+        classIndex = index;
+        if (classBox.currentIndex !== index)
+            classBox.currentIndex = index;
+        if (ensureModel())
+            custModel.setFilterMore1(classKey);
+    }
+
+    function openRecord(userid) {
+        var g = gSet();
+        if (g)
+            g.toCntViewHistory += 1;
+        chartRequested(userid);
+        if (typeof windowRoot === "undefined" || !windowRoot)
+            return;
+        var c = Qt.createComponent("qrc:/qml/ComeInNext.qml");
+        if (c.status === Component.Ready)
+            windowRoot.mainstackView.push(c, {theuseridpage: userid});
+        else
+            notice.show(qsTr("命盘页尚未安装。"));
+    }
+
+    // Deletes row `row` of the list as now filtered; true when it went.
+    function removeRecord(row, userid) {
+        if (!ensureModel())
+            return false;
+        return custModel.removeItem(row, userid);
+    }
+
+    function toggleSelected(userid, on) {
+        var ids = selectedIds.filter(function (x) { return x !== userid; });
+        if (on)
+            ids.push(userid);
+        selectedIds = ids;
+    }
+
+    function leaveMultiSelect() {
+        multiSelect = false;
+        selectedIds = [];
+    }
+
+    function openCompare() {
+        if (selectedIds.length === 0)
+            return;
+        var g = gSet();
+        if (g)
+            g.toCntOpenCompare += 1;
+        var ids = selectedIds.slice();
+        compareRequested(ids);
+        if (typeof windowRoot !== "undefined" && windowRoot)
+            windowRoot.mainstackView.push("qrc:/qml/PeopleComparePage.qml", {u1idArray: ids});
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: 6
+        spacing: 6
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 6
+
+            TextField {
+                id: keywordField
+                objectName: "keywordField"
+                Layout.fillWidth: true
+                placeholderText: qsTr("输入年份等关键字")
+                selectByMouse: true
+                onEditingFinished: recordTab.search(text)
+            }
+            Button {
+                objectName: "searchButton"
+                text: qsTr("搜索")
+                onClicked: recordTab.search(keywordField.text)
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 6
+
+            ComboBox {
+                id: classBox
+                objectName: "classBox"
+                Layout.preferredWidth: 130
+                model: recordTab.classKeys.map(function (k) { return qsTr(k); })
+                onActivated: recordTab.chooseClass(index)
+            }
+            Item { Layout.fillWidth: true }
+            Button {
+                objectName: "multiButton"
+                text: recordTab.multiSelect ? qsTr("比较(") + recordTab.selectedIds.length + qsTr("个)") : qsTr("多选")
+                enabled: !recordTab.multiSelect || recordTab.selectedIds.length > 0
+                onClicked: {
+                    if (recordTab.multiSelect)
+                        recordTab.openCompare();
+                    else
+                        recordTab.multiSelect = true;
+                }
+            }
+            Button {
+                objectName: "cancelButton"
+                visible: recordTab.multiSelect
+                text: qsTr("取消选择")
+                onClicked: recordTab.leaveMultiSelect()
+            }
+        }
+
+        ListView {
+            id: list
+            objectName: "recordList"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: recordTab.custModel
+            ScrollIndicator.vertical: ScrollIndicator { }
+
+            delegate: SwipeDelegate {
+                id: row
+                width: list.width
+                readonly property string uid: String(model.userid)
+                swipe.enabled: !recordTab.multiSelect
+                onClicked: {
+                    if (recordTab.multiSelect)
+                        check.checked = !check.checked;
+                    else
+                        recordTab.openRecord(uid);
+                }
+
+                contentItem: RowLayout {
+                    spacing: 8
+                    CheckBox {
+                        id: check
+                        visible: recordTab.multiSelect
+                        checked: recordTab.selectedIds.indexOf(row.uid) >= 0
+                        onToggled: recordTab.toggleSelected(row.uid, checked)
+                    }
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 2
+                        Label {
+                            Layout.fillWidth: true
+                            elide: Label.ElideRight
+                            font.bold: true
+                            text: model.seqno + " - " + (model.name === undefined ? "" : model.name)
+                        }
+                        Label {
+                            Layout.fillWidth: true
+                            elide: Label.ElideRight
+                            color: P.inkSoft
+                            font.pixelSize: 13
+                            text: model.inputtime + "  " + (model.inputPlaceName ? model.inputPlaceName : "")
+                        }
+                    }
+                }
+
+                swipe.right: Label {
+                    id: deleteLabel
+                    text: qsTr("删除")
+                    color: "white"
+                    verticalAlignment: Label.AlignVCenter
+                    padding: 12
+                    height: parent.height
+                    anchors.right: parent.right
+                    background: Rectangle {
+                        color: deleteLabel.SwipeDelegate.pressed ? Qt.darker(P.warning, 1.1) : P.warning
+                    }
+                    SwipeDelegate.onClicked: {
+                        confirmDelete.row = index;
+                        confirmDelete.userid = row.uid;
+                        confirmDelete.open();
+                        row.swipe.close();
+                    }
+                }
+            }
+
+            Label {
+                anchors.centerIn: parent
+                visible: list.count === 0
+                color: P.inkSoft
+                text: qsTr("没有记录。")
+            }
+        }
+    }
+
+    Dialog {
+        id: confirmDelete
+        property int row: -1
+        property string userid: ""
+        anchors.centerIn: parent
+        modal: true
+        title: qsTr("删除")
+        standardButtons: Dialog.Yes | Dialog.No
+        Label {
+            text: qsTr("确定删除该记录吗？")
+        }
+        onAccepted: recordTab.removeRecord(row, userid)
+    }
+
+    Notice {
+        id: notice
+    }
+
+    Component.onCompleted: ensureModel()
+}

@@ -1,0 +1,78 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 2.15
+import "qrc:/qml/MyFusion/Palette.js" as P
+
+// Charts side by side: one chart view (First, in compared mode) per chosen
+// record, in a row that scrolls sideways, with separators between them.
+Page {
+    id: comparePage
+    title: qsTr("比较")
+
+    property var u1idArray: []
+    // Width of one chart column.
+    property real columnWidth: Math.max(320, Math.min(width, 460))
+    readonly property var chartComponent: {
+        var c = Qt.createComponent("qrc:/qml/First.qml");
+        return c.status === Component.Ready ? c : null;
+    }
+    readonly property int chartCount: row.children.length
+
+    Flickable {
+        id: flick
+        anchors.fill: parent
+        contentWidth: row.width
+        contentHeight: height
+        flickableDirection: Flickable.HorizontalFlick
+        clip: true
+        ScrollBar.horizontal: ScrollBar { }
+
+        Row {
+            id: row
+            height: flick.height
+
+            Repeater {
+                id: charts
+                objectName: "charts"
+                model: comparePage.u1idArray
+
+                Row {
+                    height: row.height
+
+                    Rectangle {
+                        // Separator before every chart but the first.
+                        visible: index > 0
+                        width: visible ? 2 : 0
+                        height: parent.height
+                        color: P.line
+                    }
+
+                    Loader {
+                        objectName: "chartLoader"
+                        width: comparePage.columnWidth
+                        height: parent.height
+                        readonly property string userid: String(modelData)
+                        sourceComponent: comparePage.chartComponent ? comparePage.chartComponent : waiting
+                        onLoaded: {
+                            if (comparePage.chartComponent && item) {
+                                item.isInComparedMode = true;
+                                item.theuseridpage = userid;
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    Component {
+        id: waiting
+        Label {
+            // Shown until the chart view is installed.
+            padding: 16
+            wrapMode: Label.Wrap
+            color: P.inkSoft
+            text: qsTr("命盘页尚未安装。") + "\n" + parent.userid
+        }
+    }
+}

@@ -1,0 +1,15 @@
+#!/bin/sh
+# Saves the screenshots of every page in one language, starting from fresh
+# settings that hold only the language choice and a start count past the
+# first start (so the first-start language rule does not override it).
+# Usage: tools/screenshots.sh APP DIR LANGUAGE   (0 Simplified, 1 Traditional)
+app=$1 dir=$2 lang=$3
+d=$(mktemp -d) || exit 1
+mkdir -p "$d/.config/Solquist" "$dir"
+printf '[General]\nappLanguage=%s\nappStartupTimes=5\n' "$lang" > "$d/.config/Solquist/晴曜命盘.conf"
+HOME=$d XDG_CONFIG_HOME=$d/.config XDG_DATA_HOME=$d/.local/share XDG_CACHE_HOME=$d/.cache \
+XDG_RUNTIME_DIR=$d/runtime QT_QUICK_BACKEND=software \
+xvfb-run -a -s "-screen 0 480x860x24" "$app" --screenshots "$dir"
+rc=$?
+rm -rf "$d"
+exit $rc
