@@ -1,6 +1,7 @@
 #include "ServiceWiring.h"
 
 #include "AppContext.h"
+#include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "SimpleHttpRequest.h"
 
@@ -13,9 +14,12 @@ void registerTypes()
 {
 }
 
-// TODO(issue 6/9): user database opening and book database building.
+// The result codes are only logged by the procedures themselves: a run
+// without a user database file keeps going in memory.
 void openDatabases()
 {
+    DatabaseConnections::openUserDatabase();
+    DatabaseConnections::buildBookDatabase();
 }
 
 void publishContext(QQmlContext *context)

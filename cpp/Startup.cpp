@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "SelfTest.h"
 #include "ServiceWiring.h"
 
 #include <QFont>
@@ -125,6 +126,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     // 14.
     auto *engine = new QQmlApplicationEngine;
     auto *service = new EasyFunction(app, engine);
+    if (options.selfTest || !options.screenshotDir.isEmpty())
+        new SelfTest(engine, options.selfTest, options.screenshotDir);
 
     // 15. Snapshots, set once before the root page loads.
     QQmlContext *context = engine->rootContext();

@@ -6,6 +6,10 @@
 struct StartupOptions {
     // The root page; tests and the self-test swap in their own.
     QUrl rootPage = QUrl(QStringLiteral("qrc:/gallery.qml"));
+    // Walk every dialog and page once; exit non-zero on any QML warning.
+    bool selfTest = false;
+    // When set, save a screenshot of each state of that walk into this folder.
+    QString screenshotDir;
 };
 
 // The Quick Controls style start-up applies for the text stored under `style`:
