@@ -5,6 +5,7 @@
 // Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7
 //                (Debian packages: libnova-dev for the ephemeris, a C compiler)
 // Regenerate:    node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h
+//                (add --moments FILE to keep the raw moments for check_*.mjs)
 //
 // Pipeline: Delta T knots from astronomia's USNO data -> calendar_ephemeris.c (libnova VSOP87 and
 // ELP2000-82B) gives term and new-moon moments in Beijing time -> month numbering by the rules of
@@ -16,6 +17,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { corrections } from './calendar_corrections.mjs';
+import { civilDate } from './calendar_header.mjs';
 
 const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const require = (await import('node:module')).createRequire(import.meta.url);
@@ -43,14 +45,18 @@ function decimalYearOfMonthStart(year, month) {
     return year + days / (isLeapGregorian(year) ? 366 : 365);
 }
 
-// Long-term parabola of Morrison & Stephenson (2004), the tidal trend of Delta T in seconds.
-function longTermParabola(y) { const u = (y - 1820) / 100; return -20 + 32 * u * u; }
+// Espenak & Meeus (2006, NASA Five Millennium Canon) expressions of Delta T for the future, seconds;
+// the two pieces meet at 2050 within 0.1 s.
+export function espenakMeeus(y) {
+    if (y < 2050) { const t = y - 2000; return 62.92 + 0.32217 * t + 0.005589 * t * t; }
+    const u = (y - 1820) / 100;
+    return -20 + 32 * u * u - 0.5628 * (2150 - y);
+}
 
 // Knots (decimal year, seconds): the half-yearly historic series up to 1973, the monthly observed
-// series (USNO/IERS) from 1973-02 to its last month, then the extrapolation: the long-term parabola
-// minus a correction that falls linearly from (parabola - last observed value) at the last observed
-// month to zero a century later, so the curve starts exactly at the last observed value (the
-// joining scheme of Espenak & Meeus's 2050-2150 expression).
+// series (USNO/IERS) from 1973-02 to its last month, then the extrapolation: Espenak & Meeus
+// minus their offset from the last observed value, the offset falling linearly to zero over a
+// century, so the curve starts exactly at the last observed value.
 export function deltaTKnots() {
     const knots = [];
     const h = deltatData.historic, d = deltatData.data;
@@ -65,8 +71,8 @@ export function deltaTKnots() {
         if (++month > 12) { month = 1; ++year; }
     }
     const [lastYear, lastValue] = knots[knots.length - 1];
-    const gap = longTermParabola(lastYear) - lastValue;
-    const extrapolate = (y) => longTermParabola(y) - gap * Math.max(0, lastYear + 100 - y) / 100;
+    const gap = espenakMeeus(lastYear) - lastValue;
+    const extrapolate = (y) => espenakMeeus(y) - gap * Math.max(0, lastYear + 100 - y) / 100;
     for (;;) {
         const y = decimalYearOfMonthStart(year, month);
         if (y > EPHEMERIS_LAST_YEAR + 2) break;
@@ -74,7 +80,7 @@ export function deltaTKnots() {
         if (++month > 12) { month = 1; ++year; }
     }
     return { knots, lastObserved: { year: d.lastYM, value: lastValue }, lastObservedYear: lastYear, gap,
-             at2100: extrapolate(2100) };
+             at2050: extrapolate(2050), at2100: extrapolate(2100) };
 }
 
 // ---- Ephemeris --------------------------------------------------------------------------------
@@ -117,18 +123,6 @@ export function computeMoments() {
 // Noon-form day number of the civil day containing a moment (JD N names the day from N - 0.5).
 export function dayOf(jd) { return Math.floor(jd + 0.5); }
 
-// Gregorian date of the civil day of a JD (Beijing time); Meeus, Astronomical Algorithms, ch. 7.
-export function civilDate(jd) {
-    const z = Math.floor(jd + 0.5);
-    const alpha = Math.floor((z - 1867216.25) / 36524.25);
-    const b = z + 1 + alpha - Math.floor(alpha / 4) + 1524;
-    const c = Math.floor((b - 122.1) / 365.25);
-    const d = Math.floor(365.25 * c);
-    const e = Math.floor((b - d) / 30.6001);
-    const day = b - d - Math.floor(30.6001 * e);
-    const month = e < 14 ? e - 1 : e - 13;
-    return { year: month > 2 ? c - 4716 : c - 4715, month, day };
-}
 function gregorianYear(jd) { return civilDate(jd).year; }
 
 // Solar terms: row of sino year y holds 立春 (315°) of year y ... 大寒 (300°) of January y + 1.
@@ -264,9 +258,10 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push(`// Delta T: observed values from the npm package astronomia ${dt.astronomiaVersion} (data/deltat.js:`);
     L.push(`//   half-yearly series to 1973, then the monthly USNO/IERS series to ${dt.lastObserved.year.join('-')},`);
     L.push(`//   ${dt.lastObserved.value.toFixed(3)} s), linear between knots; after the last observed month the`);
-    L.push('//   Morrison & Stephenson (2004) parabola -20 + 32 u^2 (u = (year - 1820) / 100) minus');
-    L.push(`//   ${dt.gap.toFixed(3)} s x (${(dt.lastObservedYear + 100).toFixed(2)} - year) / 100, which starts at the last`);
-    L.push(`//   observed value (the joining scheme of Espenak & Meeus); ${dt.at2100.toFixed(1)} s in 2100.`);
+    L.push('//   Espenak & Meeus (2006) expressions (to 2050: 62.92 + 0.32217 t + 0.005589 t^2, t = year - 2000;');
+    L.push('//   after: -20 + 32 u^2 - 0.5628 (2150 - year), u = (year - 1820) / 100) minus their excess over the');
+    L.push(`//   last observed value, ${dt.gap.toFixed(3)} s, falling linearly to zero by ${(dt.lastObservedYear + 100).toFixed(2)};`);
+    L.push(`//   ${dt.at2050.toFixed(1)} s in 2050, ${dt.at2100.toFixed(1)} s in 2100.`);
     L.push('// Time scale: universal time + 8 hours (Beijing standard time), JDs whose whole numbers fall at noon.');
     L.push('// solarTerms[r][p]: sino year 1799 + r, the moment the Sun\'s apparent longitude reaches 315 + 15 p');
     L.push('//   degrees (p = 0 立春 ... 23 大寒), rounded to six decimals.');
@@ -330,5 +325,9 @@ export function generate() {
 }
 
 if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
-    process.stdout.write(formatHeader(generate()));
+    // --moments FILE also writes the raw term and new-moon moments for the check tools.
+    const result = generate();
+    const i = process.argv.indexOf('--moments');
+    if (i > 0) fs.writeFileSync(process.argv[i + 1], JSON.stringify({ terms: result.terms, newMoons: result.newMoons }));
+    process.stdout.write(formatHeader(result));
 }
