@@ -14,6 +14,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { readTables, monthList, findMonth, dateText } from './calendar_header.mjs';
+import { corrections } from './calendar_corrections.mjs';
 
 const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const args = process.argv.slice(2);
@@ -53,16 +54,20 @@ const toMidnight = (jd) => {
     const f = jd + 0.5 - Math.floor(jd + 0.5);
     return (f > 0.5 ? f - 1 : f) * 86400;
 };
+// The moment that decides a month: of the new moons at its two ends and the principal terms
+// in or next to it, the one nearest to midnight (the one a coarse ephemeris can misplace).
 function deciding(m) {
     if (!moments) return '';
-    // moments within two days of the month's first and last day boundaries, nearest to midnight
-    const near = [];
-    const bounds = [m.start - 0.5, m.end - 0.5];
+    const candidates = [];
     for (const nm of moments.newMoons)
-        if (bounds.some((b) => Math.abs(nm.jd - b) < 1.5)) near.push({ what: 'new moon', jd: nm.jd });
+        if ([m.start, m.end].some((b) => Math.abs(nm.jd - (b - 0.5)) < 1.5)) candidates.push({ what: 'new moon', jd: nm.jd });
     for (const t of moments.terms)
-        if (t.lon % 30 === 0 && t.jd > m.start - 2 && t.jd < m.end + 1) near.push({ what: `principal term ${t.lon}°`, jd: t.jd });
-    return near.map((n) => `${n.what} ${dateText(n.jd)} (${toMidnight(n.jd).toFixed(0)} s from midnight)`).join('; ');
+        if (t.lon % 30 === 0 && t.jd > m.start - 2 && t.jd < m.end + 1) candidates.push({ what: `principal term ${t.lon}°`, jd: t.jd });
+    candidates.sort((x, y) => Math.abs(toMidnight(x.jd)) - Math.abs(toMidnight(y.jd)));
+    const c = candidates[0];
+    return c ? `decided by ${c.what} ${dateText(c.jd)} UTC+8, ${toMidnight(c.jd).toFixed(0)} s from midnight` : '';
 }
+const corrected = new Set(corrections.map((c) => `${c.lunarYear}-${c.leap ? 'leap ' : ''}${c.month}`));
 for (const [key, d] of differing)
-    console.log(`  ${key} from ${dateText(d.first).slice(0, 10)}: ${d.count} days; ICU there ${d.icu}; ${deciding(d.m)}`);
+    console.log(`  ${key} from ${dateText(d.first).slice(0, 10)}: ${d.count} days; ICU there ${d.icu}; ${deciding(d.m)}`
+                + (corrected.has(key) ? '; calendar in use (historical correction)' : ''));

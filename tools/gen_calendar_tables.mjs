@@ -2,7 +2,8 @@
 // Generates cpp/Calendar/CalendarTables.h: solar terms, lunar month starts and leap months for
 // the years 1799-2100.
 //
-// Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7
+// Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0
+//                (the check tools also need lunar-javascript@1.7.7)
 //                (Debian packages: libnova-dev for the ephemeris, a C compiler)
 // Regenerate:    node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h
 //                (add --moments FILE to keep the raw moments for check_*.mjs)
@@ -93,7 +94,8 @@ export function libnovaVersion() {
     }
 }
 
-// Runs calendar_ephemeris.c; returns { terms: [{lon, jd}], newMoons: [jd] } in Beijing time.
+// Runs calendar_ephemeris.c; returns { terms: [{lon, jd, deltaT}], newMoons: [{jd, deltaT}] }, JDs in
+// Beijing time, sorted.
 export function computeMoments() {
     const work = fs.mkdtempSync(path.join(os.tmpdir(), 'calendar-tables-'));
     try {
@@ -247,7 +249,7 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('// generated - do not edit');
     L.push('//');
     L.push('// Calendar tables for the sino and lunar years 1799-2100.');
-    L.push('// Regenerate: cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7 && cd ..');
+    L.push('// Regenerate: (cd tools && npm install --no-save --no-package-lock astronomia@4.2.0)');
     L.push('//             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h');
     L.push('// Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.');
     L.push('//');

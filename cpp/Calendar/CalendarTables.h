@@ -1,7 +1,7 @@
 // generated - do not edit
 //
 // Calendar tables for the sino and lunar years 1799-2100.
-// Regenerate: cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7 && cd ..
+// Regenerate: (cd tools && npm install --no-save --no-package-lock astronomia@4.2.0)
 //             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h
 // Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.
 //
