@@ -16,7 +16,7 @@ import fs from 'node:fs';
 import { readTables, monthList, findMonth, noonJd, dateText } from './calendar_header.mjs';
 
 const require = createRequire(import.meta.url);
-const { Solar, LunarYear } = require('lunar-javascript');
+const { Solar, LunarYear, ShouXingUtil } = require('lunar-javascript');
 
 const args = process.argv.slice(2);
 const momentsFile = args.includes('--moments') ? args[args.indexOf('--moments') + 1] : null;
@@ -110,10 +110,19 @@ tables.solarTerms.forEach((row, r) => {
         const diff = (jd - nearest(jd)) * 86400;
         if (Math.abs(diff) > 3600) throw new Error(`no lunar-javascript term near ${year}/${p}`);
         const c = perCentury.get(century) ?? { max: 0, at: null, sum: 0, n: 0 };
-        if (Math.abs(diff) > Math.abs(c.max)) { c.max = diff; c.at = `${year} position ${p} (${dateText(jd)})`; }
+        if (Math.abs(diff) > Math.abs(c.max)) { c.max = diff; c.at = `${year} position ${p} (${dateText(jd)})`; c.jd = jd; }
         c.sum += diff; c.n += 1;
         perCentury.set(century, c);
     });
 });
+// A larger Delta T puts a moment earlier in UTC+8, so the Delta T difference explains a term
+// difference of -(ours - lunar-javascript's).
+function deltaTNote(jd) {
+    if (!moments) return '';
+    const m = moments.terms.reduce((best, t) => (Math.abs(t.jd - jd) < Math.abs(best.jd - jd) ? t : best));
+    const theirs = ShouXingUtil.dtCalc(2000 + (jd - 2451545) / 365.2425);
+    return `; Delta T there: table ${m.deltaT.toFixed(1)} s, lunar-javascript ${theirs.toFixed(1)} s`
+           + ` (accounts for ${(theirs - m.deltaT).toFixed(1)} s)`;
+}
 for (const [century, c] of perCentury)
-    console.log(`terms ${century}: largest difference table - lunar-javascript ${c.max.toFixed(1)} s at ${c.at}, mean ${(c.sum / c.n).toFixed(1)} s`);
+    console.log(`terms ${century}: largest difference table - lunar-javascript ${c.max.toFixed(1)} s at ${c.at}, mean ${(c.sum / c.n).toFixed(1)} s${deltaTNote(c.jd)}`);

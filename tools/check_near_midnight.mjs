@@ -16,7 +16,7 @@ import { fileURLToPath } from 'node:url';
 import { dateText } from './calendar_header.mjs';
 
 const astronomia = path.join(path.dirname(fileURLToPath(import.meta.url)), 'node_modules', 'astronomia');
-const { elp, planetposition, solar, nutation, base } = await import(path.join(astronomia, 'src', 'index.js'));
+const { elp, planetposition, solar, nutation } = await import(path.join(astronomia, 'src', 'index.js'));
 const data = (await import(path.join(astronomia, 'data', 'index.js'))).default;
 
 const [file, limitArg] = process.argv.slice(2);
@@ -29,7 +29,14 @@ const earth = new planetposition.Planet(data.vsop87Bearth);
 const moon = new elp.Moon(data.elpMppDeFull);
 const TWO_PI = 2 * Math.PI;
 const fold = (a) => { a = ((a % TWO_PI) + TWO_PI) % TWO_PI; return a > Math.PI ? a - TWO_PI : a; };
-const sunLon = (jde) => solar.apparentVSOP87(earth, jde).lon;
+// astronomia precesses VSOP87B with the IAU 1976 rate; move it to IAU 2006 like the tables (its
+// ELP/MPP02 already uses the corrected rate).
+const ARCSEC = Math.PI / 180 / 3600;
+const precessionFix = (jde) => {
+    const t = (jde - 2451545) / 36525;
+    return ((5028.796195 - 5029.0966) * t + (1.1054348 - 1.11113) * t * t) * ARCSEC;
+};
+const sunLon = (jde) => solar.apparentVSOP87(earth, jde).lon + precessionFix(jde);
 const moonLon = (jde) => moon.position(jde - moon.lightTime(jde)).lon + nutation.nutation(jde)[0];
 
 function solve(f, rate, t) {

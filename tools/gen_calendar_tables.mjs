@@ -254,7 +254,7 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('// Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.');
     L.push('//');
     L.push(`// Ephemeris: libnova ${libnovaVersion()} (Debian libnova-dev): VSOP87 for the Earth, every term, precessed`);
-    L.push('//   from J2000 to the ecliptic of date (IAU 1976), FK5 correction, IAU 1980 nutation in longitude,');
+    L.push('//   from J2000 to the ecliptic of date (IAU 2006), FK5 correction, IAU 1980 nutation in longitude,');
     L.push('//   aberration -20.4898"/R; ELP2000-82B for the Moon, every term, with light time and the same nutation.');
     L.push('//   Every moment is solved by Newton steps to below a millisecond.');
     L.push(`// Delta T: observed values from the npm package astronomia ${dt.astronomiaVersion} (data/deltat.js:`);
