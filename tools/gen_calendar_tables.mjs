@@ -178,41 +178,20 @@ export function numberMonths(terms, newMoons) {
     return months;
 }
 
-// Applies the historical corrections (calendar_corrections.mjs) to the numbered months.
+// Applies the historical corrections (calendar_corrections.mjs): each moves the first day of a month.
 export function applyCorrections(months, list = corrections) {
     const applied = [];
     for (const c of list) {
         if (c.lunarYear >= FIRST_MODERN_LUNAR_YEAR)
             throw new Error(`correction for ${c.lunarYear}: none allowed from ${FIRST_MODERN_LUNAR_YEAR} on`);
         const years = assignYears(months);
-        if (c.leapMonth) {
-            const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.leap);
-            const computedLeap = idx >= 0 ? months[idx].number : 100;
-            if (computedLeap !== c.computed)
-                throw new Error(`leap correction ${c.lunarYear}: computation gives ${computedLeap}, not ${c.computed}`);
-            // Renumber the year's months with the leap month after month c.inUse.
-            const yearIdx = months.map((m, i) => i).filter((i) => years[i] === c.lunarYear);
-            let number = 0, placed = false;
-            for (const i of yearIdx) {
-                if (number === c.inUse && !placed) {
-                    months[i].leap = true;
-                    months[i].number = number;
-                    placed = true;
-                } else {
-                    months[i].leap = false;
-                    months[i].number = ++number;
-                }
-            }
-            if (!placed || number !== 12) throw new Error(`leap correction ${c.lunarYear} does not fit`);
-        } else {
-            const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.number === c.month
-                                                   && m.leap === Boolean(c.leap));
-            if (idx < 0) throw new Error(`correction ${c.lunarYear}-${c.month}: no such month`);
-            if (months[idx].start !== c.computed)
-                throw new Error(`correction ${c.lunarYear}-${c.month}: computation gives ${months[idx].start}, not ${c.computed}`);
-            months[idx].start = c.inUse;
-            if (idx > 0) months[idx - 1].end = c.inUse;
-        }
+        const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.number === c.month
+                                               && m.leap === Boolean(c.leap));
+        if (idx < 0) throw new Error(`correction ${c.lunarYear}-${c.month}: no such month`);
+        if (months[idx].start !== c.computed)
+            throw new Error(`correction ${c.lunarYear}-${c.month}: computation gives ${months[idx].start}, not ${c.computed}`);
+        months[idx].start = c.inUse;
+        if (idx > 0) months[idx - 1].end = c.inUse;
         applied.push(c);
     }
     return applied;
@@ -273,9 +252,7 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('//   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.');
     L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, see calendar_corrections.mjs): ${applied.length}.`);
     for (const c of applied) {
-        L.push(c.leapMonth
-            ? `//   ${c.lunarYear}: leap month ${c.computed} computed, ${c.inUse} in use`
-            : `//   ${c.lunarYear} month ${c.leap ? 'leap ' : ''}${c.month}: starts ${c.computed} computed, ${c.inUse} in use`);
+        L.push(`//   ${c.lunarYear} month ${c.leap ? 'leap ' : ''}${c.month}: starts ${c.computed} computed, ${c.inUse} in use`);
     }
     L.push('');
     L.push('#pragma once');
