@@ -2,7 +2,7 @@
 //
 // Until 1912 the Qing court calendar (时宪历) was computed by the methods of its time, and until
 // 1929 months were reckoned in Beijing local time (116°25′E, UTC+7:45:40). Each entry is a
-// historical fact taken from the npm package lunar-javascript (its month tables reproduce the
+// historical fact taken from the npm package lunar-javascript 1.7.7 (its month tables reproduce the
 // calendar that was issued), and gen_calendar_tables.mjs applies it after computing.
 // Fields:
 //   lunarYear, month, leap  - the month as the computation labels it

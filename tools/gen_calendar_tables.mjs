@@ -232,7 +232,7 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('//             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h');
     L.push('// Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.');
     L.push('//');
-    L.push(`// Ephemeris: libnova ${libnovaVersion()} (Debian libnova-dev): VSOP87 for the Earth, every term, precessed`);
+    L.push(`// Ephemeris: libnova ${libnovaVersion()} (Debian libnova-dev): VSOP87B for the Earth, every term, precessed`);
     L.push('//   from J2000 to the ecliptic of date (IAU 2006), FK5 correction, IAU 1980 nutation in longitude,');
     L.push('//   aberration -20.4898"/R; ELP2000-82B for the Moon, every term, with light time and the same nutation.');
     L.push('//   Every moment is solved by Newton steps to below a millisecond.');
@@ -250,7 +250,8 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('//   JD of the civil day (UTC+8) holding the new moon; -1 as the 13th entry of a 12-month year.');
     L.push('// leapMonths[r]: number of the month that the leap month repeats, 100 for none. Numbering: the');
     L.push('//   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.');
-    L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, see calendar_corrections.mjs): ${applied.length}.`);
+    L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, as reproduced by the npm package`);
+    L.push(`//   lunar-javascript 1.7.7; see calendar_corrections.mjs): ${applied.length}.`);
     for (const c of applied) {
         L.push(`//   ${c.lunarYear} month ${c.leap ? 'leap ' : ''}${c.month}: starts ${c.computed} computed, ${c.inUse} in use`);
     }

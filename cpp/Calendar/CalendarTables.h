@@ -5,7 +5,7 @@
 //             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h
 // Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.
 //
-// Ephemeris: libnova 0.16-5 (Debian libnova-dev): VSOP87 for the Earth, every term, precessed
+// Ephemeris: libnova 0.16-5 (Debian libnova-dev): VSOP87B for the Earth, every term, precessed
 //   from J2000 to the ecliptic of date (IAU 2006), FK5 correction, IAU 1980 nutation in longitude,
 //   aberration -20.4898"/R; ELP2000-82B for the Moon, every term, with light time and the same nutation.
 //   Every moment is solved by Newton steps to below a millisecond.
@@ -23,7 +23,8 @@
 //   JD of the civil day (UTC+8) holding the new moon; -1 as the 13th entry of a 12-month year.
 // leapMonths[r]: number of the month that the leap month repeats, 100 for none. Numbering: the
 //   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.
-// Historical corrections applied (calendar in use before 1929, see calendar_corrections.mjs): 9.
+// Historical corrections applied (calendar in use before 1929, as reproduced by the npm package
+//   lunar-javascript 1.7.7; see calendar_corrections.mjs): 9.
 //   1804 month 7: starts 2380175 computed, 2380174 in use
 //   1831 month 3: starts 2389921 computed, 2389920 in use
 //   1841 month 12: starts 2393848 computed, 2393847 in use
