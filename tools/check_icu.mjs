@@ -34,11 +34,13 @@ try {
 const icuVersion = execFileSync('pkg-config', ['--modversion', 'icu-i18n'], { encoding: 'utf8' }).trim();
 
 const months = monthList(readTables());
+const icuDay = new Map();
 const differing = new Map();
 let days = 0, diffDays = 0;
 for (const line of out.trim().split('\n')) {
     const [jd, cycleYear, month, leap, day] = line.split('\t').map(Number);
     ++days;
+    icuDay.set(jd, day);
     const m = findMonth(months, jd);
     const ours = m ? { cycleYear: ((m.year - 1984) % 60 + 60) % 60 + 1, month: m.number, leap: m.leap ? 1 : 0, day: jd - m.start + 1 } : null;
     if (!ours || ours.cycleYear !== cycleYear || ours.month !== month || ours.leap !== leap || ours.day !== day) {
@@ -54,20 +56,48 @@ const toMidnight = (jd) => {
     const f = jd + 0.5 - Math.floor(jd + 0.5);
     return (f > 0.5 ? f - 1 : f) * 86400;
 };
-// The moment that decides a month: of the new moons at its two ends and the principal terms
-// in or next to it, the one nearest to midnight (the one a coarse ephemeris can misplace).
-function deciding(m) {
-    if (!moments) return '';
-    const candidates = [];
-    for (const nm of moments.newMoons)
-        if ([m.start, m.end].some((b) => Math.abs(nm.jd - (b - 0.5)) < 1.5)) candidates.push({ what: 'new moon', jd: nm.jd });
-    for (const t of moments.terms)
-        if (t.lon % 30 === 0 && t.jd > m.start - 2 && t.jd < m.end + 1) candidates.push({ what: `principal term ${t.lon}°`, jd: t.jd });
-    candidates.sort((x, y) => Math.abs(toMidnight(x.jd)) - Math.abs(toMidnight(y.jd)));
-    const c = candidates[0];
-    return c ? `decided by ${c.what} ${dateText(c.jd)} UTC+8, ${toMidnight(c.jd).toFixed(0)} s from midnight` : '';
-}
+const nearestToMidnight = (list) =>
+    list.sort((x, y) => Math.abs(toMidnight(x.jd)) - Math.abs(toMidnight(y.jd)))[0];
+const describe = (c) => c ? `${c.what} ${dateText(c.jd)} UTC+8, ${toMidnight(c.jd).toFixed(0)} s from midnight` : 'no moment found';
+
+// Group the differing months: where ICU starts a month on another day, the new moon at that
+// boundary decides; where the days agree and only the numbering differs (a leap month moved),
+// consecutive months form one case, decided by the principal term nearest to midnight in it.
 const corrected = new Set(corrections.map((c) => `${c.lunarYear}-${c.leap ? 'leap ' : ''}${c.month}`));
-for (const [key, d] of differing)
-    console.log(`  ${key} from ${dateText(d.first).slice(0, 10)}: ${d.count} days; ICU there ${d.icu}; ${deciding(d.m)}`
-                + (corrected.has(key) ? '; calendar in use (historical correction)' : ''));
+const cases = [];
+for (const [key, d] of differing) {
+    const m = d.m;
+    const shiftedAt = [m.start, m.end].find((b) => b !== null && icuDay.has(b) && icuDay.get(b) !== 1);
+    const last = cases[cases.length - 1];
+    const follows = last && last.months[last.months.length - 1].end === m.start;
+    if (follows && shiftedAt !== undefined && last.boundary === shiftedAt) {
+        last.months.push(m);
+        last.keys.push(key);
+        continue;
+    }
+    if (shiftedAt === undefined && follows && last.kind === 'numbering') {
+        last.months.push(m);
+        last.keys.push(key);
+        continue;
+    }
+    cases.push({ kind: shiftedAt === undefined ? 'numbering' : 'month start', boundary: shiftedAt, months: [m], keys: [key] });
+}
+for (const c of cases) {
+    let decider = null;
+    if (moments && c.kind === 'month start') {
+        decider = nearestToMidnight(moments.newMoons.filter((n) => Math.abs(n.jd - (c.boundary - 0.5)) < 1.5)
+                                                    .map((n) => ({ what: 'new moon', jd: n.jd })));
+    } else if (moments) {
+        // a term decides only if the day on the other side of midnight lies in another month
+        const starts = new Set(months.map((mm) => mm.start));
+        const decisive = (t) => starts.has(Math.floor(t.jd + 0.5) + (toMidnight(t.jd) < 0 ? 1 : 0));
+        const from = c.months[0].start - 1, to = c.months[c.months.length - 1].end + 1;
+        decider = nearestToMidnight(moments.terms.filter((t) => t.lon % 30 === 0 && t.jd > from && t.jd < to && decisive(t))
+                                                 .map((t) => ({ what: `principal term ${t.lon}°`, jd: t.jd })));
+    }
+    const count = c.keys.reduce((n, k) => n + differing.get(k).count, 0);
+    const note = c.keys.some((k) => corrected.has(k)) ? '; the calendar in use (historical correction)' : '';
+    console.log(`  ${c.kind}: ${c.keys.join(', ')} (${count} days; ICU from ${dateText(differing.get(c.keys[0]).first).slice(0, 10)}:`
+                + ` ${differing.get(c.keys[0]).icu})${moments ? '; decided by ' + describe(decider) : ''}${note}`);
+}
+console.log(`${cases.length} cases`);
