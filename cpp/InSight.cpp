@@ -33,13 +33,14 @@ constexpr double yearsStep = 360; // about a year, a multiple of 60 days
 QDate fixedToday;
 
 // Appends a decimal number without a temporary string (charts are cast in bulk).
-void appendNumber(QString &text, int v)
+void appendNumber(QString &text, int number)
 {
+    long long v = number; // -INT_MIN does not fit an int
     if (v < 0) {
         text += QLatin1Char('-');
         v = -v;
     }
-    char digits[12];
+    char digits[20];
     int n = 0;
     do {
         digits[n++] = char('0' + v % 10);
@@ -494,8 +495,11 @@ QVariant InSight::getEssentials()
     text += cachedName<Vocabulary::zhiNames>((palace + 2) % 12);
     text += hash;
 
-    const int years = int(std::floor(m_ageOfBegin));
-    const int months = int(std::floor((m_ageOfBegin - years) * 12));
+    // ageOfBegin is writable from QML; an age that is no number of years
+    // reads as 0 rather than as an undefined conversion.
+    const double age = std::isfinite(m_ageOfBegin) && std::fabs(m_ageOfBegin) < 1e6 ? m_ageOfBegin : 0;
+    const int years = int(std::floor(age));
+    const int months = int(std::floor((age - years) * 12));
     text += w.startAbout;
     appendNumber(text, years);
     text += w.years;

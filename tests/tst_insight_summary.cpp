@@ -58,6 +58,8 @@ void TestInSightSummary::sections_data()
     QTest::newRow("寅 month, 子 hour, past the middle")  << QList<int>{0, 2, 4, 0, 1} << 1.0 << 5 << "命宫在寅";
     QTest::newRow("worked example past the middle")      << QList<int>{0, 2, 4, 54, 1} << 3.45 << 5 << "命宫在申";
     QTest::newRow("start age 0")                         << QList<int>{0, 2, 4, 54, 0} << 0.0 << 6 << "起运约在0周岁0个月，即1993年7月14日";
+    QTest::newRow("start age not a number")              << QList<int>{0, 2, 4, 54, 0} << qQNaN() << 6 << "起运约在0周岁0个月，即1993年7月14日";
+    QTest::newRow("pillar written out of range")         << QList<int>{-1, 2, 4, 54, 0} << 1.0 << 0 << "1|2|3|0|2";
     QTest::newRow("start age 9.99")                      << QList<int>{0, 2, 4, 54, 0} << 9.99 << 6 << "起运约在9周岁11个月，即1993年7月14日";
 }
 

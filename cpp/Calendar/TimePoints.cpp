@@ -2,6 +2,7 @@
 
 #include "CalendarTables.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -313,6 +314,10 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     // A solar date that does not exist (2-30, 4-31) would be read as a day of
     // the next month while the record kept the impossible date.
     if (solarlunar == 0 && day > daysInMonth(year, month))
+        return BadInput;
+    // A true-solar-time offset that is not a number (a failed correction on
+    // the page) would place the moment nowhere and still give pillars.
+    if (!std::isfinite(zty))
         return BadInput;
 
     // Launches are frequent (the pillar search runs hundreds): reuse one record.
