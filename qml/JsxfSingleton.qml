@@ -20,7 +20,7 @@ QtObject {
     // ---- solar-time correction and daylight saving -----------------------
 
     function sxf_myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
-        Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
+        return Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
     }
 
     function guessTheTimezoneJvalueOfPlace(pJv0) {
@@ -174,6 +174,8 @@ QtObject {
     }
 
     function sxf_checkAndGetLunarInput(by, bm, bd, bl, out, outString) {
+        out = out || {}
+        outString = outString || {}
         var leap = Number(bl) === 1 ? 1 : 0
         var r = nativePlace(1, by, bm, bd, 12, 0, leap)
         if (r === null) {

@@ -101,6 +101,11 @@ TestCase {
             compare(msg.str, row.str)
     }
 
+    function test_lunarInputWithoutRecords() {
+        compare(JsxfSingleton.sxf_checkAndGetLunarInput(2023, 3, 1, 1), -1)
+        compare(JsxfSingleton.sxf_checkAndGetLunarInput(2023, 3, 1, 0), 0)
+    }
+
     function test_lunarBySolar() {
         var out = {}
         compare(JsxfSingleton.sxf_myGetLunarBySolar(2023, 3, 22, 8, 0, out), 0)
