@@ -1,16 +1,391 @@
 import QtQuick 2.15
 import QtQuick.Window 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 2.15
+import "qrc:/qml"
+import "qrc:/qml/LeftSheet"
+import "qrc:/js/windowRules.js" as Rules
+import "qrc:/qml/MyFusion/Palette.js" as P
 
-Window {
+ApplicationWindow {
     id: windowRoot
     visible: true
-    width: 420
-    height: 760
+    width: Screen.desktopAvailableWidth
+    height: Screen.desktopAvailableHeight
+    flags: Qt.Window | Qt.MaximizeUsingFullscreenGeometryHint
     title: qsTr("晴曜命盘")
+    font.family: isAndroidiOS ? MI_LANTING : "微软雅黑"
+    color: P.paper
 
-    Text {
-        anchors.centerIn: parent
-        text: qsTr("晴曜命盘") + " " + applicationVersion
-        font.pixelSize: 24
+    readonly property bool isAndroidiOS: Qt.platform.os === "android" || Qt.platform.os === "ios"
+    property int appLanguage: applicationLanguage
+    property string thisVersionNumber: applicationVersion
+    property string newerVerStr: ""
+    property var jsxf: null
+    property var rsajs: null
+    property alias gSet: gset
+    property alias mainstackView: stackView
+    property alias mainToolbar: toolBar
+    property int mainToolbarTopSpace: toolBar.height
+    property int toViewTheVerifySignPage: 0
+    property int toViewTheLatestAppLogPage: 0
+    property bool isShowingDoublePanelInComeInNext: width > height && width > 900
+    property string theverifyListdisplayText: qsTr("晴曜命盘公钥验证数字签名")
+
+    // Contact and server values come from configuration.
+    readonly property string legalEmail: gset.legalEmail
+    readonly property string legalPubKeyInner: gset.legalPubKeyInner
+    readonly property string legalContactName: gset.legalContactName
+    readonly property string legalEchoServerUrl: gset.legalEchoServerUrl
+
+    // Whether the last due usage report was sent (false after "不同意").
+    property bool usageReportSent: false
+
+    GlobalSettings {
+        id: gset
+    }
+
+    // The script facades are created at run time so the window still opens
+    // while a facade is missing; pages test for null.
+    function loadFacade(typeName) {
+        try {
+            var holder = Qt.createQmlObject('import QtQuick 2.15; import "qrc:/qml"; QtObject { property var inst: typeof '
+                                            + typeName + ' === "undefined" ? null : ' + typeName + ' }', windowRoot, typeName);
+            if (holder.inst && typeof holder.inst === "object" && holder.inst.toString().indexOf("QQmlTypeWrapper") < 0)
+                return holder.inst;
+        } catch (e) {
+        }
+        try {
+            return Qt.createQmlObject('import "qrc:/qml"; ' + typeName + ' {}', windowRoot, typeName);
+        } catch (e2) {
+        }
+        return null;
+    }
+
+    function pageUrl(source) {
+        return source.indexOf("qrc:") === 0 ? source : "qrc:/qml/" + source + ".qml";
+    }
+
+    function openDrawerEntry(index) {
+        var entry = drawerEntries.get(index);
+        drawer.close();
+        if (entry.special === 0) {
+            dataPathDialog.open();
+            drawerList.currentIndex = -1;
+        } else if (entry.special === 3) {
+            privacyPopup.open();
+            drawerList.currentIndex = -1;
+        } else {
+            var component = Qt.createComponent(pageUrl(entry.page));
+            if (component.status !== Component.Ready) {
+                // A page whose module has not been installed yet.
+                console.warn("page not available: " + entry.page);
+                notice.show(qsTr("该功能尚未安装。"));
+                return;
+            }
+            if (entry.special === 2)
+                gset.toCntOpenSanCaiWuGe += 1;
+            stackView.push(component);
+        }
+    }
+
+    function switchLanguage(n) {
+        if (n === appLanguage)
+            return;
+        appLanguage = n;
+        easyfunction.changLanguageIndex(n);
+        easyfunction.changLanguage();
+    }
+
+    function checkNewerVersion() {
+        var answer = easyfunction.getCurVerAvailable();
+        if (Rules.isNewerVersion(answer, thisVersionNumber))
+            newerVerStr = qsTr("\n当前最新版本号为：") + answer + qsTr("，建议下载更新。");
+    }
+
+    function sendUsageReport() {
+        if (!Rules.mayReportUsage(gset.havingAgreePrivacy, legalEchoServerUrl))
+            return false;
+        easyfunction.sendMsgToServer(legalEchoServerUrl);
+        usageReportSent = true;
+        return true;
+    }
+
+    // Self-test and screenshot mode: the dialogs of this window by name.
+    function selfTestDialogs() {
+        return ["settings", "about", "datapath", "privacy", "drawer"];
+    }
+
+    function selfTestShowDialog(name) {
+        var d = {settings: settingsDialog, about: aboutPopup, datapath: dataPathDialog,
+                 privacy: privacyPopup, drawer: drawer}[name];
+        if (d)
+            d.open();
+        return d;
+    }
+
+    // Loads one page file: items go on the stack, popups open over the window.
+    function selfTestShowPage(url) {
+        var component = Qt.createComponent(url);
+        if (component.status !== Component.Ready) {
+            console.warn("self-test: " + url + ": " + component.errorString());
+            return null;
+        }
+        var obj = component.createObject(windowRoot.contentItem);
+        if (!obj) {
+            console.warn("self-test: " + url + ": not created");
+            return null;
+        }
+        if (obj instanceof Item) {
+            obj.destroy();
+            return stackView.push(component);
+        }
+        if (typeof obj.open === "function")
+            obj.open();
+        var popup = obj;
+        return popup;
+    }
+
+    function selfTestClose(obj) {
+        if (!obj)
+            return;
+        if (obj === drawer || typeof obj.close === "function") {
+            obj.close();
+            if (obj === drawer || obj === settingsDialog || obj === aboutPopup || obj === dataPathDialog
+                    || obj === privacyPopup)
+                return;
+            obj.destroy();
+        } else {
+            stackView.pop(null);
+        }
+    }
+
+    Shortcut {
+        sequences: ["Esc", "Back"]
+        enabled: stackView.depth > 1
+        onActivated: stackView.pop()
+    }
+
+    Shortcut {
+        sequence: "Menu"
+        onActivated: optionsMenu.open()
+    }
+
+    header: ToolBar {
+        id: toolBar
+
+        RowLayout {
+            anchors.fill: parent
+            spacing: 4
+
+            ToolButton {
+                icon.name: stackView.depth > 1 ? "back" : "menu"
+                onClicked: {
+                    if (stackView.depth > 1)
+                        stackView.pop();
+                    else
+                        drawer.open();
+                }
+            }
+
+            Label {
+                id: titleLabel
+                text: stackView.currentItem && stackView.currentItem.title ? stackView.currentItem.title
+                                                                          : qsTr("晴曜命盘")
+                font.pixelSize: 19
+                font.bold: true
+                color: "white"
+                elide: Label.ElideRight
+                horizontalAlignment: Qt.AlignHCenter
+                verticalAlignment: Qt.AlignVCenter
+                Layout.fillWidth: true
+            }
+
+            ToolButton {
+                icon.name: "question-circle"
+                icon.color: P.help
+                onClicked: aboutPopup.open()
+
+                Menu {
+                    id: optionsMenu
+                    x: parent.width - width
+                    transformOrigin: Menu.TopRight
+
+                    MenuItem {
+                        text: qsTr("界面风格设置")
+                        onTriggered: settingsDialog.open()
+                    }
+                    MenuItem {
+                        text: qsTr("关于")
+                        onTriggered: aboutPopup.open()
+                    }
+                }
+            }
+        }
+    }
+
+    DrawerEntries {
+        id: drawerEntries
+        verifySwitch: windowRoot.toViewTheVerifySignPage
+        logSwitch: windowRoot.toViewTheLatestAppLogPage
+    }
+
+    Drawer {
+        id: drawer
+        width: Math.min(windowRoot.width, windowRoot.height) * 3 / 4
+        height: windowRoot.height
+        interactive: stackView.depth === 1
+
+        onAboutToShow: windowRoot.checkNewerVersion()
+
+        ColumnLayout {
+            anchors.fill: parent
+            spacing: 0
+
+            Rectangle {
+                Layout.fillWidth: true
+                Layout.preferredHeight: 150
+                color: P.accent
+
+                RowLayout {
+                    anchors.fill: parent
+                    anchors.margins: 14
+                    spacing: 14
+
+                    AppLogo {
+                        Layout.preferredWidth: 84
+                        Layout.preferredHeight: 84
+                        Layout.alignment: Qt.AlignVCenter
+                    }
+
+                    ColumnLayout {
+                        Layout.fillWidth: true
+                        spacing: 8
+
+                        Label {
+                            text: '<a href="0">简体</a>'
+                            textFormat: Text.StyledText
+                            linkColor: windowRoot.appLanguage === 0 ? "#ffe082" : "white"
+                            font.pixelSize: 17
+                            font.underline: windowRoot.appLanguage === 0
+                            onLinkActivated: windowRoot.switchLanguage(0)
+                        }
+                        Label {
+                            text: '<a href="1">繁體</a>'
+                            textFormat: Text.StyledText
+                            linkColor: windowRoot.appLanguage === 1 ? "#ffe082" : "white"
+                            font.pixelSize: 17
+                            font.underline: windowRoot.appLanguage === 1
+                            onLinkActivated: windowRoot.switchLanguage(1)
+                        }
+                    }
+
+                    Label {
+                        // The product title, written top to bottom.
+                        text: qsTr("晴曜命盘").split("").join("\n")
+                        color: "white"
+                        font.pixelSize: 22
+                        font.bold: true
+                        lineHeight: 0.95
+                        Layout.alignment: Qt.AlignVCenter
+                    }
+                }
+            }
+
+            ListView {
+                id: drawerList
+                Layout.fillWidth: true
+                Layout.fillHeight: true
+                clip: true
+                currentIndex: -1
+                model: drawerEntries
+                delegate: ItemDelegate {
+                    width: drawerList.width
+                    text: qsTranslate("DrawerEntries", model.title)
+                    highlighted: ListView.isCurrentItem
+                    onClicked: {
+                        drawerList.currentIndex = index;
+                        windowRoot.openDrawerEntry(index);
+                    }
+                }
+                ScrollIndicator.vertical: ScrollIndicator { }
+            }
+
+            Label {
+                id: drawerFooter
+                property int clickCnt: 0
+                property string mark: ""
+                Layout.fillWidth: true
+                padding: 12
+                wrapMode: Text.Wrap
+                color: P.inkSoft
+                font.pixelSize: 13
+                text: qsTr("版本号:") + windowRoot.thisVersionNumber + mark + windowRoot.newerVerStr
+
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: {
+                        drawerFooter.clickCnt += 1;
+                        var action = Rules.footerClickAction(drawerFooter.clickCnt);
+                        if (action === "allow") {
+                            drawerFooter.mark = "+";
+                            easyfunction.allowtosavelog();
+                        } else if (action === "avoid") {
+                            drawerFooter.mark = "-";
+                            easyfunction.avoidtosavelog();
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    StackView {
+        id: stackView
+        anchors.fill: parent
+        initialItem: "qrc:/qml/ComeIn.qml"
+    }
+
+    Notice {
+        id: notice
+    }
+
+    SettingsDialog {
+        id: settingsDialog
+    }
+
+    AboutPopup {
+        id: aboutPopup
+        onStyleSettingsRequested: settingsDialog.open()
+    }
+
+    DataPathDialog {
+        id: dataPathDialog
+    }
+
+    PrivacyPopup {
+        id: privacyPopup
+        onAgreed: gset.havingAgreePrivacy = "1"
+        onDeclined: gset.havingAgreePrivacy = "0"
+    }
+
+    // The usage report goes out once, ten seconds after start, and only with
+    // the user's consent (checked when the timer fires).
+    Timer {
+        id: timerSendMsg
+        interval: 10000
+        repeat: false
+        running: false
+        onTriggered: windowRoot.sendUsageReport()
+    }
+
+    Component.onCompleted: {
+        jsxf = loadFacade("JsxfSingleton");
+        rsajs = loadFacade("RsaSingleton");
+        gset.deriveMapAllowance(new Date(), !isAndroidiOS);
+        if (gset.havingAgreePrivacy !== "1")
+            privacyPopup.open();
+        timerSendMsg.start();
+        easyfunction.changLanguage();
     }
 }

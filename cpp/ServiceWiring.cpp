@@ -1,7 +1,9 @@
 #include "ServiceWiring.h"
 
 #include "AppContext.h"
+#include "DatabaseConnections.h"
 #include "EasyFunction.h"
+#include "SimpleHttpRequest.h"
 
 #include <QQmlContext>
 
@@ -12,9 +14,12 @@ void registerTypes()
 {
 }
 
-// TODO(issue 6/9): user database opening and book database building.
+// The result codes are only logged by the procedures themselves: a run
+// without a user database file keeps going in memory.
 void openDatabases()
 {
+    DatabaseConnections::openUserDatabase();
+    DatabaseConnections::buildBookDatabase();
 }
 
 void publishContext(QQmlContext *context)
@@ -34,10 +39,10 @@ void applyFirstStartLanguage(EasyFunction *service)
         service->changLanguageIndex(1);
 }
 
-// TODO(issue 7/9): the SimpleHttpRequest with time-outs 20000 and 30000 ms.
+// Lives until teardown; nothing sends a request through it.
 QObject *createRequestObject()
 {
-    return nullptr;
+    return new SimpleHttpRequest(20000, 30000);
 }
 
 } // namespace ServiceWiring

@@ -1,6 +1,17 @@
 #include "Startup.h"
 
+#include <cstring>
+
 int main(int argc, char *argv[])
 {
-    return runApplication(argc, argv);
+    // Checks of the build, not user options: "--self-test" walks every page
+    // and fails on QML warnings; "--screenshots DIR" saves each state.
+    StartupOptions options;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--self-test") == 0)
+            options.selfTest = true;
+        else if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc)
+            options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
+    }
+    return runApplication(argc, argv, options);
 }

@@ -1,0 +1,123 @@
+#include "SelfTest.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QQmlApplicationEngine>
+#include <QQmlError>
+#include <QQuickWindow>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+// Long enough for transitions (popups, stack pushes) to settle.
+constexpr int kSettleMs = 700;
+constexpr int kQuickSettleMs = 60;
+} // namespace
+
+SelfTest::SelfTest(QQmlApplicationEngine *engine, bool check, const QString &screenshotDir)
+    : QObject(engine), m_engine(engine), m_check(check), m_dir(screenshotDir)
+{
+    connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError> &warnings) {
+        for (const QQmlError &w : warnings) {
+            m_problems << w.toString();
+            std::fprintf(stderr, "self-test: %s\n", qPrintable(w.toString()));
+        }
+    });
+    connect(engine, &QQmlApplicationEngine::objectCreated, this, [this](QObject *obj) {
+        if (obj)
+            QTimer::singleShot(kSettleMs, this, &SelfTest::start);
+    });
+}
+
+QStringList SelfTest::pageFiles()
+{
+    QStringList files;
+    QDirIterator it(QStringLiteral(":/qml"), {QStringLiteral("*.qml")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        // Style controls load with every page; singletons cannot be created.
+        if (path.contains(QLatin1String("/MyFusion/")))
+            continue;
+        QFile f(path);
+        if (f.open(QIODevice::ReadOnly) && f.readAll().contains("pragma Singleton"))
+            continue;
+        files << QStringLiteral("qrc") + path;
+    }
+    files.sort();
+    return files;
+}
+
+void SelfTest::start()
+{
+    QObject *root = m_engine->rootObjects().value(0);
+    if (!root) {
+        QGuiApplication::exit(2);
+        return;
+    }
+    m_steps << Step{QStringLiteral("main"), QStringLiteral("main")};
+    QVariant dialogs;
+    QMetaObject::invokeMethod(root, "selfTestDialogs", Q_RETURN_ARG(QVariant, dialogs));
+    for (const QString &d : dialogs.toStringList())
+        m_steps << Step{QStringLiteral("dialog"), d};
+    for (const QString &p : pageFiles())
+        m_steps << Step{QStringLiteral("page"), p};
+    showNext();
+}
+
+void SelfTest::showNext()
+{
+    QObject *root = m_engine->rootObjects().value(0);
+    if (m_shown) {
+        QMetaObject::invokeMethod(root, "selfTestClose", Q_ARG(QVariant, QVariant::fromValue(m_shown)));
+        m_shown = nullptr;
+    }
+    if (++m_index >= m_steps.size()) {
+        QTimer::singleShot(kQuickSettleMs, this, &SelfTest::finish);
+        return;
+    }
+    const Step &step = m_steps.at(m_index);
+    QVariant shown;
+    if (step.kind == QLatin1String("dialog"))
+        QMetaObject::invokeMethod(root, "selfTestShowDialog", Q_RETURN_ARG(QVariant, shown),
+                                  Q_ARG(QVariant, step.name));
+    else if (step.kind == QLatin1String("page"))
+        QMetaObject::invokeMethod(root, "selfTestShowPage", Q_RETURN_ARG(QVariant, shown),
+                                  Q_ARG(QVariant, step.name));
+    m_shown = shown.value<QObject *>();
+    if (step.kind == QLatin1String("page") && !m_shown)
+        m_problems << QStringLiteral("page not shown: ") + step.name;
+    QTimer::singleShot(m_dir.isEmpty() ? kQuickSettleMs : kSettleMs, this, [this] {
+        capture();
+        showNext();
+    });
+}
+
+void SelfTest::capture()
+{
+    if (m_dir.isEmpty())
+        return;
+    auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().value(0));
+    if (!window)
+        return;
+    const Step &step = m_steps.at(m_index);
+    QString name = step.name;
+    if (step.kind == QLatin1String("page"))
+        name = name.mid(QStringLiteral("qrc:/qml/").size()).chopped(4).replace(QLatin1Char('/'), QLatin1Char('-'));
+    const QString file = QDir(m_dir).filePath(QStringLiteral("%1-%2-%3.png")
+                                                  .arg(m_index, 2, 10, QLatin1Char('0'))
+                                                  .arg(step.kind, name));
+    if (!window->grabWindow().save(file))
+        m_problems << QStringLiteral("screenshot not saved: ") + file;
+}
+
+void SelfTest::finish()
+{
+    std::fprintf(stderr, "self-test: %d states shown, %d problems\n", int(m_steps.size()), int(m_problems.size()));
+    for (const QString &p : qAsConst(m_problems))
+        std::fprintf(stderr, "  %s\n", qPrintable(p));
+    QGuiApplication::exit(m_check && !m_problems.isEmpty() ? 1 : 0);
+}

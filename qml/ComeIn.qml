@@ -1,0 +1,188 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 2.15
+import "qrc:/js/birthInput.js" as Birth
+import "qrc:/qml/MyFusion/Palette.js" as P
+
+// The first page: the birth form above the calendar, records and study tabs.
+Page {
+    id: comeIn
+    title: qsTr("晴曜命盘")
+
+    property var oneCustModelAll: null
+    property bool isDoingCalculate: false
+    property bool showingHeader: true
+    property string lastUserId: ""
+    property alias newInput: form
+    property alias tabBar: tabs
+
+    // The records model is a native type; the page still opens without it.
+    function createModel() {
+        try {
+            return Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", comeIn, "oneCustModelAll");
+        } catch (e) {
+            return null;
+        }
+    }
+
+    // A tab page that is not installed yet leaves its tab with a short note.
+    function optionalComponent(url) {
+        var c = Qt.createComponent(url);
+        return c.status === Component.Ready ? c : null;
+    }
+
+    function toggleShowingHeader() {
+        showingHeader = !showingHeader;
+    }
+
+    function gSet() {
+        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+    }
+
+    // Stores the form as a new person record and, when asked, opens its chart.
+    // Returns the new identifier, or "" when nothing was stored.
+    function toStartDoing(openChart) {
+        if (isDoingCalculate)
+            return "";
+        if (!oneCustModelAll) {
+            notice.show(qsTr("记录模块尚未安装，暂不能保存命盘。"));
+            return "";
+        }
+        isDoingCalculate = true;
+        var timeTextValue = form.inputTime;
+        var id = String(oneCustModelAll.newCustomer(
+                            form.inputGender,
+                            Birth.calendarTypeCode(timeTextValue),
+                            Birth.calculationText(timeTextValue),
+                            form.inputTimeDisplay,
+                            String(form.inputJvalue),
+                            form.fullPlaceName,
+                            Birth.recordName(form.inputName, qsTr("時空")),
+                            form.personClassNote,
+                            form.inputNote,
+                            String(form.toUseZTY),
+                            String(form.toUseJingD),
+                            String(form.toChangeDay23),
+                            String(form.toUsingXSL),
+                            String(form.inputPlaceXSLtype),
+                            String(form.inputTimzoneJvalue)));
+        lastUserId = id;
+        tabs.currentIndex = 1;
+        var g = gSet();
+        if (g)
+            g.toCntCalculateQingYao += 1;
+        timeToAvoidOpenTwice2.start();
+        if (openChart && id.length > 6) {
+            var chart = optionalComponent("qrc:/qml/ComeInNext.qml");
+            if (chart && typeof windowRoot !== "undefined")
+                windowRoot.mainstackView.push(chart, {theuseridpage: id});
+        }
+        return id;
+    }
+
+    Timer {
+        id: timeToAvoidOpenTwice2
+        interval: 1500
+        onTriggered: comeIn.isDoingCalculate = false
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        spacing: 0
+
+        NewInput {
+            id: form
+            objectName: "newInput"
+            visible: comeIn.showingHeader
+            Layout.fillWidth: true
+            startEnabled: !comeIn.isDoingCalculate
+            onStartRequested: comeIn.toStartDoing(true)
+            onTimeRequested: {
+                dateDialog.placeJv = form.inputJvalue;
+                dateDialog.timeZoneJv = form.inputTimzoneJvalue;
+                dateDialog.placeXSLtype = form.inputPlaceXSLtype;
+                dateDialog.open();
+            }
+            onPlaceRequested: placeDialog.open()
+            onWorldPlaceRequested: worldDialog.open()
+        }
+
+        TabBar {
+            id: tabs
+            objectName: "tabBar"
+            Layout.fillWidth: true
+
+            TabButton { text: qsTr("日历") }
+            TabButton { text: qsTr("收藏") }
+            TabButton { text: qsTr("学习") }
+
+            TapHandler {
+                // Double-click or press-and-hold folds the form away.
+                onDoubleTapped: comeIn.toggleShowingHeader()
+                onLongPressed: comeIn.toggleShowingHeader()
+            }
+        }
+
+        StackLayout {
+            currentIndex: tabs.currentIndex
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+
+            Repeater {
+                model: ["qrc:/qml/Wnlmini.qml", "qrc:/qml/ListViewRecord.qml", "qrc:/qml/ListViewBooks.qml"]
+                Loader {
+                    readonly property var tabComponent: comeIn.optionalComponent(modelData)
+                    sourceComponent: tabComponent ? tabComponent : notInstalled
+                }
+            }
+        }
+    }
+
+    Component {
+        id: notInstalled
+        Item {
+            Label {
+                anchors.centerIn: parent
+                width: parent.width - 40
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Label.Wrap
+                color: P.inkSoft
+                text: qsTr("此页尚未安装。")
+            }
+        }
+    }
+
+    DateInputDialog {
+        id: dateDialog
+        objectName: "dateDialog"
+        onMomentChosen: form.takeMoment(moment)
+        onReverseRequested: chacDialog.open()
+    }
+
+    ChacInputDialogNew {
+        id: chacDialog
+        gender: form.inputGender
+        onMomentChosen: {
+            dateDialog.setMoment(moment.y, moment.m, moment.d, moment.h, moment.mi);
+            if (!dateDialog.opened)
+                dateDialog.open();
+        }
+    }
+
+    PlaceInputDialog {
+        id: placeDialog
+        onPlaceChosen: form.takePlace(place)
+        onWorldSearchRequested: worldDialog.open()
+    }
+
+    PlaceWorldMapPCWindows {
+        id: worldDialog
+        onPlaceChosen: form.takePlace(place)
+    }
+
+    Notice {
+        id: notice
+    }
+
+    Component.onCompleted: oneCustModelAll = createModel()
+}

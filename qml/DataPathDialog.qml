@@ -1,0 +1,57 @@
+import QtQuick 2.15
+import QtQuick.Layouts 1.15
+import QtQuick.Controls 2.15
+import "qrc:/js/windowRules.js" as Rules
+import "qrc:/qml/MyFusion/Palette.js" as P
+
+// Where the user database lives, with a warning when that place is unsafe.
+Dialog {
+    id: dataPathDialog
+    x: Math.round((parent.width - width) / 2)
+    y: Math.round(parent.height / 8)
+    width: Math.min(parent.width * 0.92, 460)
+    modal: true
+    title: qsTr("用户数据的文件路径")
+    standardButtons: Dialog.Ok
+
+    property string dataFile: typeof userdatafile !== "undefined" ? userdatafile : ""
+    property string inAppDir: typeof userdatafileIsinAppDir !== "undefined" ? userdatafileIsinAppDir : "0"
+    readonly property var warnings: Rules.dataPathWarnings(dataFile, inAppDir)
+    readonly property alias memoryWarningText: memoryWarning.text
+    readonly property alias appDirWarningText: appDirWarning.text
+    readonly property alias memoryWarningShown: memoryWarning.visible
+    readonly property alias appDirWarningShown: appDirWarning.visible
+
+    contentItem: ColumnLayout {
+        spacing: 10
+
+        Label {
+            text: qsTr("用户数据（排盘记录）保存在：")
+            Layout.fillWidth: true
+            wrapMode: Label.Wrap
+        }
+        TextArea {
+            text: dataPathDialog.dataFile
+            readOnly: true
+            selectByMouse: true
+            wrapMode: TextEdit.WrapAnywhere
+            Layout.fillWidth: true
+        }
+        Label {
+            id: memoryWarning
+            visible: dataPathDialog.warnings.inMemory
+            text: qsTr("警告：本App无权写入用户文件夹，排盘记录只保存在内存中，退出App后将全部丢失。请授权本App访问存储空间后重新启动。")
+            color: P.warning
+            Layout.fillWidth: true
+            wrapMode: Label.Wrap
+        }
+        Label {
+            id: appDirWarning
+            visible: dataPathDialog.warnings.inAppDir
+            text: qsTr("注意：排盘记录保存在本App自己的数据文件夹中，卸载App时可能被一并删除。如需保留，请在卸载前备份该文件。")
+            color: P.warning
+            Layout.fillWidth: true
+            wrapMode: Label.Wrap
+        }
+    }
+}

@@ -1,0 +1,131 @@
+import QtQuick 2.15
+
+// Settings shared by all pages. Each property is stored in the settings store
+// under its own name and written back whenever it changes.
+QtObject {
+    id: gset
+
+    property int fontSizePlus: 0
+    property int normalpxSize: 14
+    property int normalMainChacpxSize: 28
+
+    property int showMainZhuInfo: 1
+    property int showMainZhuSs: 1
+    property int showMainZhuEff: 1
+    property int showYunZhuInfo: 1
+    property int showYunZhuSs: 1
+    property int showYunZhuEff: 1
+    property int showYearZhuInfo: 1
+    property int showYearZhuSs: 1
+    property int showYearZhuEff: 1
+    property int showYMonZhuInfo: 1
+    property int showYMonZhuSs: 1
+    property int showYMonZhuEff: 1
+    property int showYdmnZhuInfo: 1
+    property int showYdmnZhuSs: 1
+    property int showYdmnZhuEff: 1
+
+    property int firstPanelisShowRightToLeft: 1
+    property int firstPanelMainZhuRightToLeft: 1
+
+    property int toCntCalculateQingYao: 0
+    property int toCntOpenSanCaiWuGe: 0
+    property int toCntOpenBooks: 0
+    property int toCntOpenCompare: 0
+    property int toCntViewHistory: 0
+    property int totalTimeOfOpenGlobalMap: 0
+
+    property int intTypeOfYueDangLing: 0
+
+    property int toUsingColorForChac: 1
+    property int toShowGan10Shen: 1
+    property int toShowZhiCang: 1
+    property int toShowChangSheng12yun: 1
+    property int toShowShiSuiXuSui: 1
+    property int toShowRiZhuRight: 1
+    property int showHorizontalYunSuiAndSSAtOpening: 0
+
+    property int timesOfUsingWebGLMap: 0
+    property string currentYYYYMMSaved: "201906"
+    property int allowToUsingGlobalMap: 1
+
+    property string havingNewZoltra: "0"
+    property string havingAgreePrivacy: "0"
+
+    // Contact values and the usage-report address are configuration; an empty
+    // address means no report is ever sent.
+    property string legalEmail: ""
+    property string legalContactName: ""
+    property string legalPubKeyInner: ""
+    property string legalEchoServerUrl: ""
+
+    // In memory only.
+    property bool onlyShowMainZhuInfo: false
+    property bool onlyShowMainYunInfo: false
+    property bool onlyShowMainYunYearInfo: false
+    property bool onlyShowMainYunYearYmonInfo: false
+
+    // Monthly allowance of the web map, which costs a paid look-up per use.
+    readonly property int webMapMonthlyAllowance: 100
+
+    readonly property var storedKeys: [
+        "fontSizePlus", "normalpxSize", "normalMainChacpxSize",
+        "showMainZhuInfo", "showMainZhuSs", "showMainZhuEff",
+        "showYunZhuInfo", "showYunZhuSs", "showYunZhuEff",
+        "showYearZhuInfo", "showYearZhuSs", "showYearZhuEff",
+        "showYMonZhuInfo", "showYMonZhuSs", "showYMonZhuEff",
+        "showYdmnZhuInfo", "showYdmnZhuSs", "showYdmnZhuEff",
+        "firstPanelisShowRightToLeft", "firstPanelMainZhuRightToLeft",
+        "toCntCalculateQingYao", "toCntOpenSanCaiWuGe", "toCntOpenBooks", "toCntOpenCompare",
+        "toCntViewHistory", "totalTimeOfOpenGlobalMap",
+        "intTypeOfYueDangLing",
+        "toUsingColorForChac", "toShowGan10Shen", "toShowZhiCang", "toShowChangSheng12yun",
+        "toShowShiSuiXuSui", "toShowRiZhuRight", "showHorizontalYunSuiAndSSAtOpening",
+        "timesOfUsingWebGLMap", "currentYYYYMMSaved", "allowToUsingGlobalMap",
+        "havingNewZoltra", "havingAgreePrivacy",
+        "legalEmail", "legalContactName", "legalPubKeyInner", "legalEchoServerUrl"
+    ]
+
+    property bool loaded: false
+
+    function readKey(key) {
+        var current = gset[key];
+        var v = easyfunction.getValueByKeyFromSettings(key, current);
+        if (typeof current === "number") {
+            var n = parseInt(v, 10);
+            return isNaN(n) ? current : n;
+        }
+        return v === undefined || v === null ? current : String(v);
+    }
+
+    function writeKey(key) {
+        if (loaded)
+            easyfunction.setValueByKeyFromSettings(key, String(gset[key]));
+    }
+
+    // The year-month as the six-digit text the monthly count is kept under.
+    function yearMonthText(date) {
+        var m = date.getMonth() + 1;
+        return String(date.getFullYear()) + (m < 10 ? "0" : "") + m;
+    }
+
+    function deriveMapAllowance(now, offlinePicker) {
+        var ym = yearMonthText(now);
+        if (currentYYYYMMSaved !== ym) {
+            currentYYYYMMSaved = ym;
+            timesOfUsingWebGLMap = 0;
+        }
+        var outsideChina = !easyfunction.isInDaZhongHuaArea();
+        allowToUsingGlobalMap = (offlinePicker || outsideChina
+                                 || timesOfUsingWebGLMap < webMapMonthlyAllowance) ? 1 : 0;
+    }
+
+    Component.onCompleted: {
+        for (var i = 0; i < storedKeys.length; ++i) {
+            var key = storedKeys[i];
+            gset[key] = readKey(key);
+            gset[key + "Changed"].connect(writeKey.bind(gset, key));
+        }
+        loaded = true;
+    }
+}

@@ -1,0 +1,41 @@
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
+import "Palette.js" as P
+
+T.RadioButton {
+    id: control
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            implicitContentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             implicitContentHeight + topPadding + bottomPadding,
+                             implicitIndicatorHeight + topPadding + bottomPadding)
+    padding: 6
+    spacing: 8
+    font.pixelSize: 15
+    indicator: Rectangle {
+        implicitWidth: 20
+        implicitHeight: 20
+        x: control.leftPadding
+        y: control.topPadding + (control.availableHeight - height) / 2
+        radius: 10
+        color: P.surface
+        border.color: control.checked ? P.accent : P.line
+        border.width: control.visualFocus ? 2 : 1
+        Rectangle {
+            anchors.centerIn: parent
+            width: 10
+            height: 10
+            radius: 5
+            color: P.accent
+            visible: control.checked
+        }
+    }
+    contentItem: Text {
+        leftPadding: control.indicator.width + control.spacing
+        text: control.text
+        font: control.font
+        color: control.enabled ? P.ink : P.disabledInk
+        verticalAlignment: Text.AlignVCenter
+        wrapMode: Text.Wrap
+    }
+}

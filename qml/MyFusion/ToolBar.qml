@@ -1,0 +1,16 @@
+import QtQuick 2.15
+import QtQuick.Templates 2.15 as T
+import "Palette.js" as P
+
+T.ToolBar {
+    id: control
+    implicitWidth: Math.max(implicitBackgroundWidth + leftInset + rightInset,
+                            contentWidth + leftPadding + rightPadding)
+    implicitHeight: Math.max(implicitBackgroundHeight + topInset + bottomInset,
+                             contentHeight + topPadding + bottomPadding)
+    padding: 4
+    background: Rectangle {
+        implicitHeight: 48
+        color: P.accent
+    }
+}
