@@ -10,6 +10,10 @@ namespace {
 
 const QString kWsPrefix = QStringLiteral("ws:");
 
+// The client logs from its constructor, before start-up installs the message
+// handler; install it first so those lines obey the log switch like all others.
+[[maybe_unused]] const bool g_handlerInstalled = (AppLog::install(), true);
+
 // Created during static initialisation, before the application object, with
 // its log lines switched on; it lives until the process ends.
 EchoClient g_echoClient(true, nullptr);
