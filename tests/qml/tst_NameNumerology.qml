@@ -69,7 +69,7 @@ TestCase {
             compare(lines.length, 6, "number " + k)
             compare(lines[5], "")
             var verdict = lucky.indexOf(k) >= 0 ? "吉" : half.indexOf(k) >= 0 ? "半吉" : "不利"
-            verify(/^\d+（[^）]+）：?(.{4}，){3}.{4}（[^）]+）$/.test(lines[0]), lines[0])
+            verify(/^\d+（[^）]+）(.{4}，){3}.{4}（[^）]+）$/.test(lines[0]), lines[0])
             verify(lines[0].slice(-verdict.length - 2) === "（" + verdict + "）", lines[0])
             compare([lines[1].slice(0, 3), lines[2].slice(0, 3), lines[3].slice(0, 3), lines[4].slice(0, 3)],
                     ["基业：", "家庭：", "健康：", "含义："])
