@@ -98,7 +98,7 @@
         </message>
         <message>
             <source>说明：月干与时干，是会自动匹配的，无需选定。</source>
-            <translation>說明：月干與時幹，是會自動匹配的，無需選定。</translation>
+            <translation>說明：月干與時干，是會自動匹配的，無需選定。</translation>
         </message>
         <message>
             <source>公历：</source>
@@ -469,7 +469,7 @@
         </message>
         <message>
             <source>(按藏干计则不缺)</source>
-            <translation>(按藏幹計則不缺)</translation>
+            <translation>(按藏干計則不缺)</translation>
         </message>
         <message>
             <source>五行不缺</source>
@@ -481,7 +481,7 @@
         </message>
         <message>
             <source>(含藏干计)：</source>
-            <translation>(含藏幹計)：</translation>
+            <translation>(含藏干計)：</translation>
         </message>
         <message>
             <source>命宫在</source>

@@ -35,6 +35,23 @@ def opencc(texts):
     return parts
 
 
+# In this program 干 is always the stem (天干, 日干, 藏干), 丑 the branch and
+# 冲 the clash; OpenCC reads them by phrase as 幹/乾, 醜 and 衝. Where the
+# conversion kept the length, the character at the same place is put back
+# (冲 as 沖, its Traditional clash form); other places are left to review.
+CALENDAR_CHARS = {"干": "干", "丑": "丑", "冲": "沖"}
+
+
+def keep_calendar_chars(source, converted):
+    if len(source) != len(converted):
+        return converted
+    out = list(converted)
+    for i, ch in enumerate(source):
+        if ch in CALENDAR_CHARS:
+            out[i] = CALENDAR_CHARS[ch]
+    return "".join(out)
+
+
 def load(path):
     return ET.parse(path) if path.exists() else None
 
@@ -85,8 +102,8 @@ def main():
                 tr.text = old[key]
             else:
                 pending.append((tr, key[1]))
-    for (tr, _), text in zip(pending, opencc([src for _, src in pending])):
-        tr.text = text
+    for (tr, src), text in zip(pending, opencc([src for _, src in pending])):
+        tr.text = keep_calendar_chars(src, text)
     write(trad, TRAD, "zh_TW")
     print(f"{len(pending)} new Traditional texts, {len(old)} kept")
 

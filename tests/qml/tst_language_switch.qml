@@ -36,7 +36,7 @@ TestCase {
             {tag: "numerology name", page: numerologyComponent, name: "txtName", prop: "placeholderText", simp: "姓名", trad: "姓名"},
             {tag: "signature button", page: verifyComponent, name: "verifyButton", simp: "开始验证电子签名", trad: "開始驗證電子簽名"},
             {tag: "signature dialog", page: verifyComponent, name: "resultDialog", prop: "title",
-             simp: "数字签名验证提示", trad: "數位簽章驗證提示"}
+             simp: "数字签名验证提示", trad: "數字簽名驗證提示"}
         ];
     }
 
@@ -59,6 +59,6 @@ TestCase {
         switchTo(1);
         compare(page.title, "姓名之三才五格");
         var verifyPage = createTemporaryObject(verifyComponent, this);
-        compare(verifyPage.title, "晴曜命盤公鑰驗證數位簽章");
+        compare(verifyPage.title, "晴曜命盤公鑰驗證數字簽名");
     }
 }
