@@ -15,8 +15,12 @@ Item {
 
     signal entryOpened(int index)
 
+    // The shared settings; the window's unless given.
+    property var settingsObject: null
+
     function openEntry(index) {
-        var g = typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        var g = settingsObject ? settingsObject
+                               : typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
         if (g)
             g.toCntOpenBooks += 1;
         entryOpened(index);

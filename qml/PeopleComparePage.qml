@@ -41,8 +41,8 @@ Page {
 
                     Rectangle {
                         // Separator before every chart but the first.
-                        visible: index > 0
-                        width: visible ? 2 : 0
+                        width: index > 0 ? 2 : 0
+                        visible: width > 0
                         height: parent.height
                         color: P.line
                     }

@@ -12,7 +12,12 @@ ScrollablePage {
     readonly property string solarText: "1961 8 4 19 24"
     property string addedUserid: ""
 
+    // The shared settings; the window's unless given.
+    property var settingsObject: null
+
     function gSet() {
+        if (settingsObject)
+            return settingsObject;
         return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
     }
 
