@@ -8,8 +8,12 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 Item {
     id: recordTab
 
-    // The first page hands its records model over; alone, the tab makes one.
+    // The records model: the one given, else the first page's, else one of
+    // the tab's own.
     property var custModel: null
+    readonly property var pageModel: typeof comeIn !== "undefined" && comeIn ? comeIn.oneCustModelAll : null
+    property var ownModel: null
+    readonly property var records: custModel ? custModel : pageModel ? pageModel : ownModel
     property bool multiSelect: false
     property var selectedIds: []
     property string keyword: ""
@@ -28,25 +32,21 @@ Item {
     }
 
     function ensureModel() {
-        if (custModel)
-            return custModel;
-        if (typeof comeIn !== "undefined" && comeIn && comeIn.oneCustModelAll) {
-            custModel = comeIn.oneCustModelAll;
-            return custModel;
-        }
+        if (records)
+            return records;
         try {
-            custModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", recordTab, "records");
+            ownModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", recordTab, "records");
         } catch (e) {
             console.warn("records model not available");
         }
-        return custModel;
+        return records;
     }
 
     // The keyword search carries the chosen class along.
     function search(text) {
         keyword = text === undefined ? keywordField.text : String(text);
         if (ensureModel())
-            custModel.setFilterMore2(classKey, keyword);
+            records.setFilterMore2(classKey, keyword);
     }
 
     function chooseClass(index) {
@@ -54,7 +54,7 @@ Item {
         if (classBox.currentIndex !== index)
             classBox.currentIndex = index;
         if (ensureModel())
-            custModel.setFilterMore1(classKey);
+            records.setFilterMore1(classKey);
     }
 
     function openRecord(userid) {
@@ -75,7 +75,7 @@ Item {
     function removeRecord(row, userid) {
         if (!ensureModel())
             return false;
-        return custModel.removeItem(row, userid);
+        return records.removeItem(row, userid);
     }
 
     function toggleSelected(userid, on) {
@@ -163,7 +163,7 @@ Item {
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
-            model: recordTab.custModel
+            model: recordTab.records
             ScrollIndicator.vertical: ScrollIndicator { }
 
             delegate: SwipeDelegate {
@@ -252,5 +252,6 @@ Item {
         id: notice
     }
 
-    Component.onCompleted: ensureModel()
+    // The first page sets its model when it completes, after this tab.
+    Component.onCompleted: Qt.callLater(ensureModel)
 }

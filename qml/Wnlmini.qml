@@ -24,6 +24,8 @@ Item {
 
     signal dateSelected(int y, int m, int d)
 
+    onTraditionalChanged: refresh()
+
     // The script facade; the window's shared one unless given.
     property var facadeObject: null
 

@@ -9,6 +9,7 @@ mkdir -p "$d/.config/Solquist" "$dir"
 printf '[General]\nappLanguage=%s\nappStartupTimes=5\n' "$lang" > "$d/.config/Solquist/晴曜命盘.conf"
 HOME=$d XDG_CONFIG_HOME=$d/.config XDG_DATA_HOME=$d/.local/share XDG_CACHE_HOME=$d/.cache \
 XDG_RUNTIME_DIR=$d/runtime QT_QUICK_BACKEND=software \
+QTWEBENGINE_CHROMIUM_FLAGS=--disable-gpu QTWEBENGINE_DISABLE_SANDBOX=1 \
 xvfb-run -a -s "-screen 0 480x860x24" "$app" --screenshots "$dir"
 rc=$?
 rm -rf "$d"

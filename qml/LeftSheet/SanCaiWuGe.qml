@@ -60,6 +60,12 @@ Page {
         return true;
     }
 
+    // A shown result follows a change of script.
+    onTraditionalChanged: {
+        if (calculateContentString.length > 0 && calculate(false, txtName.text) !== 0)
+            resultText = helpText;
+    }
+
     function startButton() {
         if (calculate(false, txtName.text) < 0)
             resultText = promptText;

@@ -21,7 +21,13 @@ ScrollablePage {
         return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
     }
 
+    // The first page's records model, so its records tab shows the new row.
     function ensureModel() {
+        if (!custModel && typeof windowRoot !== "undefined" && windowRoot) {
+            var first = windowRoot.mainstackView.get(0);
+            if (first && first.oneCustModelAll)
+                custModel = first.oneCustModelAll;
+        }
         if (!custModel) {
             try {
                 custModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", page, "zoltraRecords");
