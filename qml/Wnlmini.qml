@@ -91,13 +91,14 @@ Item {
         return shown(s);
     }
 
-    // Chooses a day and hands its date to the birth form.
+    // Chooses a day and hands its date to the birth form's date dialog (the
+    // first page's), keeping the hour and minute chosen there.
     function toSetTheSelectedDate(d) {
         selectedDay = d;
         detailsText = details();
         dateSelected(year, month, d);
         if (typeof dateDialog !== "undefined" && dateDialog && typeof dateDialog.setMoment === "function")
-            dateDialog.setMoment(year, month, d, 12, 0);
+            dateDialog.setMoment(year, month, d, -1, -1);
     }
 
     ColumnLayout {
