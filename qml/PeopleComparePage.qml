@@ -65,6 +65,13 @@ Page {
         }
     }
 
+    Label {
+        anchors.centerIn: parent
+        visible: comparePage.u1idArray.length === 0
+        color: P.inkSoft
+        text: qsTr("尚未选择要比较的记录。")
+    }
+
     Component {
         id: waiting
         Label {
