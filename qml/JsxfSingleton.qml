@@ -216,7 +216,10 @@ QtObject {
             termJds[r.qiMiddle.toFixed(6)] = (k - 1) * 2 + 1
             termJds[r.jieAfter.toFixed(6)] = (k % 12) * 2
         }
-        var terms = []
+        var terms = termsFromService(y, m)
+        if (terms !== null)
+            return { lunar: days, terms: terms }
+        terms = []
         for (var key in termJds) {
             var jd = Number(key)
             var t = Ephemeris.DD(jd)
@@ -247,8 +250,33 @@ QtObject {
             + ganZhi(r.yearChac) + "年 " + ganZhi(r.monthChac) + "月 " + ganZhi(r.dayChac) + "日"
     }
 
+    // Solar terms falling in a solar month from the service object's term
+    // table, or null when it does not serve them.
+    function termsFromService(y, m) {
+        if (typeof easyfunction === "undefined" || !(Number(easyfunction.getBeginJDofSinoYM(y, 1)) > 0))
+            return null
+        var terms = []
+        for (var sy = y - 1; sy <= y; sy++) {
+            for (var sm = 1; sm <= 12; sm++) {
+                var jds = [Number(easyfunction.getBeginJDofSinoYM(sy, sm)), Number(easyfunction.getMiddleJDofSinoYM(sy, sm))]
+                for (var i = 0; i < 2; i++) {
+                    if (!(jds[i] > 0))
+                        continue
+                    var t = Ephemeris.DD(jds[i])
+                    if (t.Y === y && t.M === m)
+                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i] })
+                }
+            }
+        }
+        terms.sort(function (a, b) { return a.jd - b.jd })
+        return terms
+    }
+
     // Solar terms falling in a solar month: [{d, name, h, mi}] in time order.
     function sxf_monthTerms(y, m) {
+        var t = termsFromService(y, m)
+        if (t !== null)
+            return t
         var r = sxf_monthData(y, m)
         return r === null ? [] : r.terms
     }
