@@ -131,8 +131,8 @@ TestCase {
     }
 
     // Sino-month boundaries come from the service object; 2024's first sino
-    // month runs from 立春 2460345.185409 to 惊蛰 2460374.932378, with 雨水
-    // at 2460360.00905 (Beijing time).
+    // month runs from 立春 (16:27:07 Beijing time with the observed ΔT of 2024)
+    // to 惊蛰 (3-05 10:22), with 雨水 on 2-19 at 12:13.
     function test_sinoMonthBoundaries() {
         var out = {}
         var r = JsxfSingleton.sxf_getYMDofBeginEndofSinoYM(2024, 1, out)
@@ -142,9 +142,9 @@ TestCase {
             skip("the service object does not serve the sino-month boundaries yet")
         }
         compare(r, 0)
-        compare([out.begin.Y, out.begin.M, out.begin.D, out.begin.h, out.begin.m], [2024, 2, 4, 16, 26])
+        compare([out.begin.Y, out.begin.M, out.begin.D, out.begin.h, out.begin.m], [2024, 2, 4, 16, 27])
         compare([out.end.Y, out.end.M, out.end.D, out.end.h, out.end.m], [2024, 3, 5, 10, 22])
-        compare(JsxfSingleton.sxf_newYueLiHTML(2024, 2), "立春：4日 16:26<br>雨水：19日 12:13")
+        compare(JsxfSingleton.sxf_newYueLiHTML(2024, 2), "立春：4日 16:27<br>雨水：19日 12:13")
         compare(JsxfSingleton.sxf_getYMDofBeginEndofSinoYM(2000, 13, out), -1)
     }
 }
