@@ -177,6 +177,7 @@ Page {
 
     PlaceWorldMapPCWindows {
         id: worldDialog
+        objectName: "worldDialog"
         onPlaceChosen: form.takePlace(place)
     }
 

@@ -164,7 +164,7 @@ Pane {
             Button {
                 objectName: "worldPlaceButton"
                 text: qsTr("以全球地图定位出生地")
-                visible: !windowRoot.gSet || windowRoot.gSet.allowToUsingGlobalMap === 1
+                visible: typeof windowRoot === "undefined" || !windowRoot.gSet || windowRoot.gSet.allowToUsingGlobalMap === 1
                 onClicked: form.worldPlaceRequested()
             }
         }
