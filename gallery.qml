@@ -18,8 +18,9 @@ ApplicationWindow {
     color: P.paper
 
     readonly property bool isAndroidiOS: Qt.platform.os === "android" || Qt.platform.os === "ios"
-    property int appLanguage: applicationLanguage
-    property string thisVersionNumber: applicationVersion
+    // Copies of the start-up snapshots, taken once.
+    property int appLanguage: 0
+    property string thisVersionNumber: ""
     property string newerVerStr: ""
     property var jsxf: null
     property var rsajs: null
@@ -365,6 +366,7 @@ ApplicationWindow {
 
     PrivacyPopup {
         id: privacyPopup
+        objectName: "privacyPopup"
         onAgreed: gset.havingAgreePrivacy = "1"
         onDeclined: gset.havingAgreePrivacy = "0"
     }
@@ -380,6 +382,9 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        appLanguage = applicationLanguage;
+        thisVersionNumber = applicationVersion;
+        gset.load();
         jsxf = loadFacade("JsxfSingleton");
         rsajs = loadFacade("RsaSingleton");
         gset.deriveMapAllowance(new Date(), !isAndroidiOS);

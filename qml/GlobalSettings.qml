@@ -120,7 +120,10 @@ QtObject {
                                  || timesOfUsingWebGLMap < webMapMonthlyAllowance) ? 1 : 0;
     }
 
-    Component.onCompleted: {
+    // Reads every key once; the window calls it before it relies on a value.
+    function load() {
+        if (loaded)
+            return;
         for (var i = 0; i < storedKeys.length; ++i) {
             var key = storedKeys[i];
             gset[key] = readKey(key);
@@ -128,4 +131,6 @@ QtObject {
         }
         loaded = true;
     }
+
+    Component.onCompleted: load()
 }
