@@ -116,6 +116,8 @@ Popup {
         } else {
             message = qsTr("农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。");
         }
+        if (solar && !f)
+            message = qsTr("时间校正模块尚未安装；真太阳时与干支将在命盘页计算。");
         if (!solar || !f) {
             inXSLPeriod = false;
             ztyLine = ptyLine = ganZhiLine = "";
