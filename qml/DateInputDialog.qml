@@ -25,6 +25,7 @@ Popup {
     readonly property bool lunar: calSwitch.checked
     readonly property bool leap: lunar && leapSwitch.checked
     property string message: ""
+    property string note: ""
     property var solar: null          // {y, m, d} of the selected moment, or null
     property bool inXSLPeriod: false
     property string ztyLine: ""
@@ -116,8 +117,7 @@ Popup {
         } else {
             message = qsTr("农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。");
         }
-        if (solar && !f)
-            message = qsTr("时间校正模块尚未安装；真太阳时与干支将在命盘页计算。");
+        note = solar && !f ? qsTr("时间校正模块尚未安装；真太阳时与干支将在命盘页计算。") : "";
         if (!solar || !f) {
             inXSLPeriod = false;
             ztyLine = ptyLine = ganZhiLine = "";
@@ -303,6 +303,14 @@ Popup {
                 text: dlg.message
                 visible: text.length > 0
                 color: P.warning
+                wrapMode: Label.Wrap
+                Layout.fillWidth: true
+            }
+
+            Label {
+                text: dlg.note
+                visible: text.length > 0
+                color: P.inkSoft
                 wrapMode: Label.Wrap
                 Layout.fillWidth: true
             }
