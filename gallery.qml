@@ -114,10 +114,15 @@ ApplicationWindow {
 
     // Self-test and screenshot mode: the dialogs of this window by name.
     function selfTestDialogs() {
-        return ["settings", "about", "datapath", "privacy", "drawer"];
+        return ["privacy", "settings", "about", "datapath", "drawer", "drawer-traditional", "drawer-simplified"];
     }
 
     function selfTestShowDialog(name) {
+        if (name === "drawer-traditional" || name === "drawer-simplified") {
+            switchLanguage(name === "drawer-traditional" ? 1 : 0);
+            drawer.open();
+            return drawer;
+        }
         var d = {settings: settingsDialog, about: aboutPopup, datapath: dataPathDialog,
                  privacy: privacyPopup, drawer: drawer}[name];
         if (d)
@@ -382,7 +387,11 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
-        appLanguage = applicationLanguage;
+        // The first-start rule may have switched the stored language after the
+        // snapshot was taken; follow the stored one so the links match the
+        // translation that changLanguage() loads below.
+        var storedLanguage = parseInt(easyfunction.getValueByKeyFromSettings("appLanguage", applicationLanguage), 10);
+        appLanguage = isNaN(storedLanguage) ? applicationLanguage : storedLanguage;
         thisVersionNumber = applicationVersion;
         gset.load();
         jsxf = loadFacade("JsxfSingleton");
