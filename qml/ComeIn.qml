@@ -175,7 +175,7 @@ Page {
         onWorldSearchRequested: worldDialog.open()
     }
 
-    PlaceWorldMapPCWindows {
+    PlaceInputViaWorldMapPopup {
         id: worldDialog
         objectName: "worldDialog"
         onPlaceChosen: form.takePlace(place)

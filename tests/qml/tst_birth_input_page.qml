@@ -58,8 +58,8 @@ TestCase {
         compare(form.toChangeDay23, 1);
 
         // The city search fills longitude, meridian and summer-time type.
-        var world = findChild(page, "worldDialog");
-        world.open();
+        var world = findChild(page, "worldDialog").open();
+        verify(world !== null);
         tryCompare(world, "opened", true);
         var city = findChild(world, "cityField");
         mouseClick(city);
