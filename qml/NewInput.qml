@@ -28,7 +28,9 @@ Pane {
     property int toChangeDay23: 1
     property int toUsingXSL: 0
     property string inputNote: noteField.text
-    property string personClassNote: classBox.currentIndex > 0 ? classBox.currentText : ""
+    // Stored untranslated, so the class filter finds a record in either language.
+    readonly property var personClasses: ["不限", "贵客", "论坛网友", "社交朋友", "亲朋", "陌生人"]
+    property string personClassNote: classBox.currentIndex > 0 ? personClasses[classBox.currentIndex] : ""
     property bool inputTimeIsReady: false
     property bool inputPlaceIsReady: false
     property bool startEnabled: true

@@ -87,7 +87,20 @@ TestCase {
         if (!page.oneCustModelAll)
             skip("the person records model is not installed in this build; the record cannot be read back");
         mouseClick(start);
-        verify(page.lastUserId.length > 6);
+        var id = page.lastUserId;
+        verify(id.length > 6, "new record id " + id);
+        compare(findChild(page, "tabBar").currentIndex, 1);
+
+        // Read the stored record back through a model of its own.
+        var model = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", testCase, "readBack");
+        model.userid = id;
+        var expected = {gender: "1", caltype: "0", maintime: "2019/2/25/15/16",
+                        inputtime: "公历: 2019年2月25日15时16分", name: "zs", inputPlaceName: "Guangzhou, CN",
+                        mainJvalue: String(form.inputJvalue), usingZty: "1", usingPty: "1",
+                        toChangeDay23clock: "1", usingXiaShiLingclock: "0", extraColumn1: "0", extraColumn2: "120"};
+        for (var column in expected)
+            compare(String(model.getCustInfoByStrName(id, column)), expected[column], column);
+        model.destroy();
     }
 
     function test_invalidSolarDateBlocksConfirm() {
