@@ -144,10 +144,13 @@ ApplicationWindow {
         }
         if (obj instanceof Item) {
             obj.destroy();
-            return stackView.push(component);
-        }
-        if (typeof obj.open === "function")
+            obj = stackView.push(component);
+        } else if (typeof obj.open === "function") {
             obj.open();
+        }
+        // A page may put sample input on show, so the walk exercises it too.
+        if (obj && typeof obj.selfTestSample === "function")
+            obj.selfTestSample();
         var popup = obj;
         return popup;
     }

@@ -151,6 +151,12 @@ Popup {
         return true;
     }
 
+    function selfTestSample() {
+        var r = Clip.recognise("农历一九九三年腊月初九 3点30分");
+        if (r)
+            applyRecognised(r);
+    }
+
     onOpened: {
         lastClipboard = "";
         readClipboard();
