@@ -241,6 +241,7 @@ ApplicationWindow {
 
     Drawer {
         id: drawer
+        objectName: "drawer"
         width: Math.min(windowRoot.width, windowRoot.height) * 3 / 4
         height: windowRoot.height
         interactive: stackView.depth === 1
@@ -303,6 +304,7 @@ ApplicationWindow {
 
             ListView {
                 id: drawerList
+                objectName: "drawerList"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 clip: true
@@ -322,6 +324,7 @@ ApplicationWindow {
 
             Label {
                 id: drawerFooter
+                objectName: "drawerFooter"
                 property int clickCnt: 0
                 property string mark: ""
                 Layout.fillWidth: true

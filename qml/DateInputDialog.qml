@@ -242,7 +242,8 @@ Popup {
                 Tumbler {
                     id: monthTumbler
                     objectName: "monthTumbler"
-                    model: dlg.lunar ? ["正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"]
+                    model: dlg.lunar ? [qsTr("正"), qsTr("二"), qsTr("三"), qsTr("四"), qsTr("五"), qsTr("六"), qsTr("七"),
+                                       qsTr("八"), qsTr("九"), qsTr("十"), qsTr("冬"), qsTr("腊")]
                                      : 12
                     visibleItemCount: 5
                     Layout.fillWidth: true

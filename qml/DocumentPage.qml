@@ -9,6 +9,7 @@ ScrollablePage {
 
     Label {
         id: bodyLabel
+        objectName: "documentBody"
         text: docPage.body
         textFormat: Text.StyledText
         wrapMode: Label.Wrap
