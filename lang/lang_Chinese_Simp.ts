@@ -338,6 +338,54 @@
             <source>确认</source>
             <translation>确认</translation>
         </message>
+        <message>
+            <source>正</source>
+            <translation>正</translation>
+        </message>
+        <message>
+            <source>二</source>
+            <translation>二</translation>
+        </message>
+        <message>
+            <source>三</source>
+            <translation>三</translation>
+        </message>
+        <message>
+            <source>四</source>
+            <translation>四</translation>
+        </message>
+        <message>
+            <source>五</source>
+            <translation>五</translation>
+        </message>
+        <message>
+            <source>六</source>
+            <translation>六</translation>
+        </message>
+        <message>
+            <source>七</source>
+            <translation>七</translation>
+        </message>
+        <message>
+            <source>八</source>
+            <translation>八</translation>
+        </message>
+        <message>
+            <source>九</source>
+            <translation>九</translation>
+        </message>
+        <message>
+            <source>十</source>
+            <translation>十</translation>
+        </message>
+        <message>
+            <source>冬</source>
+            <translation>冬</translation>
+        </message>
+        <message>
+            <source>腊</source>
+            <translation>腊</translation>
+        </message>
     </context>
     <context>
         <name>DeveloperStar</name>
