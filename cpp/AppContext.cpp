@@ -8,7 +8,14 @@ namespace AppLog {
 namespace {
 
 QAtomicInt g_saving{0};
-QMutex g_mutex;
+
+// Function-local, so the handler works even when it runs during another
+// file's static initialisation.
+QMutex &logMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
 
 QString &logText()
 {
@@ -35,7 +42,7 @@ void messageHandler(QtMsgType, const QMessageLogContext &context, const QString 
             .append(context.function ? context.function : "").append(")\n");
 
     // Several threads may log at once; the buffer and stdout stay whole lines.
-    QMutexLocker lock(&g_mutex);
+    QMutexLocker lock(&logMutex());
     QString &buf = logText();
     buf += QString::fromUtf8(line);
     if (buf.size() > bufferCap)
@@ -58,13 +65,13 @@ int saving()
 
 QString buffer()
 {
-    QMutexLocker lock(&g_mutex);
+    QMutexLocker lock(&logMutex());
     return logText();
 }
 
 void clear()
 {
-    QMutexLocker lock(&g_mutex);
+    QMutexLocker lock(&logMutex());
     logText().clear();
 }
 

@@ -8,6 +8,7 @@
 #include <QNetworkAccessManager>
 #include <QQmlEngine>
 #include <QSettings>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 
 EasyFunction::EasyFunction(QGuiApplication *app, QQmlEngine *engine)
@@ -34,7 +35,10 @@ QVariant EasyFunction::getHtmlFromClipboard()
     const QMimeData *data = clipboard ? clipboard->mimeData(QClipboard::Clipboard) : nullptr;
     if (!data || !(data->hasHtml() || data->hasText()))
         return QStringLiteral("false");
-    return data->text();
+    if (data->hasText())
+        return data->text();
+    // HTML alone: give its plain-text form.
+    return QTextDocumentFragment::fromHtml(data->html()).toPlainText();
 }
 
 QVariant EasyFunction::setTextToClipboard(QString text)

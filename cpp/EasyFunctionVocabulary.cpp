@@ -49,18 +49,12 @@ QVariant EasyFunction::getZhiCangGanSeq(int zhi)
 
 QVariant EasyFunction::getZhiCangGanShen10Str(int riGan, int zhi)
 {
-    QString out;
-    for (char digit : zhiCangGanTable[normBranch(zhi)].digits)
-        out += qs(shen10Short(riGan, digit - '0').name);
-    return out;
+    return hiddenShen10Short(riGan, zhi);
 }
 
 QVariant EasyFunction::getZhiCangGanShen10fullStr(int riGan, int zhi)
 {
-    QStringList names;
-    for (char digit : zhiCangGanTable[normBranch(zhi)].digits)
-        names << qs(shen10Full(riGan, digit - '0').name);
-    return names.join(QLatin1Char('|'));
+    return hiddenShen10Full(riGan, zhi);
 }
 
 QVariant EasyFunction::getYun12Str(int riGan, int zhi)

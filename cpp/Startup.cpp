@@ -53,13 +53,19 @@ void applyStyle()
     const QString current = QQuickStyle::name();
     if (!current.isEmpty())
         settings.setValue(QStringLiteral("style"), current);
-    if (stored == QLatin1String("Default") || stored.trimmed().isEmpty())
-        QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
-    else
-        QQuickStyle::setStyle(stored);
+    else if (!settings.contains(QStringLiteral("style")))
+        settings.setValue(QStringLiteral("style"), QStringLiteral("Default")); // the library's own default
+    QQuickStyle::setStyle(styleToApply(stored));
 }
 
 } // namespace
+
+QString styleToApply(const QString &stored)
+{
+    if (stored == QLatin1String("Default") || stored.trimmed().isEmpty())
+        return QStringLiteral(":/qml/MyFusion");
+    return stored;
+}
 
 int runApplication(int argc, char *argv[], const StartupOptions &options)
 {
@@ -98,13 +104,13 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     AppContext::languageIndex = settings->value(QStringLiteral("appLanguage"), QStringLiteral("0")).toInt();
 
     // 6.
-    qWarning() << "applicationStartupTimes is :" << AppContext::startCount;
-    qWarning() << "the name of platform is :" << AppContext::platformIdentity;
+    qWarning().noquote() << "applicationStartupTimes is :" << AppContext::startCount;
+    qWarning().noquote() << "the name of platform is :" << AppContext::platformIdentity;
 
     // 7. and 8.
     applyFont();
     for (const QString &family : QFontDatabase().families(QFontDatabase::SimplifiedChinese))
-        qWarning() << family;
+        qWarning().noquote() << family;
 
     // 9. and 10.
     ServiceWiring::registerTypes();
@@ -115,7 +121,7 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 12. and 13.
     applyStyle();
-    qWarning() << "theMiLanTingName using is:" << kMobileFontFamily;
+    qWarning().noquote() << "theMiLanTingName using is:" << kMobileFontFamily;
 
     // 14.
     auto *engine = new QQmlApplicationEngine;
@@ -148,8 +154,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
         // 19.
         request = ServiceWiring::createRequestObject();
         // 20.
-        qDebug() << "ssl build:" << QSslSocket::sslLibraryBuildVersionString();
-        qDebug() << "ssl run:" << QSslSocket::sslLibraryVersionString();
+        qDebug().noquote() << "ssl build:" << QSslSocket::sslLibraryBuildVersionString();
+        qDebug().noquote() << "ssl run:" << QSslSocket::sslLibraryVersionString();
         qDebug() << "ssl,supportsSsl:" << QSslSocket::supportsSsl();
         result = QGuiApplication::exec();
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QUrl>
 
 struct StartupOptions {
@@ -10,6 +11,10 @@ struct StartupOptions {
     // When set, save a screenshot of each state of that walk into this folder.
     QString screenshotDir;
 };
+
+// The Quick Controls style start-up applies for the text stored under `style`:
+// our own style for "Default" or a blank text, any other text as it stands.
+QString styleToApply(const QString &stored);
 
 // The program's own entry: prepares the application, settings, logging, font,
 // style and engine, loads the root page and runs the event loop. Returns the

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <QtGlobal>
 
 namespace TestSupport {
 
@@ -9,5 +12,39 @@ namespace TestSupport {
 // test never reads or writes the user's own files. Call before the
 // application object is created.
 void isolateUserFolders(const QTemporaryDir &dir);
+
+// Keeps a copy of every log message while still passing it on to the test
+// framework (so QTest::ignoreMessage keeps working). Install once the test
+// run has started, e.g. in initTestCase().
+void recordLog();
+QStringList &recordedLog();
+
+// A fresh user database file in dir, opened on the program's user connection.
+// Returns its path.
+QString openFreshUserDatabase(const QTemporaryDir &dir, const QString &fileName = QStringLiteral("user.db"));
+
+// Stores a person through SqloneCustomerModel::newCustomer with fixed codes
+// and the texts given; returns what newCustomer returned.
+QString addPerson(QObject *customerModel, const QString &name, const QString &simpleNotes = QString(),
+                  const QString &moreNotes = QString(), const QString &place = QString(),
+                  const QString &originInputTime = QStringLiteral("公历 2019年7月16日 9时5分"));
+
+// Collects the Qt log messages written while it lives (the message text only),
+// and keeps them off the test output.
+class LogCapture
+{
+public:
+    LogCapture();
+    ~LogCapture();
+    LogCapture(const LogCapture &) = delete;
+    LogCapture &operator=(const LogCapture &) = delete;
+
+    QStringList lines() const;
+    bool contains(const QString &line) const { return lines().contains(line); }
+    void clear();
+
+private:
+    QtMessageHandler m_previous = nullptr;
+};
 
 } // namespace TestSupport

@@ -131,6 +131,26 @@ inline QString jiaziHexCode(int k)
     return QString::number(stemOf(k)) + QString::number(branchOf(k), 16).toUpper();
 }
 
+// Ten gods of the hidden stems of branch z seen from day stem d, in hidden-stem
+// order: one-character names run together, or full names joined by "|".
+inline QString hiddenShen10Short(int d, int z)
+{
+    QString out;
+    for (char digit : zhiCangGanTable[normBranch(z)].digits)
+        out += qs(shen10Short(d, digit - '0').name);
+    return out;
+}
+inline QString hiddenShen10Full(int d, int z)
+{
+    QString out;
+    for (char digit : zhiCangGanTable[normBranch(z)].digits) {
+        if (!out.isEmpty())
+            out += QLatin1Char('|');
+        out += qs(shen10Full(d, digit - '0').name);
+    }
+    return out;
+}
+
 static_assert(cycleOf(0, 0) == 0 && cycleOf(9, 11) == 59 && cycleOf(0, 2) == 50 && cycleOf(1, 0) == -1);
 static_assert(shen10Code(3, 8) == 7 && shen10Code(1, 0) == 1 && shen10Code(0, 1) == 1);
 static_assert(yun12Code(0, 0) == 1 && yun12Code(1, 5) == 1 && yun12Code(0, 6) == 7 && yun12Code(1, 11) == 7);

@@ -1,0 +1,56 @@
+#include "Command.h"
+
+#include "TimePoints.h"
+
+#include <QDate>
+
+namespace {
+
+const QDate firstDay(1800, 1, 1);
+const QDate lastDay(2099, 12, 31);
+
+QDate parseDay(const QString &text)
+{
+    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
+}
+
+int run(const QStringList &args)
+{
+    if (args.size() != 2)
+        return cliUsageError(QStringLiteral("lunar-days needs two dates: FROM TO (YYYY-MM-DD)"));
+    const QDate from = parseDay(args[0]);
+    const QDate to = parseDay(args[1]);
+    if (!from.isValid() || !to.isValid())
+        return cliUsageError(QStringLiteral("dates must be written YYYY-MM-DD"));
+    if (from < firstDay || to > lastDay)
+        return cliUsageError(QStringLiteral("dates must lie in 1800-01-01 .. 2099-12-31"));
+    if (from > to)
+        return cliUsageError(QStringLiteral("FROM must not be after TO"));
+
+    TimePoints tp;
+    TimePoints::Record solar(TimePoints::recordSize, 0);
+    TimePoints::Record lunar(TimePoints::recordSize, 0);
+    solar[3] = 12; // converted at noon
+    QString out = QStringLiteral("date\tlunar_year\tlunar_month\tlunar_day\tleap\n");
+    out.reserve(int(from.daysTo(to) + 1) * 24);
+    for (QDate d = from; d <= to; d = d.addDays(1)) {
+        solar[0] = d.year();
+        solar[1] = d.month();
+        solar[2] = d.day();
+        if (!tp.getLunarCalFromSolarCal(solar, lunar)) {
+            cliWrite(out);
+            return cliUsageError(QStringLiteral("no lunar date for ") + d.toString(Qt::ISODate));
+        }
+        out += d.toString(Qt::ISODate) + QLatin1Char('\t') + QString::number(lunar[0]) + QLatin1Char('\t')
+            + QString::number(lunar[1]) + QLatin1Char('\t') + QString::number(lunar[2]) + QLatin1Char('\t')
+            + QString::number(lunar[TimePoints::leapSlot]) + QLatin1Char('\n');
+    }
+    cliWrite(out);
+    return 0;
+}
+
+} // namespace
+
+static const CliCommand lunarDaysCommand{
+    "lunar-days", "lunar-days FROM TO",
+    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31), at 12:00", run};

@@ -1,0 +1,24 @@
+#include "Command.h"
+
+#include "CalendarTables.h"
+
+static const CliCommand lunarMonthsCommand{
+    "lunar-months", "lunar-months",
+    "the lunar month table: lunar year, leap month (100 = none), first days of its months as noon JDs",
+    [](const QStringList &args) {
+        if (!args.isEmpty())
+            return cliUsageError(QStringLiteral("lunar-months takes no arguments"));
+        QString out = QStringLiteral("lunar_year\tleap");
+        for (int m = 1; m <= 13; ++m)
+            out += QStringLiteral("\tm") + QString::number(m);
+        out += QLatin1Char('\n');
+        for (int r = 0; r < CalendarTables::rowCount; ++r) {
+            out += QString::number(CalendarTables::firstYear + r) + QLatin1Char('\t')
+                + QString::number(CalendarTables::leapMonths[r]);
+            for (int m = 0; m < 13; ++m)
+                out += QLatin1Char('\t') + QString::number(CalendarTables::lunarMonthStarts[r][m]);
+            out += QLatin1Char('\n');
+        }
+        cliWrite(out);
+        return 0;
+    }};

@@ -1,0 +1,356 @@
+#include "TimePoints.h"
+
+#include "CalendarTables.h"
+
+#include <cstdio>
+
+namespace {
+
+using namespace CalendarTables;
+
+static_assert(sizeof(solarTerms) / sizeof(solarTerms[0]) == rowCount);
+static_assert(sizeof(lunarMonthStarts) / sizeof(lunarMonthStarts[0]) == rowCount);
+static_assert(sizeof(leapMonths) / sizeof(leapMonths[0]) == rowCount);
+
+constexpr int lastYear = firstYear + rowCount - 1; // 2100
+// The last row only serves as the row after its predecessor: a moment never
+// gets row 2100 of its own, because its month 12 would need a row 2101.
+constexpr int lastPlaceableRow = rowCount - 2;
+constexpr int noLeap = 100;
+constexpr int firstBirthYear = 1800;
+constexpr int lastBirthYear = 2099;
+// Births outside this JD window cannot be placed in the month table.
+constexpr double lowestJd = 2378000;
+constexpr double highestJd = 2489000;
+// Entered times get a bias so that the truncating minute of the way back
+// returns the same minute: 30 s for solar dates, 10 s for lunar dates.
+constexpr double solarBiasHours = 1.0 / 120;
+constexpr double lunarBiasHours = 1.0 / 360;
+
+const char *const sourcePath = "cpp/Calendar/TimePoints";
+
+void writeToStdout(const char *text)
+{
+    std::fputs(text, stdout);
+}
+
+TimePoints::DiagnosticSink diagnosticSink = writeToStdout;
+
+void diagnose(const char *text)
+{
+    diagnosticSink(text);
+}
+
+void invalidParameters(const char *function, int line)
+{
+    char text[160];
+    std::snprintf(text, sizeof text, "%s::%s::%d::invalid parameters\n\n", sourcePath, function, line);
+    diagnose(text);
+}
+
+constexpr int mod60(int x) { return (x % 60 + 60) % 60; }
+
+constexpr bool isLeapYear(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+constexpr int daysInMonth(int y, int m)
+{
+    constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return m == 2 && isLeapYear(y) ? 29 : days[m - 1];
+}
+
+struct TermPlace {
+    int row = 0; // [0, 300]
+    int position = 0; // even, [0, 22]
+};
+
+// Row and Jie position of moment t, searching from Gregorian year g.
+bool findTermPlace(double t, int g, TermPlace &place)
+{
+    int r = g - firstYear;
+    if (r > rowCount - 1)
+        return false;
+    while (r >= 0 && solarTerms[r][0] > t)
+        --r;
+    if (r < -1) // a year far before the table: walk up from its start
+        r = -1;
+    while (r < lastPlaceableRow && t >= solarTerms[r + 1][0])
+        ++r;
+    if (r < 0 || r > lastPlaceableRow)
+        return false;
+    int i = 0;
+    while (i < 22 && solarTerms[r][i + 2] <= t)
+        i += 2;
+    place.row = r;
+    place.position = i;
+    return true;
+}
+
+void ensureSize(TimePoints::Record &record, std::size_t size)
+{
+    if (record.size() < size)
+        record.resize(size, 0);
+}
+
+} // namespace
+
+TimePoints::TimePoints()
+    : solarCal(recordSize, 0), lunarCal(recordSize, 0), sinoCal(recordSize, 0), chacs(recordSize, 0),
+      jieBeforeCal(recordSize, 0), qiMiddleCal(recordSize, 0), jieAfterCal(recordSize, 0),
+      beginCalForward(recordSize, 0), beginSinoForward(recordSize, 0), beginCalBackward(recordSize, 0),
+      beginSinoBackward(recordSize, 0)
+{
+}
+
+TimePoints::DiagnosticSink TimePoints::setDiagnosticSink(DiagnosticSink sink)
+{
+    const DiagnosticSink previous = diagnosticSink;
+    diagnosticSink = sink ? sink : writeToStdout;
+    return previous;
+}
+
+void TimePoints::writeDiagnostic(const char *text)
+{
+    diagnose(text);
+}
+
+void TimePoints::resetTimePoints()
+{
+    *this = TimePoints();
+}
+
+double TimePoints::termJd(int sinoYear, int position)
+{
+    if (sinoYear < firstYear || sinoYear > lastYear || position < 0 || position > 23)
+        return 0;
+    return solarTerms[sinoYear - firstYear][position];
+}
+
+bool TimePoints::getSolarCalFromJulianDayUT(double jd, Record &cal)
+{
+    if (cal.size() < 5)
+        cal.resize(recordSize, 0);
+    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+    const int hour = static_cast<int>(JulianDay::floorOf(t.hours)); // [0, 23]
+    cal[0] = t.year;
+    cal[1] = t.month;
+    cal[2] = t.day;
+    cal[3] = hour;
+    cal[4] = static_cast<int>(JulianDay::floorOf((t.hours - hour) * 60)); // truncated, seconds dropped
+    return true;
+}
+
+bool TimePoints::getLunarCalFromSolarCal(const Record &solar, Record &lunar)
+{
+    if (solar.size() < recordSize || solar[0] < firstBirthYear || solar[0] > lastBirthYear
+        || solar[1] < 1 || solar[1] > 12) {
+        invalidParameters("TimePoints::getLunarCalFromSolarCal", 169);
+        return false;
+    }
+    if (lunar.size() < recordSize)
+        lunar.assign(12, 0);
+    const int year = solar[0];
+    const int month = solar[1];
+    const int day = solar[2];
+    const double h = solar[4] / 60.0 + solar[3] + solarBiasHours;
+    const double jd = JulianDay::getJulianDayFromCal(year, month, day, h,
+                                                     JulianDay::isGregorianDate(year, month, day) ? 1 : 0);
+    if (jd < lowestJd || jd > highestJd)
+        return false;
+    jdBirth = jd;
+    const int n = JulianDay::noonDayOf(jd);
+    lunar[3] = solar[3];
+    lunar[4] = solar[4];
+
+    // Lunar month 1 starts in January or February, so the search begins three
+    // months before the solar month; January to March start in the year before.
+    int row = month >= 4 ? year - firstYear : year - firstYear - 1;
+    int p = month >= 4 ? month - 4 : month + 8; // [0, 11]
+    for (int tries = 0; tries < 12; ++tries, ++p) {
+        if (p > 12) {
+            p -= 13;
+            ++row;
+        }
+        if (row < 0 || row + 1 >= rowCount)
+            break;
+        const std::int32_t *months = lunarMonthStarts[row];
+        const int u = months[p];
+        const int v = (p >= 12 || (p == 11 && months[12] == -1)) ? lunarMonthStarts[row + 1][0] : months[p + 1];
+        if (u == -1 || n < u || n >= v)
+            continue;
+        const int lunarDay = n - u + 1;
+        if (lunarDay > 30)
+            return false;
+        const int leap = leapMonths[row];
+        lunar[0] = firstYear + row;
+        lunar[1] = p < leap ? p + 1 : p;
+        lunar[2] = lunarDay;
+        lunar[leapSlot] = p == leap ? 1 : 0;
+        return true;
+    }
+    diagnose("not found\n");
+    return false;
+}
+
+bool TimePoints::getSolarCalFromLunarCal(const Record &lunar)
+{
+    if (lunar.size() < recordSize || lunar[0] < firstBirthYear || lunar[0] > lastBirthYear
+        || lunar[1] < 1 || lunar[1] > 12 || lunar[2] < 1 || lunar[2] > 30) {
+        invalidParameters("TimePoints::getSolarCalFromLunarCal", 132);
+        diagnose("error Lunar_CAL\n");
+        return false;
+    }
+    const int row = lunar[0] - firstYear;
+    const int month = lunar[1];
+    const bool leapFlag = lunar[leapSlot] != 0;
+    const int leap = leapMonths[row];
+    if (leapFlag && (leap == noLeap || leap != month)) {
+        diagnose("the year without leap month or the leapidx not correct\n");
+        diagnose("error Lunar_CAL\n");
+        return false;
+    }
+    const int p = (leapFlag || (leap != noLeap && month > leap)) ? month : month - 1;
+    const int u = lunarMonthStarts[row][p];
+    // Midnight that begins the lunar day, plus the clock time.
+    const double jd = u + (lunar[2] - 1) - 0.5 + (lunar[3] + lunar[4] / 60.0 + lunarBiasHours) / 24;
+    jdBirth = jd;
+    if (solarCal.size() < recordSize)
+        solarCal.assign(12, 0);
+    return getSolarCalFromJulianDayUT(jd, solarCal);
+}
+
+bool TimePoints::placeInSolarTerms()
+{
+    ensureSize(sinoCal, recordSize);
+    if (solarCal.size() < 4 || solarCal[0] == 0 || solarCal[1] == 0 || solarCal[2] == 0)
+        return false;
+    TermPlace place;
+    if (!findTermPlace(jdBirth - ztyJdPlus, solarCal[0], place))
+        return false;
+    const double *row = solarTerms[place.row];
+    const int i = place.position;
+    sinoCal[0] = firstYear + place.row;
+    sinoCal[1] = i / 2 + 1;
+    sinoCal[2] = solarCal[2];
+    sinoCal[3] = solarCal[3];
+    jdJieBefore = row[i];
+    jdQiMiddle = row[i + 1];
+    jdJieAfter = i + 2 < 24 ? row[i + 2] : solarTerms[place.row + 1][0]; // month 12 ends at the next 立春
+    getSolarCalFromJulianDayUT(jdJieBefore, jieBeforeCal);
+    getSolarCalFromJulianDayUT(jdQiMiddle, qiMiddleCal);
+    getSolarCalFromJulianDayUT(jdJieAfter, jieAfterCal);
+    return true;
+}
+
+TimePoints::Record TimePoints::getSinoCalFromJulianDay(double jd)
+{
+    Record sino(recordSize, 0);
+    Record solar(recordSize, 0);
+    getSolarCalFromJulianDayUT(jd, solar);
+    if (solar[0] == 0 || solar[1] == 0 || solar[2] == 0)
+        return sino;
+    TermPlace place;
+    if (!findTermPlace(jd, solar[0], place))
+        return sino;
+    sino[0] = firstYear + place.row;
+    sino[1] = place.position / 2 + 1;
+    sino[2] = solar[2];
+    sino[3] = yearCycleIndex(sino[0]);
+    return sino;
+}
+
+void TimePoints::setPillars(int switch11pm)
+{
+    dayNumber = JulianDay::dayNumberOf(jdBirth);
+    int dayPillar = mod60(dayNumber);
+    const int yearPillar = yearCycleIndex(sinoCal[0]);
+    // Month 1 of a 甲 year is 丙寅 (2); each year moves the month stems on by two.
+    const int monthPillar = mod60(sinoCal[1] + 12 * yearPillar + 1);
+    const int h = solarCal[3]; // [0, 23]
+    int hourPillar;
+    if (switch11pm == 1) {
+        if (h >= 23)
+            dayPillar = (dayPillar + 1) % 60;
+        hourPillar = mod60((h + 1) / 2 % 12 + 12 * dayPillar);
+    } else {
+        // 23:00 is the 子 hour of the next day; only the day pillar stays.
+        hourPillar = mod60((h + 1) / 2 + 12 * dayPillar);
+    }
+    ensureSize(chacs, recordSize);
+    chacs[0] = yearPillar;
+    chacs[1] = monthPillar;
+    chacs[2] = dayPillar;
+    chacs[3] = hourPillar;
+}
+
+void TimePoints::setStartMoments()
+{
+    // Three days to the Jie term count as one year, once the sino month is
+    // stretched or shrunk to 30 days; the two ages add up to 10.
+    const double scale = 30 / (jdJieAfter - jdJieBefore);
+    ageForward = (jdJieAfter - jdBirth) / 3 * scale;
+    ageBackward = (jdBirth - jdJieBefore) / 3 * scale;
+    jdBeginForward = jdBirth + ageForward * 365.25;
+    jdBeginBackward = jdBirth + ageBackward * 365.25;
+    getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
+    getSolarCalFromJulianDayUT(jdBeginBackward, beginCalBackward);
+    beginSinoForward = getSinoCalFromJulianDay(jdBeginForward);
+    beginSinoBackward = getSinoCalFromJulianDay(jdBeginBackward);
+}
+
+int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day, int hour, int minute,
+                                    int isleap, double zty, int switch11pm)
+{
+    if (solarlunar != 0 && solarlunar != 1)
+        return BadCalendarKind;
+    if (year < firstBirthYear || year > lastBirthYear || month < 1 || month > 12 || day < 1 || day > 31
+        || hour < 0 || hour > 23 || minute < 0 || minute > 59)
+        return BadInput;
+    // A solar date that does not exist (2-30, 4-31) would be read as a day of
+    // the next month while the record kept the impossible date.
+    if (solarlunar == 0 && day > daysInMonth(year, month))
+        return BadInput;
+
+    Record input(recordSize, 0);
+    input[0] = year;
+    input[1] = month;
+    input[2] = day;
+    input[3] = hour;
+    input[4] = minute;
+    input[leapSlot] = isleap;
+    ztyJdPlus = zty;
+
+    if (solarlunar == 0) {
+        if (!getLunarCalFromSolarCal(input, lunarCal)) {
+            diagnose("error Solar_CAL\n");
+            return BadInput;
+        }
+        solarCal = input;
+    } else {
+        if (day > 30)
+            return BadInput;
+        if (!getSolarCalFromLunarCal(input))
+            return BadInput;
+        lunarCal = input;
+    }
+    // A moment the term table cannot place (a lunar date of late 2099 that
+    // falls after the 立春 of 2100) has no sino month; pillars from the
+    // previous contents would be wrong, so the launch fails.
+    if (!placeInSolarTerms()) {
+        diagnose("error Sino_CAL\n");
+        return BadInput;
+    }
+    setPillars(switch11pm);
+    setStartMoments();
+    return Launched;
+}
+
+bool TimePoints::operator==(const TimePoints &o) const
+{
+    return solarCal == o.solarCal && lunarCal == o.lunarCal && sinoCal == o.sinoCal && chacs == o.chacs
+        && jdBirth == o.jdBirth && dayNumber == o.dayNumber && jdJieBefore == o.jdJieBefore
+        && jdQiMiddle == o.jdQiMiddle && jdJieAfter == o.jdJieAfter && jieBeforeCal == o.jieBeforeCal
+        && qiMiddleCal == o.qiMiddleCal && jieAfterCal == o.jieAfterCal && ageForward == o.ageForward
+        && beginCalForward == o.beginCalForward && beginSinoForward == o.beginSinoForward
+        && ageBackward == o.ageBackward && beginCalBackward == o.beginCalBackward
+        && beginSinoBackward == o.beginSinoBackward && jdBeginForward == o.jdBeginForward
+        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus;
+}

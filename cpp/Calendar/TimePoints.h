@@ -1,0 +1,84 @@
+#pragma once
+
+#include "JulianDay.h"
+
+#include <vector>
+
+// The complete calendar placement of one moment: solar and lunar date, Julian
+// day, sino year and month with the terms around it, the four pillars and both
+// candidate start moments of the luck pillars. A plain value: copying copies
+// everything, and nothing links one object to another.
+class TimePoints
+{
+public:
+    // A calendar date record: 0 year, 1 month, 2 day, 3 hour, 4 minute,
+    // 8 leap flag (lunar dates); ten slots, the unnamed ones 0.
+    using Record = std::vector<int>;
+    static constexpr int recordSize = 10;
+    static constexpr int leapSlot = 8;
+    static constexpr double resetJdBirth = 2441171.0;
+
+    enum LaunchResult { Launched = 0, BadCalendarKind = 1, BadInput = 2 };
+
+    TimePoints();
+
+    int launchTimePointSets(int solarlunar, int year, int month, int day, int hour, int minute,
+                            int isleap, double ztyJdPlus, int switch11pm);
+    void resetTimePoints();
+
+    bool getLunarCalFromSolarCal(const Record &solar, Record &lunar);
+    bool getSolarCalFromLunarCal(const Record &lunar);
+    bool placeInSolarTerms();
+    static Record getSinoCalFromJulianDay(double jd);
+
+    static double getJulianDayFromCal(int year, int month, int day, double h, int gregorian)
+    {
+        return JulianDay::getJulianDayFromCal(year, month, day, h, gregorian);
+    }
+    static JulianDay::CivilTime getCalFromJulianDay(double jd, int gregorian)
+    {
+        return JulianDay::getCalFromJulianDay(jd, gregorian);
+    }
+    static bool getSolarCalFromJulianDayUT(double jd, Record &cal);
+
+    // Term entry of the table: sino year 1799..2100, position 0 (立春) .. 23 (大寒);
+    // 0 outside the table.
+    static double termJd(int sinoYear, int position);
+    // Sixty-cycle index of a sino year (1984 is 甲子).
+    static constexpr int yearCycleIndex(int sinoYear) { return ((sinoYear - 1984) % 60 + 60) % 60; }
+
+    // Where the engine's diagnostics go (standard output unless a caller, a
+    // test or the command line, wants to read them).
+    using DiagnosticSink = void (*)(const char *text);
+    static DiagnosticSink setDiagnosticSink(DiagnosticSink sink);
+    static void writeDiagnostic(const char *text);
+
+    bool operator==(const TimePoints &o) const;
+    bool operator!=(const TimePoints &o) const { return !(*this == o); }
+
+    Record solarCal;
+    Record lunarCal;
+    Record sinoCal;
+    Record chacs; // year, month, day, hour pillar
+    double jdBirth = resetJdBirth;
+    int dayNumber = 0;
+    double jdJieBefore = 0;
+    double jdQiMiddle = 0;
+    double jdJieAfter = 0;
+    Record jieBeforeCal;
+    Record qiMiddleCal;
+    Record jieAfterCal;
+    double ageForward = 0;
+    Record beginCalForward;
+    Record beginSinoForward;
+    double ageBackward = 0;
+    Record beginCalBackward;
+    Record beginSinoBackward;
+    double jdBeginForward = 0;
+    double jdBeginBackward = 0;
+    double ztyJdPlus = 0;
+
+private:
+    void setPillars(int switch11pm);
+    void setStartMoments();
+};

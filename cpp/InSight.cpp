@@ -1,0 +1,353 @@
+#include "InSight.h"
+
+#include "Vocabulary.h"
+
+#include <QtGlobal>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int mod60(int x) { return (x % 60 + 60) % 60; }
+constexpr int mod12(int x) { return (x % 12 + 12) % 12; }
+
+// Bone weight (称骨) in tenths of a liang.
+constexpr int boneByLunarMonth[12] = {6, 7, 18, 9, 5, 16, 9, 15, 18, 8, 9, 5};
+constexpr int boneByHourBranch[12] = {16, 6, 7, 10, 9, 16, 10, 8, 8, 9, 6, 6};
+constexpr int boneByLunarDay[30] = {5, 10, 8, 15, 16, 15, 8, 16, 8, 16, 9, 17, 8, 17, 10,
+                                    8, 9, 18, 5, 15, 10, 9, 8, 9, 15, 18, 7, 8, 16, 6};
+constexpr int boneByYearPillar[60] = {12, 9, 6, 7, 12, 5, 9, 8, 7, 8, 15, 9, 16, 8, 8, 19, 12, 6, 8, 7,
+                                      5, 15, 6, 16, 15, 7, 9, 12, 10, 7, 15, 6, 5, 14, 14, 9, 7, 7, 9, 12,
+                                      8, 7, 13, 5, 14, 5, 9, 17, 5, 7, 12, 8, 8, 6, 19, 6, 8, 16, 10, 6};
+constexpr int unsetBoneWeight = 70;
+
+// Walk limits of the pillar search; every step keeps the day pillar.
+constexpr int searchSteps = 300;
+constexpr int maxMoments = 3;
+constexpr double oneCycleBack = 21600; // 360 x 60 days, about 59 years
+constexpr double yearsStep = 360; // about a year, a multiple of 60 days
+
+QDate fixedToday;
+
+QString num(int v) { return QString::number(v); }
+
+// Month position counted from the 寅 month: 寅 0, 卯 1, .. 丑 11.
+constexpr int monthPosition(int chac) { return (mod12(chac) + 10) % 12; }
+
+void searchDiagnostics(double o, const TimePoints::Record &cal, const TimePoints &candidate)
+{
+    char text[200];
+    std::snprintf(text, sizeof text, "now cal :%8f\n", o);
+    TimePoints::writeDiagnostic(text);
+    std::snprintf(text, sizeof text, "input solar date : %d, %d, %d\n", cal[0], cal[1], cal[2]);
+    TimePoints::writeDiagnostic(text);
+    std::snprintf(text, sizeof text, "the julianday = %8f\n", candidate.jdBirth);
+    TimePoints::writeDiagnostic(text);
+    TimePoints::writeDiagnostic("error:tp.launchTimePointSets\n");
+}
+
+} // namespace
+
+InSight::InSight(QObject *parent) : QObject(parent)
+{
+    qWarning("InSight is constructed.ended");
+}
+
+void InSight::setToday(const QDate &date)
+{
+    fixedToday = date;
+}
+
+QDate InSight::today()
+{
+    return fixedToday.isValid() ? fixedToday : QDate::currentDate();
+}
+
+QVariant InSight::beginWithTime(int malefemale, int solarlunar, int y, int m, int d, int h, int minute, int isleap,
+                                double ztyJdPlus, int switch11pm)
+{
+    // A failed launch may leave a half-written time point, but nothing reads it
+    // before the next successful one: the properties change only in refresh().
+    if (m_timePoints[0].launchTimePointSets(solarlunar, y, m, d, h, minute, isleap, ztyJdPlus, switch11pm) != 0)
+        return -1;
+    m_malefemale = malefemale;
+    refresh();
+    return 0;
+}
+
+std::vector<TimePoints> InSight::searchPillars(int yearTarget, int monthTarget, int dayTarget, int hourTarget)
+{
+    std::vector<TimePoints> found;
+    // Out-of-range pillars match nothing; a day pillar outside the cycle
+    // would otherwise yield moments of some other day pillar.
+    for (int chac : {yearTarget, monthTarget, dayTarget, hourTarget})
+        if (chac < 0 || chac > 59)
+            return found;
+
+    const QDate now = today();
+    TimePoints scratch;
+    if (scratch.launchTimePointSets(0, now.year(), now.month(), now.day(), 12, 0, 0, 0, 1) != 0)
+        return found;
+    const int hour = 2 * (hourTarget % 12); // the first clock hour of the branch
+    double o = scratch.jdBirth - (scratch.chacs[2] - dayTarget);
+
+    TimePoints::Record cal(TimePoints::recordSize, 0);
+    for (int step = 0; step < searchSteps; ++step) {
+        TimePoints::getSolarCalFromJulianDayUT(o, cal);
+        if (cal[0] < 1800)
+            break;
+        TimePoints candidate;
+        if (cal[0] >= 2100 || cal[1] < 1 || cal[1] > 12 || cal[2] < 1 || cal[2] > 31 || hour > 23) {
+            searchDiagnostics(o, cal, candidate);
+            break;
+        }
+        if (candidate.launchTimePointSets(0, cal[0], cal[1], cal[2], hour, 0, 0, 0, 1) != 0) {
+            searchDiagnostics(o, cal, candidate);
+            break;
+        }
+        const int y = candidate.chacs[0];
+        const int m = candidate.chacs[1];
+        if (y == yearTarget) {
+            if (m == monthTarget) {
+                found.push_back(candidate);
+                if (int(found.size()) == maxMoments)
+                    break;
+                o -= oneCycleBack;
+            } else {
+                o -= monthPosition(m) >= monthPosition(monthTarget) ? 60 : oneCycleBack;
+            }
+        } else {
+            const int k = mod60(y - yearTarget); // years of the cycle past the target
+            o -= k < 3 ? 60 : (k - 2) * yearsStep;
+        }
+    }
+    return found;
+}
+
+QVariant InSight::beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar)
+{
+    Q_UNUSED(nearfar)
+    const std::vector<TimePoints> found = searchPillars(chac1, chac2, chac3, chac4);
+    if (found.empty()) {
+        m_timepointCnt = 0;
+        emit timepointCntChanged();
+        return -1;
+    }
+    m_malefemale = malefemale;
+    for (std::size_t i = 0; i < found.size(); ++i)
+        m_timePoints[i] = found[i];
+    m_timepointCnt = int(found.size());
+    emit timepointCntChanged();
+    refresh();
+    return 0;
+}
+
+QVariant InSight::reinitAllTimepoints()
+{
+    for (TimePoints &tp : m_timePoints)
+        tp.resetTimePoints();
+    m_timepointCnt = 0;
+    for (QString *text : {&m_thisSolarDateStr, &m_thisLunarDateStr, &m_thisSolarDateStrInt, &m_thisLunarDateStrInt,
+                          &m_alternativeSolarDateStr2, &m_alternativeLunarDateStr2, &m_alternativeSolarDateStr2Int,
+                          &m_alternativeLunarDateStr2Int, &m_alternativeSolarDateStr3, &m_alternativeLunarDateStr3,
+                          &m_alternativeSolarDateStr3Int, &m_alternativeLunarDateStr3Int})
+        *text = QString();
+    m_ytgChengCnt = unsetBoneWeight;
+    m_totalReadyCalc = 0;
+    emit thisSolarDateStrChanged();
+    emit thisLunarDateStrChanged();
+    emit thisSolarDateStrIntChanged();
+    emit thisLunarDateStrIntChanged();
+    emit alternativeSolarDateStr2Changed();
+    emit alternativeLunarDateStr2Changed();
+    emit alternativeSolarDateStr2IntChanged();
+    emit alternativeLunarDateStr2IntChanged();
+    emit alternativeSolarDateStr3Changed();
+    emit alternativeLunarDateStr3Changed();
+    emit alternativeSolarDateStr3IntChanged();
+    emit alternativeLunarDateStr3IntChanged();
+    emit timepointCntChanged();
+    emit ytgChengCntChanged();
+    emit totalReadyCalcChanged();
+    return 0;
+}
+
+InSight::DateTexts InSight::dateTexts(const TimePoints &tp)
+{
+    const TimePoints::Record &s = tp.solarCal;
+    const TimePoints::Record &l = tp.lunarCal;
+    const QString minute = s[4] == 0 ? QStringLiteral("00") : num(s[4]);
+    const bool leap = l[TimePoints::leapSlot] == 1;
+    const QString leapText = leap ? QStringLiteral("闰") : QString();
+    const int lm = l[1];
+    const int ld = l[2];
+    const QString monthName = lm >= 1 && lm <= 12 ? Vocabulary::qs(Vocabulary::lunarMonthNames[lm - 1]) : num(lm);
+    const QString dayName = ld >= 1 && ld <= 30 ? Vocabulary::qs(Vocabulary::lunarDayNames[ld - 1]) : num(ld);
+    DateTexts t;
+    t.solar = num(s[0]) % QStringLiteral("年") % num(s[1]) % QStringLiteral("月") % num(s[2]) % QStringLiteral("日 ")
+        % num(s[3]) % QLatin1Char(':') % minute;
+    t.solarInt = num(s[0]) % QLatin1Char('/') % num(s[1]) % QLatin1Char('/') % num(s[2]) % QStringLiteral("/ ")
+        % num(s[3]) % QLatin1Char('/') % minute;
+    t.lunar = num(l[0]) % QStringLiteral("年") % leapText % monthName % QStringLiteral("月") % dayName
+        % QStringLiteral("日");
+    t.lunarInt = num(l[0]) % QLatin1Char('/') % leapText % num(lm) % QLatin1Char('/') % num(ld) % QLatin1Char('/')
+        % num(l[3]) % QLatin1Char('/') % num(l[TimePoints::leapSlot]);
+    return t;
+}
+
+int InSight::boneWeight() const
+{
+    const TimePoints::Record &lunar = m_timePoints[0].lunarCal;
+    const int month = lunar[1];
+    const int day = lunar[2];
+    const int hourBranch = m_hourChac % 12;
+    if (m_yearChac < 0 || m_yearChac > 59 || month < 1 || month > 12 || day < 1 || day > 30 || hourBranch < 0)
+        return unsetBoneWeight;
+    return boneByLunarMonth[month - 1] + boneByLunarDay[day - 1] + boneByHourBranch[hourBranch]
+        + boneByYearPillar[m_yearChac];
+}
+
+void InSight::refresh()
+{
+    const TimePoints &p = m_timePoints[0];
+    m_baseGan = p.chacs[2] % 10;
+
+    const DateTexts primary = dateTexts(p);
+    m_thisSolarDateStr = primary.solar;
+    m_thisLunarDateStr = primary.lunar;
+    m_thisSolarDateStrInt = primary.solarInt;
+    m_thisLunarDateStrInt = primary.lunarInt;
+    if (m_timePoints[1].solarCal[0] != 0) {
+        const DateTexts alt = dateTexts(m_timePoints[1]);
+        m_alternativeSolarDateStr2 = alt.solar;
+        m_alternativeLunarDateStr2 = alt.lunar;
+        m_alternativeSolarDateStr2Int = alt.solarInt;
+        m_alternativeLunarDateStr2Int = alt.lunarInt;
+    }
+    if (m_timePoints[2].solarCal[0] != 0) {
+        const DateTexts alt = dateTexts(m_timePoints[2]);
+        m_alternativeSolarDateStr3 = alt.solar;
+        m_alternativeLunarDateStr3 = alt.lunar;
+        m_alternativeSolarDateStr3Int = alt.solarInt;
+        m_alternativeLunarDateStr3Int = alt.lunarInt;
+    }
+
+    m_yearChac = p.chacs[0];
+    m_monthChac = p.chacs[1];
+    m_dayChac = p.chacs[2];
+    m_hourChac = p.chacs[3];
+
+    // A yang year stem runs forward for gender code 0, a yin one for code 1.
+    m_clockwise = m_yearChac % 2 == m_malefemale ? 1 : -1;
+    const bool forward = m_clockwise == 1;
+    const double age = forward ? p.ageForward : p.ageBackward;
+    const TimePoints::Record &beginCal = forward ? p.beginCalForward : p.beginCalBackward;
+    const TimePoints::Record &beginSino = forward ? p.beginSinoForward : p.beginSinoBackward;
+    m_ageOfBegin = std::floor(age * 100 + 0.5) / 100;
+    m_solarYearOfBegin = beginCal[0];
+    m_solarMonthOfBegin = beginCal[1];
+    m_solarDayOfBegin = beginCal[2];
+    m_sinoYearOfBegin = beginSino[0];
+    m_sinoMonthOfBegin = beginSino[1];
+    m_jiaziNianOfBegin = beginSino[3];
+    m_dayunJiaZiofBegin = mod60(m_monthChac + (forward ? 1 : 59));
+    m_jd_dateBeginDY = forward ? p.jdBeginForward : p.jdBeginBackward;
+
+    m_ytgChengCnt = boneWeight();
+    m_totalReadyCalc = 1;
+    m_isPassMiddleTerm = p.jdBirth >= p.jdQiMiddle ? 1 : 0;
+    m_jd_birthTime = p.jdBirth;
+    m_jd_JieTimeBefore = p.jdJieBefore;
+    m_jd_QiTimeMiddle = p.jdQiMiddle;
+    m_jd_JieTimeAfter = p.jdJieAfter;
+
+    emit baseGanChanged();
+    emit malefemaleChanged();
+    emit clockwiseChanged();
+    emit ageOfBeginChanged();
+    emit solarYearOfBeginChanged();
+    emit solarMonthOfBeginChanged();
+    emit solarDayOfBeginChanged();
+    emit sinoYearOfBeginChanged();
+    emit sinoMonthOfBeginChanged();
+    emit jiaziNianOfBeginChanged();
+    emit dayunJiaZiofBeginChanged();
+    emit jd_dateBeginDYChanged();
+    emit yearChacChanged();
+    emit monthChacChanged();
+    emit dayChacChanged();
+    emit hourChacChanged();
+    emit thisSolarDateStrChanged();
+    emit thisLunarDateStrChanged();
+    emit thisSolarDateStrIntChanged();
+    emit thisLunarDateStrIntChanged();
+    emit alternativeSolarDateStr2Changed();
+    emit alternativeLunarDateStr2Changed();
+    emit alternativeSolarDateStr2IntChanged();
+    emit alternativeLunarDateStr2IntChanged();
+    emit alternativeSolarDateStr3Changed();
+    emit alternativeLunarDateStr3Changed();
+    emit alternativeSolarDateStr3IntChanged();
+    emit alternativeLunarDateStr3IntChanged();
+    emit ytgChengCntChanged();
+    emit isPassMiddleTermChanged();
+    emit jd_birthTimeChanged();
+    emit jd_JieTimeBeforeChanged();
+    emit jd_QiTimeMiddleChanged();
+    emit jd_JieTimeAfterChanged();
+    emit totalReadyCalcChanged();
+}
+
+QVariant InSight::getEssentials()
+{
+    int mainCount[5] = {0, 0, 0, 0, 0};
+    int fullCount[5] = {0, 0, 0, 0, 0};
+    for (int pillar : {m_yearChac, m_monthChac, m_dayChac, m_hourChac}) {
+        const int stemElement = Vocabulary::stemOf(pillar) / 2;
+        const Vocabulary::Text hidden = Vocabulary::zhiCangGanTable[Vocabulary::branchOf(pillar)].digits;
+        const int mainElement = (hidden[0] - '0') / 2;
+        ++mainCount[stemElement];
+        ++fullCount[stemElement];
+        ++mainCount[mainElement];
+        ++fullCount[mainElement];
+        for (std::size_t i = 1; i < hidden.size(); ++i)
+            ++fullCount[(hidden[i] - '0') / 2];
+    }
+
+    const QString elements[5] = {tr("木"), tr("火"), tr("土"), tr("金"), tr("水")};
+    const auto joined = [](const int *counts) {
+        return num(counts[0]) % QLatin1Char('|') % num(counts[1]) % QLatin1Char('|') % num(counts[2])
+            % QLatin1Char('|') % num(counts[3]) % QLatin1Char('|') % num(counts[4]);
+    };
+    const auto listed = [&](const QString &label, const int *counts) {
+        return label % elements[0] % num(counts[0]) % tr("、火") % num(counts[1]) % tr("、土") % num(counts[2])
+            % tr("、金") % num(counts[3]) % tr("、水") % num(counts[4]);
+    };
+
+    QString missing;
+    for (int e = 0; e < 5; ++e) {
+        if (mainCount[e] != 0)
+            continue;
+        if (!missing.isEmpty())
+            missing += tr("、");
+        missing += tr("五行缺") % elements[e];
+        if (fullCount[e] != 0)
+            missing += tr("(按藏干计则不缺)");
+    }
+    if (missing.isEmpty())
+        missing = tr("五行不缺");
+
+    const int palace = mod12(135 - mod12(m_monthChac) - m_isPassMiddleTerm - mod12(m_hourChac));
+    const QString palaceName = Vocabulary::qs(Vocabulary::zhiNames[(palace + 2) % 12]);
+
+    const int years = int(std::floor(m_ageOfBegin));
+    const int months = int(std::floor((m_ageOfBegin - years) * 12));
+    const QChar hash = QLatin1Char('#');
+    const QString text = joined(mainCount) % hash % joined(fullCount) % hash % listed(tr("(按本气计)："), mainCount)
+        % hash % listed(tr("(含藏干计)："), fullCount) % hash % missing % hash % tr("命宫在") % palaceName % hash
+        % tr("起运约在") % num(years) % tr("周岁") % num(months) % tr("个月，即") % num(m_solarYearOfBegin)
+        % QStringLiteral("年") % num(m_solarMonthOfBegin) % QStringLiteral("月") % num(m_solarDayOfBegin)
+        % QStringLiteral("日");
+    return text;
+}

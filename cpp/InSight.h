@@ -1,0 +1,213 @@
+#pragma once
+
+#include "TimePoints.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+#include <QVariant>
+
+#include <vector>
+
+// A getter, and a setter that stores and notifies only on a change (QML writes).
+#define INSIGHT_ACCESSORS(Type, name, setter)                                                                \
+    Type name() const { return m_##name; }                                                                 \
+    void setter(const Type &value)                                                                         \
+    {                                                                                                      \
+        if (m_##name == value)                                                                             \
+            return;                                                                                        \
+        m_##name = value;                                                                                  \
+        emit name##Changed();                                                                              \
+    }
+
+// The chart engine: casts a chart for one birth moment (beginWithTime) or finds
+// the moments of four pillars (beginWithChacs), and publishes the chart as
+// properties. All calendar work is done by its three time points.
+class InSight : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(int baseGan READ baseGan WRITE setBaseGan NOTIFY baseGanChanged)
+    Q_PROPERTY(int timepointCnt READ timepointCnt WRITE setTimepointCnt NOTIFY timepointCntChanged)
+    Q_PROPERTY(int yearChac READ yearChac WRITE setYearChac NOTIFY yearChacChanged)
+    Q_PROPERTY(int monthChac READ monthChac WRITE setMonthChac NOTIFY monthChacChanged)
+    Q_PROPERTY(int dayChac READ dayChac WRITE setDayChac NOTIFY dayChacChanged)
+    Q_PROPERTY(int hourChac READ hourChac WRITE setHourChac NOTIFY hourChacChanged)
+    Q_PROPERTY(int malefemale READ malefemale WRITE setMalefemale NOTIFY malefemaleChanged)
+    Q_PROPERTY(int clockwise READ clockwise WRITE setClockwise NOTIFY clockwiseChanged)
+    Q_PROPERTY(double ageOfBegin READ ageOfBegin WRITE setAgeOfBegin NOTIFY ageOfBeginChanged)
+    Q_PROPERTY(int solarYearOfBegin READ solarYearOfBegin WRITE setSolarYearOfBegin NOTIFY solarYearOfBeginChanged)
+    Q_PROPERTY(int solarMonthOfBegin READ solarMonthOfBegin WRITE setSolarMonthOfBegin NOTIFY solarMonthOfBeginChanged)
+    Q_PROPERTY(int solarDayOfBegin READ solarDayOfBegin WRITE setSolarDayOfBegin NOTIFY solarDayOfBeginChanged)
+    Q_PROPERTY(int sinoYearOfBegin READ sinoYearOfBegin WRITE setSinoYearOfBegin NOTIFY sinoYearOfBeginChanged)
+    Q_PROPERTY(int sinoMonthOfBegin READ sinoMonthOfBegin WRITE setSinoMonthOfBegin NOTIFY sinoMonthOfBeginChanged)
+    Q_PROPERTY(int jiaziNianOfBegin READ jiaziNianOfBegin WRITE setJiaziNianOfBegin NOTIFY jiaziNianOfBeginChanged)
+    Q_PROPERTY(int dayunJiaZiofBegin READ dayunJiaZiofBegin WRITE setDayunJiaZiofBegin NOTIFY dayunJiaZiofBeginChanged)
+    Q_PROPERTY(double jd_dateBeginDY READ jd_dateBeginDY WRITE setJd_dateBeginDY NOTIFY jd_dateBeginDYChanged)
+    Q_PROPERTY(QString thisSolarDateStr READ thisSolarDateStr WRITE setThisSolarDateStr NOTIFY thisSolarDateStrChanged)
+    Q_PROPERTY(QString thisLunarDateStr READ thisLunarDateStr WRITE setThisLunarDateStr NOTIFY thisLunarDateStrChanged)
+    Q_PROPERTY(QString thisSolarDateStrInt READ thisSolarDateStrInt WRITE setThisSolarDateStrInt NOTIFY thisSolarDateStrIntChanged)
+    Q_PROPERTY(QString thisLunarDateStrInt READ thisLunarDateStrInt WRITE setThisLunarDateStrInt NOTIFY thisLunarDateStrIntChanged)
+    Q_PROPERTY(QString alternativeSolarDateStr2 READ alternativeSolarDateStr2 WRITE setAlternativeSolarDateStr2 NOTIFY alternativeSolarDateStr2Changed)
+    Q_PROPERTY(QString alternativeLunarDateStr2 READ alternativeLunarDateStr2 WRITE setAlternativeLunarDateStr2 NOTIFY alternativeLunarDateStr2Changed)
+    Q_PROPERTY(QString alternativeSolarDateStr2Int READ alternativeSolarDateStr2Int WRITE setAlternativeSolarDateStr2Int NOTIFY alternativeSolarDateStr2IntChanged)
+    Q_PROPERTY(QString alternativeLunarDateStr2Int READ alternativeLunarDateStr2Int WRITE setAlternativeLunarDateStr2Int NOTIFY alternativeLunarDateStr2IntChanged)
+    Q_PROPERTY(QString alternativeSolarDateStr3 READ alternativeSolarDateStr3 WRITE setAlternativeSolarDateStr3 NOTIFY alternativeSolarDateStr3Changed)
+    Q_PROPERTY(QString alternativeLunarDateStr3 READ alternativeLunarDateStr3 WRITE setAlternativeLunarDateStr3 NOTIFY alternativeLunarDateStr3Changed)
+    Q_PROPERTY(QString alternativeSolarDateStr3Int READ alternativeSolarDateStr3Int WRITE setAlternativeSolarDateStr3Int NOTIFY alternativeSolarDateStr3IntChanged)
+    Q_PROPERTY(QString alternativeLunarDateStr3Int READ alternativeLunarDateStr3Int WRITE setAlternativeLunarDateStr3Int NOTIFY alternativeLunarDateStr3IntChanged)
+    Q_PROPERTY(int totalReadyCalc READ totalReadyCalc WRITE setTotalReadyCalc NOTIFY totalReadyCalcChanged)
+    Q_PROPERTY(int ytgChengCnt READ ytgChengCnt WRITE setYtgChengCnt NOTIFY ytgChengCntChanged)
+    Q_PROPERTY(int isPassMiddleTerm READ isPassMiddleTerm WRITE setIsPassMiddleTerm NOTIFY isPassMiddleTermChanged)
+    Q_PROPERTY(double jd_birthTime READ jd_birthTime WRITE setJd_birthTime NOTIFY jd_birthTimeChanged)
+    Q_PROPERTY(double jd_JieTimeBefore READ jd_JieTimeBefore WRITE setJd_JieTimeBefore NOTIFY jd_JieTimeBeforeChanged)
+    Q_PROPERTY(double jd_QiTimeMiddle READ jd_QiTimeMiddle WRITE setJd_QiTimeMiddle NOTIFY jd_QiTimeMiddleChanged)
+    Q_PROPERTY(double jd_JieTimeAfter READ jd_JieTimeAfter WRITE setJd_JieTimeAfter NOTIFY jd_JieTimeAfterChanged)
+
+public:
+    explicit InSight(QObject *parent = nullptr);
+
+    Q_INVOKABLE QVariant beginWithTime(int malefemale, int solarlunar, int y, int m, int d, int h, int minute,
+                                       int isleap = 0, double ztyJdPlus = 0.0, int switch11pm = 1);
+    Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
+    Q_INVOKABLE QVariant reinitAllTimepoints();
+    Q_INVOKABLE QVariant getEssentials();
+
+    // The moments of four pillars, newest first, at most three (the search of
+    // beginWithChacs without touching any engine state).
+    static std::vector<TimePoints> searchPillars(int yearChac, int monthChac, int dayChac, int hourChac);
+
+    // The search walks back from today. Tests and benchmarks set a fixed day;
+    // an invalid date returns to the system clock.
+    static void setToday(const QDate &date);
+    static QDate today();
+
+    const TimePoints &primaryTimePoint() const { return m_timePoints[0]; }
+    const TimePoints &alternativeTimePoint(int which) const { return m_timePoints[which == 3 ? 2 : 1]; }
+
+    INSIGHT_ACCESSORS(int, baseGan, setBaseGan)
+    INSIGHT_ACCESSORS(int, timepointCnt, setTimepointCnt)
+    INSIGHT_ACCESSORS(int, yearChac, setYearChac)
+    INSIGHT_ACCESSORS(int, monthChac, setMonthChac)
+    INSIGHT_ACCESSORS(int, dayChac, setDayChac)
+    INSIGHT_ACCESSORS(int, hourChac, setHourChac)
+    INSIGHT_ACCESSORS(int, malefemale, setMalefemale)
+    INSIGHT_ACCESSORS(int, clockwise, setClockwise)
+    INSIGHT_ACCESSORS(double, ageOfBegin, setAgeOfBegin)
+    INSIGHT_ACCESSORS(int, solarYearOfBegin, setSolarYearOfBegin)
+    INSIGHT_ACCESSORS(int, solarMonthOfBegin, setSolarMonthOfBegin)
+    INSIGHT_ACCESSORS(int, solarDayOfBegin, setSolarDayOfBegin)
+    INSIGHT_ACCESSORS(int, sinoYearOfBegin, setSinoYearOfBegin)
+    INSIGHT_ACCESSORS(int, sinoMonthOfBegin, setSinoMonthOfBegin)
+    INSIGHT_ACCESSORS(int, jiaziNianOfBegin, setJiaziNianOfBegin)
+    INSIGHT_ACCESSORS(int, dayunJiaZiofBegin, setDayunJiaZiofBegin)
+    INSIGHT_ACCESSORS(double, jd_dateBeginDY, setJd_dateBeginDY)
+    INSIGHT_ACCESSORS(QString, thisSolarDateStr, setThisSolarDateStr)
+    INSIGHT_ACCESSORS(QString, thisLunarDateStr, setThisLunarDateStr)
+    INSIGHT_ACCESSORS(QString, thisSolarDateStrInt, setThisSolarDateStrInt)
+    INSIGHT_ACCESSORS(QString, thisLunarDateStrInt, setThisLunarDateStrInt)
+    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr2, setAlternativeSolarDateStr2)
+    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr2, setAlternativeLunarDateStr2)
+    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr2Int, setAlternativeSolarDateStr2Int)
+    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr2Int, setAlternativeLunarDateStr2Int)
+    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr3, setAlternativeSolarDateStr3)
+    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr3, setAlternativeLunarDateStr3)
+    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr3Int, setAlternativeSolarDateStr3Int)
+    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr3Int, setAlternativeLunarDateStr3Int)
+    INSIGHT_ACCESSORS(int, totalReadyCalc, setTotalReadyCalc)
+    INSIGHT_ACCESSORS(int, ytgChengCnt, setYtgChengCnt)
+    INSIGHT_ACCESSORS(int, isPassMiddleTerm, setIsPassMiddleTerm)
+    INSIGHT_ACCESSORS(double, jd_birthTime, setJd_birthTime)
+    INSIGHT_ACCESSORS(double, jd_JieTimeBefore, setJd_JieTimeBefore)
+    INSIGHT_ACCESSORS(double, jd_QiTimeMiddle, setJd_QiTimeMiddle)
+    INSIGHT_ACCESSORS(double, jd_JieTimeAfter, setJd_JieTimeAfter)
+
+signals:
+    void baseGanChanged();
+    void malefemaleChanged();
+    void clockwiseChanged();
+    void ageOfBeginChanged();
+    void solarYearOfBeginChanged();
+    void solarMonthOfBeginChanged();
+    void solarDayOfBeginChanged();
+    void sinoYearOfBeginChanged();
+    void sinoMonthOfBeginChanged();
+    void jiaziNianOfBeginChanged();
+    void dayunJiaZiofBeginChanged();
+    void jd_dateBeginDYChanged();
+    void yearChacChanged();
+    void monthChacChanged();
+    void dayChacChanged();
+    void hourChacChanged();
+    void thisSolarDateStrChanged();
+    void thisLunarDateStrChanged();
+    void thisSolarDateStrIntChanged();
+    void thisLunarDateStrIntChanged();
+    void alternativeSolarDateStr2Changed();
+    void alternativeLunarDateStr2Changed();
+    void alternativeSolarDateStr2IntChanged();
+    void alternativeLunarDateStr2IntChanged();
+    void alternativeSolarDateStr3Changed();
+    void alternativeLunarDateStr3Changed();
+    void alternativeSolarDateStr3IntChanged();
+    void alternativeLunarDateStr3IntChanged();
+    void timepointCntChanged();
+    void totalReadyCalcChanged();
+    void ytgChengCntChanged();
+    void isPassMiddleTermChanged();
+    void jd_birthTimeChanged();
+    void jd_JieTimeBeforeChanged();
+    void jd_QiTimeMiddleChanged();
+    void jd_JieTimeAfterChanged();
+
+private:
+    struct DateTexts {
+        QString solar;
+        QString lunar;
+        QString solarInt;
+        QString lunarInt;
+    };
+    static DateTexts dateTexts(const TimePoints &tp);
+    void refresh();
+    int boneWeight() const;
+
+    TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
+
+    int m_baseGan = 0;
+    int m_timepointCnt = 0;
+    int m_yearChac = 0;
+    int m_monthChac = 0;
+    int m_dayChac = 0;
+    int m_hourChac = 0;
+    int m_malefemale = 0;
+    int m_clockwise = 0;
+    double m_ageOfBegin = 0;
+    int m_solarYearOfBegin = 0;
+    int m_solarMonthOfBegin = 0;
+    int m_solarDayOfBegin = 0;
+    int m_sinoYearOfBegin = 0;
+    int m_sinoMonthOfBegin = 0;
+    int m_jiaziNianOfBegin = 0;
+    int m_dayunJiaZiofBegin = 0;
+    double m_jd_dateBeginDY = 0;
+    QString m_thisSolarDateStr;
+    QString m_thisLunarDateStr;
+    QString m_thisSolarDateStrInt;
+    QString m_thisLunarDateStrInt;
+    QString m_alternativeSolarDateStr2;
+    QString m_alternativeLunarDateStr2;
+    QString m_alternativeSolarDateStr2Int;
+    QString m_alternativeLunarDateStr2Int;
+    QString m_alternativeSolarDateStr3;
+    QString m_alternativeLunarDateStr3;
+    QString m_alternativeSolarDateStr3Int;
+    QString m_alternativeLunarDateStr3Int;
+    int m_totalReadyCalc = 0;
+    int m_ytgChengCnt = 70;
+    int m_isPassMiddleTerm = 0;
+    double m_jd_birthTime = 0;
+    double m_jd_JieTimeBefore = 0;
+    double m_jd_QiTimeMiddle = 0;
+    double m_jd_JieTimeAfter = 0;
+};
+
+#undef INSIGHT_ACCESSORS

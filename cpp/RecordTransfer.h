@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QSqlDatabase;
+
+// Person records as a JSON file (back-up and moving a case collection) and as
+// listing rows, for the command line. A JSON file is an array with one object
+// per record; its keys are the 26 column names of oneCustomer and its values
+// the stored texts, null for NULL.
+namespace RecordTransfer {
+
+// seqno, name, inputtime, inputPlaceName, userid of the records the class and
+// search filters of SqloneCustomerModel let through, newest first.
+QList<QStringList> listRows(const QString &classNote, const QString &search);
+
+// Every column of every record, in seqno order; count receives the number of
+// records.
+QByteArray exportJson(const QSqlDatabase &db, int *count = nullptr);
+
+struct ImportResult {
+    bool ok = false;
+    int added = 0;
+    int skipped = 0;   // identifier already in the database (or earlier in the file)
+    QString error;     // set when !ok; then nothing was written
+};
+
+// All or nothing: the whole file is checked first and written in one
+// transaction. A record keeps its seqno when that number is free.
+ImportResult importJson(const QSqlDatabase &db, const QByteArray &json);
+
+} // namespace RecordTransfer

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "AppContext.h"
+
+#include <QSqlTableModel>
+#include <QStringList>
+
+// The person records: one row of table oneCustomer per saved chart. Pages set
+// `userid` to narrow the model to one person, then read and update row 0.
+class SqloneCustomerModel : public QSqlTableModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString userid READ userid WRITE setUserid NOTIFY useridChanged)
+public:
+    explicit SqloneCustomerModel(QObject *parent = nullptr,
+                                 const QString &connectionName = AppContext::userConnectionName);
+
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+    QString userid() const;
+    void setUserid(const QString &userid);
+
+    Q_INVOKABLE QVariant newCustomer(int gender, int caltype, const QString &inputtime,
+                                     const QString &originInputTime, const QString &inputJvalue,
+                                     const QString &originInputPlaceName, const QString &name,
+                                     const QString &simpleNotes, const QString &moreNotes,
+                                     const QString &usingZty, const QString &usingPty,
+                                     const QString &toChangeDay23clock,
+                                     const QString &usingXiaShiLingclock,
+                                     const QString &placeXSLtype, const QString &timezoneJvalue);
+    Q_INVOKABLE QVariant getCustInfoByStrName(const QString &userid, const QString &strname);
+    Q_INVOKABLE bool updateCustInfoByStrName(const QString &userid, const QString &strname,
+                                             const QString &strValue);
+    Q_INVOKABLE bool updateCustInputTime(const QString &userid, const QString &inputtime);
+    Q_INVOKABLE bool removeItem(int row, const QString &userid);
+    Q_INVOKABLE bool updateCustomer(const QString &userid, const QString &usingZty,
+                                    const QString &usingPty, const QString &toChangeDay23clock,
+                                    const QString &usingXiaShiLingclock);
+    Q_INVOKABLE bool updateCustomer2(const QString &userid, int yChac, int mChac, int dChac,
+                                     int hChac);
+    Q_INVOKABLE void setFilterMore1(const QString &personclassNote);
+    Q_INVOKABLE void setFilterMore2(const QString &personclassNote, const QString &otherNotes);
+    Q_INVOKABLE void refresh();
+
+    // The 26 columns of oneCustomer in table order.
+    static const QStringList &columnNames();
+    // Creates oneCustomer in db when it is missing; false when that fails.
+    static bool ensureTable(const QSqlDatabase &db);
+    // "2019年7月16日9时5分" or "2019/07/16 09 05" -> "2019/7/16/9/5"; empty when
+    // the text does not hold four or five numbers.
+    static QString mainTimeText(const QString &inputtime);
+
+signals:
+    void useridChanged();
+
+private:
+    bool holdsOnlyPerson(const QString &userid);
+    bool updateRow0(const QString &userid, const QVariantMap &columns);
+    bool submitOrRevert(const char *failureLine);
+
+    QString m_userid;
+};

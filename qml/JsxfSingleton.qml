@@ -1,0 +1,265 @@
+pragma Singleton
+import QtQuick 2.15
+import "../js/sxfunction.js" as Ephemeris
+import "../js/sxfunction3.js" as Sxfunction
+import "../js/sanCaiWuGe.js" as Sancai5ge
+import "../js/placeTable.js" as Places
+
+// Script facade of the pages (windowRoot.jsxf): solar-time correction,
+// daylight saving, name numerology, the place table, and the calendar calls
+// that the native engine answers, so script and native dates never differ.
+QtObject {
+    id: jsxf
+
+    readonly property string ymcZheng: "正二三四五六七八九十冬腊"
+    readonly property var jieQiNames: ["立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满",
+        "芒种", "夏至", "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪",
+        "大雪", "冬至", "小寒", "大寒"]
+    readonly property string weekNames: "日一二三四五六"
+
+    // ---- solar-time correction and daylight saving -----------------------
+
+    function sxf_myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
+        Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
+    }
+
+    function guessTheTimezoneJvalueOfPlace(pJv0) {
+        return Sxfunction.guessTheTimezoneJvalueOfPlace(pJv0)
+    }
+
+    function common_isXiaShiLingDateRange(theJD, placeXSLtype) {
+        return Sxfunction.common_isXiaShiLingDateRange(theJD, placeXSLtype)
+    }
+
+    // 0 when y-m-d is a date of the civil calendar (1800..2099), else -1 with
+    // the dialog's message in outString.str.
+    function sxf_checkSolarInput(y, m, d, outString) {
+        var yy = Number(y), mm = Number(m), dd = Number(d)
+        var ok = Number.isInteger(yy) && Number.isInteger(mm) && Number.isInteger(dd)
+            && yy >= 1800 && yy <= 2099 && mm >= 1 && mm <= 12 && dd >= 1 && dd <= 31
+        if (ok) {
+            var r = Ephemeris.DD(Ephemeris.JD(yy, mm, dd + 0.5))
+            ok = r.Y === yy && r.M === mm && r.D === dd
+        }
+        if (ok)
+            return 0
+        if (outString)
+            outString.str = qsTr("无该日期，公历有的月份无29、30或31日。")
+        return -1
+    }
+
+    // ---- numerology -------------------------------------------------------
+
+    function sxf_getTranBySimp(simTotal) {
+        var s = String(simTotal === undefined || simTotal === null ? "" : simTotal)
+        var r = ""
+        for (var i = 0; i < s.length; i++)
+            r += String.fromCharCode(Sxfunction.getSim2Trad(s.charCodeAt(i)))
+        return r
+    }
+
+    function sxf_caige_get(str1, str2, outCaige) {
+        return Sancai5ge.caigeGet(str1, str2, outCaige, sxf_getTranBySimp)
+    }
+
+    // The numerology page's computation as a pure function (see sanCaiWuGe.js).
+    function sxf_caige_calculate(autoFuXing, fuXingChecked, theNameText) {
+        return Sancai5ge.calculateName(autoFuXing, fuXingChecked, theNameText, sxf_caige_get)
+    }
+
+    // ---- place table ------------------------------------------------------
+
+    // Names of the places of region regionIdx (index of bigPlaceNames).
+    function sxf_JWv(regionIdx) {
+        var r = Places.regions[regionIdx]
+        if (r === undefined)
+            return []
+        return r[2].map(function (p) { return p[0] })
+    }
+
+    // { name, J (longitude east), W (latitude north) } of one place, or null.
+    function sxf_JWdecode(regionIdx, placeIdx) {
+        var r = Places.regions[regionIdx]
+        var p = r === undefined ? undefined : r[2][placeIdx]
+        if (p === undefined)
+            return null
+        return { name: p[0], J: p[2], W: p[3] }
+    }
+
+    // Finds "gd gz" (initials of region and place). Matches are stepped in
+    // table order: pass the previous result to get the next one, wrapping
+    // round. Answers { region, place, count } or region -1 when nothing fits.
+    function sxf_getIdxofPlacePinyin(text, previous) {
+        var none = { region: -1, place: -1, count: 0 }
+        var words = String(text === undefined || text === null ? "" : text).trim().toLowerCase().split(/\s+/)
+        if (words.length < 1 || words.length > 2 || words[0] === "" || !/^[a-z]+( [a-z]+)?$/.test(words.join(" ")))
+            return none
+        var hits = []
+        for (var i = 0; i < Places.regions.length; i++) {
+            var reg = Places.regions[i]
+            if (reg[1].indexOf(words[0]) !== 0)
+                continue
+            if (words.length === 1) {
+                hits.push([i, 0])
+                continue
+            }
+            for (var k = 0; k < reg[2].length; k++) {
+                if (reg[2][k][1].indexOf(words[1]) === 0)
+                    hits.push([i, k])
+            }
+        }
+        if (hits.length === 0)
+            return none
+        var next = 0
+        if (previous && previous.region !== undefined) {
+            for (var h = 0; h < hits.length; h++) {
+                if (hits[h][0] === previous.region && hits[h][1] === previous.place) {
+                    next = (h + 1) % hits.length
+                    break
+                }
+            }
+        }
+        return { region: hits[next][0], place: hits[next][1], count: hits.length }
+    }
+
+    // ---- calendar calls served by the native engine -------------------------
+    // Waiting for the chart engine: these go through one InSight object, which
+    // is created here once the type is registered under chattutorial 1.0.
+    // Until then they answer their failure values.
+
+    property var nativeCalendarObject: null
+    property bool nativeCalendarMissing: false
+
+    function nativeCalendar() {
+        if (nativeCalendarObject === null && !nativeCalendarMissing) {
+            try {
+                nativeCalendarObject = Qt.createQmlObject("import chattutorial 1.0; InSight {}", jsxf, "JsxfNativeCalendar")
+            } catch (e) {
+                nativeCalendarMissing = true
+                console.warn("JsxfSingleton: InSight is not available:", e.message !== undefined ? e.message : e)
+            }
+        }
+        return nativeCalendarObject
+    }
+
+    // Places a moment with the native engine; answers the solar and lunar
+    // numeric texts split into numbers, or null.
+    function nativePlace(solarlunar, y, m, d, h, mi, leap) {
+        var ins = nativeCalendar()
+        if (!ins)
+            return null
+        ins.reinitAllTimepoints()
+        if (ins.beginWithTime(0, solarlunar, y, m, d, h, mi, leap, 0, 0) !== 0)
+            return null
+        var s = ins.thisSolarDateStrInt.split("/")
+        var l = ins.thisLunarDateStrInt.split("/")
+        var lm = String(l[1])
+        return {
+            y: Number(s[0]), m: Number(s[1]), d: Number(s[2]), h: Number(s[3]),
+            ly: Number(l[0]), lm: Number(lm.replace("闰", "")), ld: Number(l[2]), leap: Number(l[4]),
+            lunarText: ins.thisLunarDateStr, solarText: ins.thisSolarDateStr,
+            yearChac: ins.yearChac, monthChac: ins.monthChac, dayChac: ins.dayChac,
+            jieBefore: ins.jd_JieTimeBefore, qiMiddle: ins.jd_QiTimeMiddle, jieAfter: ins.jd_JieTimeAfter
+        }
+    }
+
+    function sxf_myGetLunarBySolar(y, m, d, h, mi, out) {
+        var r = nativePlace(0, y, m, d, h === undefined ? 12 : h, mi === undefined ? 0 : mi, 0)
+        if (r === null)
+            return -1
+        if (out) {
+            out.y = r.ly; out.m = r.lm; out.d = r.ld; out.leap = r.leap; out.str = r.lunarText
+        }
+        return 0
+    }
+
+    function sxf_checkAndGetLunarInput(by, bm, bd, bl, out, outString) {
+        var leap = Number(bl) === 1 ? 1 : 0
+        var r = nativePlace(1, by, bm, bd, 12, 0, leap)
+        if (r === null) {
+            if (leap === 1 && nativePlace(1, by, bm, bd, 12, 0, 0) !== null) {
+                var k = ((Number(bm) % 12) + 12) % 12
+                outString.str = qsTr("当年农历无闰") + ymcZheng.charAt((k === 0 ? 12 : k) - 1) + qsTr("月。")
+                return -1
+            }
+            outString.str = qsTr("无该农历日期。")
+            return -3
+        }
+        var back = nativePlace(0, r.y, r.m, r.d, 12, 0, 0)
+        if (back === null || back.ly !== Number(by) || back.lm !== Number(bm) || back.ld !== Number(bd)
+                || back.leap !== leap) {
+            outString.str = qsTr("无该农历日期。")
+            return -7
+        }
+        out.y = r.y; out.m = r.m; out.d = r.d
+        return 0
+    }
+
+    // Lunar day names of every day of a solar month (the first day of a lunar
+    // month shows the month name instead), or [] when the engine cannot answer.
+    function sxf_lun_lunDayStrs(y, m) {
+        var days = []
+        var last = Ephemeris.DD(Ephemeris.JD(m === 12 ? y + 1 : y, m === 12 ? 1 : m + 1, 1) - 1).D
+        for (var d = 1; d <= last; d++) {
+            var r = nativePlace(0, y, m, d, 12, 0, 0)
+            if (r === null)
+                return []
+            var name = r.ld === 1 ? (r.leap ? "闰" : "") + ymcZheng.charAt(r.lm - 1) + "月"
+                                  : r.lunarText.replace(/^.*月/, "").replace("日", "")
+            days.push(name)
+        }
+        return days
+    }
+
+    function ganZhi(chac) {
+        return Sxfunction.ganZhiName(((chac % 60) + 60) % 60)
+    }
+
+    // Details of one day for the calendar tab, as rich text.
+    function sxf_newShowMessD(y, m, d) {
+        var r = nativePlace(0, y, m, d, 12, 0, 0)
+        if (r === null)
+            return ""
+        var wd = (Math.floor(Ephemeris.JD(y, m, d) + 1.5) % 7 + 7) % 7
+        return y + "年" + m + "月" + d + "日 星期" + weekNames.charAt(wd) + "<br>"
+            + qsTr("农历：") + r.lunarText + "<br>"
+            + ganZhi(r.yearChac) + "年 " + ganZhi(r.monthChac) + "月 " + ganZhi(r.dayChac) + "日"
+    }
+
+    // Solar terms falling in a solar month, as rich text lines.
+    function sxf_newYueLiHTML(y, m) {
+        if (typeof easyfunction === "undefined")
+            return ""
+        var lines = []
+        for (var sy = y - 1; sy <= y; sy++) {
+            for (var sm = 1; sm <= 12; sm++) {
+                var jds = [easyfunction.getBeginJDofSinoYM(sy, sm), easyfunction.getMiddleJDofSinoYM(sy, sm)]
+                for (var i = 0; i < 2; i++) {
+                    if (!(jds[i] > 0))
+                        continue
+                    var t = Ephemeris.DD(jds[i])
+                    if (t.Y === y && t.M === m)
+                        lines.push(jieQiNames[(sm - 1) * 2 + i] + "：" + t.D + "日 "
+                                   + ("0" + t.h).slice(-2) + ":" + ("0" + t.m).slice(-2))
+                }
+            }
+        }
+        return lines.join("<br>")
+    }
+
+    // Begin and end of sino month m of sino year y: out.begin / out.end are
+    // date records (Y, M, D, h, m, s), out.beginJd / out.endJd the moments.
+    function sxf_getYMDofBeginEndofSinoYM(y, m, out) {
+        if (typeof easyfunction === "undefined")
+            return -1
+        var b = Number(easyfunction.getBeginJDofSinoYM(y, m))
+        var e = Number(easyfunction.getEndJDofSinoYM(y, m))
+        if (!(b > 0) || !(e > 0))
+            return -1
+        out.beginJd = b
+        out.endJd = e
+        out.begin = Ephemeris.DD(b)
+        out.end = Ephemeris.DD(e)
+        return 0
+    }
+}

@@ -1,0 +1,322 @@
+#include "CalendarTestSupport.h"
+#include "InSight.h"
+#include "InSightTestSupport.h"
+
+#include <QMetaMethod>
+#include <QtTest>
+
+using namespace InSightTestSupport;
+
+// Records the names of the signals it receives, in order.
+class SignalRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SignalRecorder(InSight &s)
+    {
+        const QMetaObject *mo = s.metaObject();
+        const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("record()"));
+        for (int i = mo->methodOffset(); i < mo->methodCount(); ++i)
+            if (mo->method(i).methodType() == QMetaMethod::Signal)
+                connect(&s, mo->method(i), this, slot);
+    }
+    QStringList names;
+
+public slots:
+    void record() { names << QString::fromLatin1(sender()->metaObject()->method(senderSignalIndex()).name()); }
+};
+
+class TestInSightChart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void declarationOrder();
+    void constructionState();
+    void qmlWriteNotifiesOnlyOnChange();
+    void pillars_data();
+    void pillars();
+    void offsetCrossesAJieButNotTheClock();
+    void luckPillars_data();
+    void luckPillars();
+    void refreshSignalOrder();
+    void failedCallChangesNothing_data();
+    void failedCallChangesNothing();
+    void reinitClearsTextsOnly();
+    void sameMomentSolarAndLunar();
+};
+
+void TestInSightChart::initTestCase()
+{
+    TimePoints::setDiagnosticSink([](const char *) {}); // the failures below are meant
+}
+
+void TestInSightChart::declarationOrder()
+{
+    const QStringList properties = {
+        "baseGan", "timepointCnt", "yearChac", "monthChac", "dayChac", "hourChac", "malefemale", "clockwise",
+        "ageOfBegin", "solarYearOfBegin", "solarMonthOfBegin", "solarDayOfBegin", "sinoYearOfBegin",
+        "sinoMonthOfBegin", "jiaziNianOfBegin", "dayunJiaZiofBegin", "jd_dateBeginDY", "thisSolarDateStr",
+        "thisLunarDateStr", "thisSolarDateStrInt", "thisLunarDateStrInt", "alternativeSolarDateStr2",
+        "alternativeLunarDateStr2", "alternativeSolarDateStr2Int", "alternativeLunarDateStr2Int",
+        "alternativeSolarDateStr3", "alternativeLunarDateStr3", "alternativeSolarDateStr3Int",
+        "alternativeLunarDateStr3Int", "totalReadyCalc", "ytgChengCnt", "isPassMiddleTerm", "jd_birthTime",
+        "jd_JieTimeBefore", "jd_QiTimeMiddle", "jd_JieTimeAfter"};
+    const QStringList signalNames = {
+        "baseGan", "malefemale", "clockwise", "ageOfBegin", "solarYearOfBegin", "solarMonthOfBegin",
+        "solarDayOfBegin", "sinoYearOfBegin", "sinoMonthOfBegin", "jiaziNianOfBegin", "dayunJiaZiofBegin",
+        "jd_dateBeginDY", "yearChac", "monthChac", "dayChac", "hourChac", "thisSolarDateStr", "thisLunarDateStr",
+        "thisSolarDateStrInt", "thisLunarDateStrInt", "alternativeSolarDateStr2", "alternativeLunarDateStr2",
+        "alternativeSolarDateStr2Int", "alternativeLunarDateStr2Int", "alternativeSolarDateStr3",
+        "alternativeLunarDateStr3", "alternativeSolarDateStr3Int", "alternativeLunarDateStr3Int", "timepointCnt",
+        "totalReadyCalc", "ytgChengCnt", "isPassMiddleTerm", "jd_birthTime", "jd_JieTimeBefore",
+        "jd_QiTimeMiddle", "jd_JieTimeAfter"};
+    const QMetaObject &mo = InSight::staticMetaObject;
+    QStringList actualProperties, actualSignals;
+    for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i) {
+        const QMetaProperty p = mo.property(i);
+        QVERIFY(p.isReadable() && p.isWritable() && p.hasNotifySignal());
+        QCOMPARE(QString::fromLatin1(p.notifySignal().name()), QString::fromLatin1(p.name()) + "Changed");
+        actualProperties << QString::fromLatin1(p.name());
+    }
+    for (int i = mo.methodOffset(); i < mo.methodCount(); ++i)
+        if (mo.method(i).methodType() == QMetaMethod::Signal)
+            actualSignals << QString::fromLatin1(mo.method(i).name());
+    QCOMPARE(actualProperties, properties);
+    for (QString &name : const_cast<QStringList &>(signalNames))
+        name += "Changed";
+    QCOMPARE(actualSignals, signalNames);
+    // QML may leave out the trailing arguments.
+    QVERIFY(mo.indexOfMethod("beginWithTime(int,int,int,int,int,int,int)") >= 0);
+    QVERIFY(mo.indexOfMethod("beginWithTime(int,int,int,int,int,int,int,int,double)") >= 0);
+    QVERIFY(mo.indexOfMethod("beginWithChacs(int,int,int,int,int)") >= 0);
+}
+
+void TestInSightChart::constructionState()
+{
+    InSight s;
+    QCOMPARE(s.ytgChengCnt(), 70);
+    QCOMPARE(s.totalReadyCalc(), 0);
+    QCOMPARE(s.thisSolarDateStr(), QString());
+    QCOMPARE(s.alternativeLunarDateStr3Int(), QString());
+    QCOMPARE(s.primaryTimePoint(), TimePoints());
+    QCOMPARE(s.alternativeTimePoint(3), TimePoints());
+}
+
+void TestInSightChart::qmlWriteNotifiesOnlyOnChange()
+{
+    InSight s;
+    QSignalSpy spy(&s, &InSight::yearChacChanged);
+    QVERIFY(s.setProperty("yearChac", 5));
+    QVERIFY(s.setProperty("yearChac", 5));
+    QCOMPARE(spy.count(), 1);
+    QSignalSpy textSpy(&s, &InSight::thisLunarDateStrChanged);
+    s.setProperty("thisLunarDateStr", QStringLiteral("x"));
+    s.setProperty("thisLunarDateStr", QStringLiteral("x"));
+    QCOMPARE(textSpy.count(), 1);
+}
+
+void TestInSightChart::pillars_data()
+{
+    QTest::addColumn<int>("solarlunar");
+    QTest::addColumn<TimePoints::Record>("input");
+    QTest::addColumn<int>("switch11pm");
+    QTest::addColumn<QList<int>>("chacs"); // year, month, day, hour
+    QTest::addColumn<int>("baseGan");
+
+    using CalendarTestSupport::record;
+    //                                                                                               己卯 丙子 戊午 戊午
+    QTest::newRow("2000-01-01 12:00")     << 0 << record(2000, 1, 1, 12, 0) << 1 << QList<int>{15, 12, 54, 54} << 4;
+    //                                                                                               己未 甲子
+    QTest::newRow("23:30, day changes")   << 0 << record(2000, 1, 1, 23, 30) << 1 << QList<int>{15, 12, 55, 0} << 5;
+    QTest::newRow("23:30, day stays")     << 0 << record(2000, 1, 1, 23, 30) << 0 << QList<int>{15, 12, 54, 0} << 4;
+    //                                                                              癸卯 乙丑 (January, before 立春)
+    QTest::newRow("before 立春 2024")     << 0 << record(2024, 2, 4, 16, 0) << 1 << QList<int>{39, 1, 34, 56} << 4;
+    //                                                                              己卯 丁丑 丁卯 甲辰 (小寒 month)
+    QTest::newRow("January, after 小寒")  << 0 << record(2000, 1, 10, 8, 0) << 1 << QList<int>{15, 13, 3, 40} << 3;
+    //                                                                              甲辰 丙寅 甲辰 庚午
+    QTest::newRow("lunar new year 2024")  << 1 << record(2024, 1, 1, 12, 0) << 1 << QList<int>{40, 2, 40, 6} << 0;
+}
+
+void TestInSightChart::pillars()
+{
+    QFETCH(int, solarlunar);
+    QFETCH(TimePoints::Record, input);
+    QFETCH(int, switch11pm);
+    QFETCH(QList<int>, chacs);
+    QFETCH(int, baseGan);
+    InSight s;
+    QCOMPARE(s.beginWithTime(0, solarlunar, input[0], input[1], input[2], input[3], input[4], 0, 0.0, switch11pm).toInt(), 0);
+    QCOMPARE((QList<int>{s.yearChac(), s.monthChac(), s.dayChac(), s.hourChac()}), chacs);
+    QCOMPARE(s.baseGan(), baseGan);
+    QCOMPARE(s.totalReadyCalc(), 1);
+}
+
+// A clock time a few minutes before 惊蛰 with -0.01 day of true solar time is
+// placed after the term: the month pillar moves on, day and hour do not.
+void TestInSightChart::offsetCrossesAJieButNotTheClock()
+{
+    TimePoints::Record clock(TimePoints::recordSize, 0);
+    TimePoints::getSolarCalFromJulianDayUT(TimePoints::termJd(1990, 2) - 3.0 / 1440, clock);
+    InSight plain, corrected;
+    QCOMPARE(plain.beginWithTime(0, 0, clock[0], clock[1], clock[2], clock[3], clock[4]).toInt(), 0);
+    QCOMPARE(corrected.beginWithTime(0, 0, clock[0], clock[1], clock[2], clock[3], clock[4], 0, -0.01).toInt(), 0);
+    // 庚午 year: month 1 戊寅 (14), month 2 己卯 (15).
+    QCOMPARE(plain.monthChac(), 14);
+    QCOMPARE(corrected.monthChac(), 15);
+    QCOMPARE(corrected.yearChac(), plain.yearChac());
+    QCOMPARE(corrected.dayChac(), plain.dayChac());
+    QCOMPARE(corrected.hourChac(), plain.hourChac());
+    QCOMPARE(corrected.jd_birthTime(), plain.jd_birthTime()); // the offset moves nothing else
+    QCOMPARE(corrected.jd_JieTimeBefore(), TimePoints::termJd(1990, 2));
+    QVERIFY(corrected.primaryTimePoint().ageBackward < 0); // birth before B, not clamped
+}
+
+void TestInSightChart::luckPillars_data()
+{
+    QTest::addColumn<TimePoints::Record>("input");
+    QTest::addColumn<int>("malefemale");
+    QTest::addColumn<int>("clockwise");
+    QTest::addColumn<int>("dayun");
+    QTest::addColumn<int>("beginYear");
+    QTest::addColumn<int>("beginMonth");
+    QTest::addColumn<int>("sinoYear");
+    QTest::addColumn<int>("sinoMonth");
+    QTest::addColumn<int>("jiaziNian");
+    QTest::addColumn<int>("isPassMiddle");
+
+    using CalendarTestSupport::record;
+    // 己卯 (yin) year, 丙子 month, about 4.9 days before 小寒: forward 1.64 years, backward 8.36.
+    QTest::newRow("yin year, male: backward")  << record(2000, 1, 1, 12, 0) << 0 << -1 << 11 << 2008 << 5 << 2008 << 4 << 24 << 1;
+    QTest::newRow("yin year, female: forward") << record(2000, 1, 1, 12, 0) << 1 << 1 << 13 << 2001 << 8 << 2001 << 7 << 17 << 1;
+    // 戊子 (yang) year, 癸亥 month (立冬 month), 16.5 days before 大雪 in a month of
+    // 29.7 days, before 小雪: male forward, 5.56 years, wraps to 甲子; mid-June 2014.
+    QTest::newRow("癸亥 month forward")        << record(2008, 11, 20, 12, 0) << 0 << 1 << 0 << 2014 << 6 << 2014 << 5 << 30 << 0;
+    // 戊子 year, 甲子 month (大雪 month), 13.5 days after 大雪 in a month of 29.5
+    // days, before 冬至: female backward, 4.58 years, wraps to 癸亥; July 2013.
+    QTest::newRow("甲子 month backward")       << record(2008, 12, 20, 12, 0) << 1 << -1 << 59 << 2013 << 7 << 2013 << 6 << 29 << 0;
+}
+
+void TestInSightChart::luckPillars()
+{
+    QFETCH(TimePoints::Record, input);
+    QFETCH(int, malefemale);
+    QFETCH(int, clockwise);
+    QFETCH(int, dayun);
+    QFETCH(int, beginYear);
+    QFETCH(int, beginMonth);
+    QFETCH(int, sinoYear);
+    QFETCH(int, sinoMonth);
+    QFETCH(int, jiaziNian);
+    QFETCH(int, isPassMiddle);
+    InSight s;
+    QCOMPARE(s.beginWithTime(malefemale, 0, input[0], input[1], input[2], input[3], input[4]).toInt(), 0);
+    QCOMPARE(s.malefemale(), malefemale);
+    QCOMPARE(s.clockwise(), clockwise);
+    QCOMPARE(s.dayunJiaZiofBegin(), dayun);
+    const TimePoints &p = s.primaryTimePoint();
+    const double age = clockwise == 1 ? p.ageForward : p.ageBackward;
+    QCOMPARE(s.ageOfBegin(), std::floor(age * 100 + 0.5) / 100);
+    QVERIFY(qAbs(s.ageOfBegin() - age) <= 0.005);
+    QCOMPARE(s.jd_dateBeginDY(), clockwise == 1 ? p.jdBeginForward : p.jdBeginBackward);
+    QCOMPARE(s.solarYearOfBegin(), beginYear);
+    QCOMPARE(s.solarMonthOfBegin(), beginMonth);
+    QCOMPARE(s.sinoYearOfBegin(), sinoYear);
+    QCOMPARE(s.sinoMonthOfBegin(), sinoMonth);
+    QCOMPARE(s.jiaziNianOfBegin(), jiaziNian);
+    QCOMPARE(s.isPassMiddleTerm(), isPassMiddle);
+    QCOMPARE(s.jd_QiTimeMiddle(), p.jdQiMiddle);
+}
+
+void TestInSightChart::refreshSignalOrder()
+{
+    InSight s;
+    SignalRecorder recorder(s);
+    QCOMPARE(s.beginWithTime(1, 0, 1990, 5, 17, 8, 0).toInt(), 0);
+    const QStringList expected = {
+        "baseGanChanged", "malefemaleChanged", "clockwiseChanged", "ageOfBeginChanged", "solarYearOfBeginChanged",
+        "solarMonthOfBeginChanged", "solarDayOfBeginChanged", "sinoYearOfBeginChanged", "sinoMonthOfBeginChanged",
+        "jiaziNianOfBeginChanged", "dayunJiaZiofBeginChanged", "jd_dateBeginDYChanged", "yearChacChanged",
+        "monthChacChanged", "dayChacChanged", "hourChacChanged", "thisSolarDateStrChanged",
+        "thisLunarDateStrChanged", "thisSolarDateStrIntChanged", "thisLunarDateStrIntChanged",
+        "alternativeSolarDateStr2Changed", "alternativeLunarDateStr2Changed", "alternativeSolarDateStr2IntChanged",
+        "alternativeLunarDateStr2IntChanged", "alternativeSolarDateStr3Changed", "alternativeLunarDateStr3Changed",
+        "alternativeSolarDateStr3IntChanged", "alternativeLunarDateStr3IntChanged", "ytgChengCntChanged",
+        "isPassMiddleTermChanged", "jd_birthTimeChanged", "jd_JieTimeBeforeChanged", "jd_QiTimeMiddleChanged",
+        "jd_JieTimeAfterChanged", "totalReadyCalcChanged"};
+    QCOMPARE(recorder.names, expected);
+    // The same again: every signal is emitted whether or not its value changed.
+    recorder.names.clear();
+    QCOMPARE(s.beginWithTime(1, 0, 1990, 5, 17, 8, 0).toInt(), 0);
+    QCOMPARE(recorder.names, expected);
+
+    recorder.names.clear();
+    QCOMPARE(s.reinitAllTimepoints().toInt(), 0);
+    QCOMPARE(recorder.names, (QStringList{
+        "thisSolarDateStrChanged", "thisLunarDateStrChanged", "thisSolarDateStrIntChanged",
+        "thisLunarDateStrIntChanged", "alternativeSolarDateStr2Changed", "alternativeLunarDateStr2Changed",
+        "alternativeSolarDateStr2IntChanged", "alternativeLunarDateStr2IntChanged",
+        "alternativeSolarDateStr3Changed", "alternativeLunarDateStr3Changed", "alternativeSolarDateStr3IntChanged",
+        "alternativeLunarDateStr3IntChanged", "timepointCntChanged", "ytgChengCntChanged",
+        "totalReadyCalcChanged"}));
+}
+
+void TestInSightChart::failedCallChangesNothing_data()
+{
+    QTest::addColumn<QList<int>>("args"); // solarlunar, y, m, d, h, minute, isleap
+    QTest::newRow("solarlunar 2")         << QList<int>{2, 2000, 1, 1, 12, 0, 0};
+    QTest::newRow("solarlunar -1")        << QList<int>{-1, 2000, 1, 1, 12, 0, 0};
+    QTest::newRow("year 1799")            << QList<int>{0, 1799, 6, 1, 12, 0, 0};
+    QTest::newRow("year 2100")            << QList<int>{0, 2100, 6, 1, 12, 0, 0};
+    QTest::newRow("month 13")             << QList<int>{0, 2000, 13, 1, 12, 0, 0};
+    QTest::newRow("hour 24")              << QList<int>{0, 2000, 1, 1, 24, 0, 0};
+    QTest::newRow("minute 60")            << QList<int>{0, 2000, 1, 1, 12, 60, 0};
+    QTest::newRow("lunar day 31")         << QList<int>{1, 2000, 1, 31, 12, 0, 0};
+    QTest::newRow("wrong leap flag")      << QList<int>{1, 2024, 6, 1, 12, 0, 1};
+    QTest::newRow("leap on month before") << QList<int>{1, 2025, 5, 1, 12, 0, 1};
+}
+
+void TestInSightChart::failedCallChangesNothing()
+{
+    QFETCH(QList<int>, args);
+    InSight s;
+    QCOMPARE(s.beginWithTime(1, 0, 1990, 5, 17, 8, 0).toInt(), 0);
+    const QVariantMap before = snapshot(s);
+    AllSignals signalsSeen(s);
+    QCOMPARE(s.beginWithTime(0, args[0], args[1], args[2], args[3], args[4], args[5], args[6], 0.3, 0).toInt(), -1);
+    QCOMPARE(signalsSeen.total(), 0);
+    QCOMPARE(snapshot(s), before);
+}
+
+void TestInSightChart::reinitClearsTextsOnly()
+{
+    InSight s;
+    QCOMPARE(s.beginWithTime(1, 0, 1990, 5, 17, 8, 0).toInt(), 0);
+    const int yearChac = s.yearChac();
+    const double birth = s.jd_birthTime();
+    s.reinitAllTimepoints();
+    QCOMPARE(s.thisSolarDateStr(), QString());
+    QCOMPARE(s.ytgChengCnt(), 70);
+    QCOMPARE(s.totalReadyCalc(), 0);
+    QCOMPARE(s.timepointCnt(), 0);
+    QCOMPARE(s.yearChac(), yearChac);
+    QCOMPARE(s.jd_birthTime(), birth);
+    QCOMPARE(s.primaryTimePoint(), TimePoints());
+}
+
+// Entered as solar and as the equivalent lunar date, the birth JDs differ by
+// the 20 seconds of the two biases.
+void TestInSightChart::sameMomentSolarAndLunar()
+{
+    InSight solar, lunar;
+    QCOMPARE(solar.beginWithTime(0, 0, 2024, 2, 10, 12, 0).toInt(), 0);
+    QCOMPARE(lunar.beginWithTime(0, 1, 2024, 1, 1, 12, 0).toInt(), 0);
+    QVERIFY(qAbs((solar.jd_birthTime() - lunar.jd_birthTime()) * 86400 - 20) < 1e-3);
+    QCOMPARE(solar.thisSolarDateStr(), lunar.thisSolarDateStr());
+    QCOMPARE(solar.thisLunarDateStrInt(), lunar.thisLunarDateStrInt());
+    QCOMPARE(solar.hourChac(), lunar.hourChac());
+}
+
+QTEST_GUILESS_MAIN(TestInSightChart)
+#include "tst_insight_chart.moc"

@@ -1,0 +1,269 @@
+// Person records out to a JSON file and back in, and the records commands of
+// qingyao-cli on the program's own user database file and on --db files.
+#include "DatabaseConnections.h"
+#include "RecordTransfer.h"
+#include "SqloneCustomerModel.h"
+#include "TestSupport.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QtTest>
+
+namespace {
+
+QSqlDatabase userDb()
+{
+    return QSqlDatabase::database(QStringLiteral("userdataconnection"));
+}
+
+// Every stored row, every column, in seqno order; NULL shown as <null>.
+QStringList dump(const QString &orderBy = QStringLiteral("seqno"))
+{
+    QStringList rows;
+    QSqlQuery query(QStringLiteral("SELECT * FROM oneCustomer ORDER BY ") + orderBy, userDb());
+    while (query.next()) {
+        QStringList fields;
+        for (int c = 0; c < query.record().count(); ++c)
+            fields << (query.value(c).isNull() ? QStringLiteral("<null>") : query.value(c).toString());
+        rows << fields.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QByteArray recordJson(const QString &userid, const QString &extra = QString())
+{
+    return QStringLiteral(R"({"userid":"%1","timestamp":"2020-01-01T00:00:00.000","gender":"0","caltype":"0",)"
+                          R"("maintime":"2020/1/1/0/0","inputtime":"x","mainJvalue":"120"%2})")
+            .arg(userid, extra).toUtf8();
+}
+
+} // namespace
+
+class TestRecordTransfer : public QObject
+{
+    Q_OBJECT
+private:
+    QTemporaryDir m_dir;
+    int m_fileNo = 0;
+    QStringList m_ids;
+
+    // Three people with quotes, tabs, Chinese text and NULL columns.
+    void fillThree()
+    {
+        SqloneCustomerModel model;
+        m_ids.clear();
+        m_ids << TestSupport::addPerson(&model, QStringLiteral("O'Brien"), QStringLiteral("同事"),
+                                        QStringLiteral("line\nbreak"), QStringLiteral("Dublin"));
+        QTest::qWait(3);
+        m_ids << TestSupport::addPerson(&model, QStringLiteral("张\t三"), QStringLiteral("家人"), QString(),
+                                        QStringLiteral("北京"));
+        QTest::qWait(3);
+        m_ids << TestSupport::addPerson(&model, QStringLiteral("李四"));
+        model.setUserid(m_ids[2]);
+        model.updateCustomer2(m_ids[2], 1, 2, 3, 4);
+    }
+
+private slots:
+    void init()
+    {
+        TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("transfer%1.db").arg(++m_fileNo));
+    }
+
+    void exportHasEveryColumn()
+    {
+        fillThree();
+        int count = -1;
+        const QJsonDocument doc = QJsonDocument::fromJson(RecordTransfer::exportJson(userDb(), &count));
+        QCOMPARE(count, 3);
+        QVERIFY(doc.isArray());
+        const QJsonArray array = doc.array();
+        QCOMPARE(array.size(), 3);
+        const QJsonObject first = array.at(0).toObject();
+        QCOMPARE(first.keys().size(), 26);
+        QCOMPARE(first.value(QStringLiteral("userid")).toString(), m_ids[0]);
+        QCOMPARE(first.value(QStringLiteral("seqno")).toString(), QStringLiteral("1"));
+        QCOMPARE(first.value(QStringLiteral("gender")).toString(), QStringLiteral("0"));
+        QCOMPARE(first.value(QStringLiteral("morenotes")).toString(), QStringLiteral("line\nbreak"));
+        QVERIFY(first.value(QStringLiteral("yearChac")).isNull());
+        QVERIFY(first.value(QStringLiteral("extraColumn5")).isNull());
+        QCOMPARE(array.at(2).toObject().value(QStringLiteral("hourChac")).toString(), QStringLiteral("4"));
+    }
+
+    void roundTrip()
+    {
+        fillThree();
+        const QStringList before = dump();
+        const QByteArray json = RecordTransfer::exportJson(userDb());
+
+        TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("transfer%1.db").arg(++m_fileNo));
+        RecordTransfer::ImportResult result = RecordTransfer::importJson(userDb(), json);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.added, 3);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(dump(), before);
+
+        // Again: every identifier is there already.
+        result = RecordTransfer::importJson(userDb(), json);
+        QVERIFY(result.ok);
+        QCOMPARE(result.added, 0);
+        QCOMPARE(result.skipped, 3);
+        QCOMPARE(dump(), before);
+
+        // The program reads the imported records as its own.
+        SqloneCustomerModel model;
+        model.setUserid(m_ids[1]);
+        QCOMPARE(model.getCustInfoByStrName(m_ids[1], QStringLiteral("name")).toString(), QStringLiteral("张\t三"));
+    }
+
+    void mergeKeepsFreeNumbers()
+    {
+        SqloneCustomerModel model;
+        const QString mine = TestSupport::addPerson(&model, QStringLiteral("mine")); // seqno 1
+        const QByteArray json = "[" + recordJson(QStringLiteral("a"), QStringLiteral(R"(,"seqno":"1")")) + ","
+                                + recordJson(QStringLiteral("b"), QStringLiteral(R"(,"seqno":"7")")) + ","
+                                + recordJson(mine) + ","
+                                + recordJson(QStringLiteral("a")) + "]";
+        const RecordTransfer::ImportResult result = RecordTransfer::importJson(userDb(), json);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QCOMPARE(result.added, 2);
+        QCOMPARE(result.skipped, 2); // "mine" is present, the second "a" came earlier in the file
+        QSqlQuery query(QStringLiteral("SELECT userid, seqno FROM oneCustomer ORDER BY userid"), userDb());
+        QMap<QString, int> seqnos;
+        while (query.next())
+            seqnos.insert(query.value(0).toString(), query.value(1).toInt());
+        QCOMPARE(seqnos.size(), 3);
+        QCOMPARE(seqnos.value(mine), 1);
+        QCOMPARE(seqnos.value(QStringLiteral("b")), 7);
+        QVERIFY(seqnos.value(QStringLiteral("a")) != 1); // taken: numbered anew
+    }
+
+    void malformed_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<QString>("message");
+
+        const QByteArray good = recordJson(QStringLiteral("good"));
+        QTest::newRow("not JSON")         << QByteArray("userid,name\n1,x\n") << "not valid JSON";
+        QTest::newRow("truncated")        << QByteArray("[") + good << "not valid JSON";
+        QTest::newRow("object")           << good << "not a JSON array of records";
+        QTest::newRow("number in array")  << QByteArray("[") + good + ",1]" << "record 2: not a JSON object";
+        QTest::newRow("unknown column")   << "[" + recordJson("x", R"(,"colour":"red")") + "]" << R"(record 1: unknown column "colour")";
+        QTest::newRow("boolean value")    << "[" + recordJson("x", R"(,"name":true)") + "]" << R"(record 1: column "name" must be a text or null)";
+        QTest::newRow("array value")      << "[" + recordJson("x", R"(,"name":[])") + "]" << R"(record 1: column "name" must be a text or null)";
+        QTest::newRow("no userid")        << QByteArray(R"([{"timestamp":"t","gender":"0","caltype":"0","maintime":"m","inputtime":"i","mainJvalue":"1"}])")
+                                          << R"(record 1: column "userid" is missing or null)";
+        QTest::newRow("null maintime")    << "[" + good + "," + recordJson("y").replace("\"2020/1/1/0/0\"", "null") + "]"
+                                          << R"(record 2: column "maintime" is missing or null)";
+        QTest::newRow("seqno not whole")  << "[" + recordJson("x", R"(,"seqno":"abc")") + "]" << R"(record 1: column "seqno" must be a whole number or null)";
+        QTest::newRow("refused by table") << "[" + recordJson("x", R"(,"extraColumn5":"same")") + ","
+                                                 + recordJson("y", R"(,"extraColumn5":"same")") + "]"
+                                          << "record 2: ";
+    }
+
+    void malformed()
+    {
+        QFETCH(QByteArray, json);
+        QFETCH(QString, message);
+        SqloneCustomerModel model;
+        TestSupport::addPerson(&model, QStringLiteral("already here"));
+        const QStringList before = dump();
+        const RecordTransfer::ImportResult result = RecordTransfer::importJson(userDb(), json);
+        QVERIFY(!result.ok);
+        QVERIFY2(result.error.startsWith(message), qPrintable(result.error));
+        QCOMPARE(result.added, 0);
+        QCOMPARE(dump(), before);
+    }
+
+    void listRows()
+    {
+        fillThree();
+        QList<QStringList> rows = RecordTransfer::listRows(QString(), QString());
+        QCOMPARE(rows.size(), 3);
+        // Newest first; tabs and line breaks inside values become blanks.
+        QCOMPARE(rows[0], (QStringList{"3", "李四", "公历 2019年7月16日 9时5分", "", m_ids[2]}));
+        QCOMPARE(rows[1], (QStringList{"2", "张 三", "公历 2019年7月16日 9时5分", "北京", m_ids[1]}));
+        rows = RecordTransfer::listRows(QStringLiteral("同事"), QString());
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].value(1), QStringLiteral("O'Brien"));
+        rows = RecordTransfer::listRows(QString(), QStringLiteral("'"));
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(RecordTransfer::listRows(QStringLiteral("同事"), QStringLiteral("北京")).size(), 0);
+    }
+
+    void commandLine()
+    {
+        const QString cli = QCoreApplication::applicationDirPath() + QStringLiteral("/../qingyao-cli");
+        QVERIFY2(QFileInfo(cli).isExecutable(), qPrintable(cli));
+        QTemporaryDir home;
+        const auto run = [&](const QStringList &args, QByteArray *out = nullptr, QByteArray *err = nullptr) {
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HOME"), home.path());
+            env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+            env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+            child.setProcessEnvironment(env);
+            child.start(cli, QStringList{QStringLiteral("records")} + args);
+            child.waitForFinished(30000);
+            if (out)
+                *out = child.readAllStandardOutput();
+            if (err)
+                *err = child.readAllStandardError();
+            return child.exitCode();
+        };
+
+        const QString backup = home.filePath(QStringLiteral("backup.json"));
+        QFile file(backup);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[" + recordJson(QStringLiteral("one"), QStringLiteral(R"(,"name":"甲","inputPlaceName":"上海")")) + ","
+                   + recordJson(QStringLiteral("two"), QStringLiteral(R"(,"name":"乙","simpenotes":"同事")")) + "]");
+        file.close();
+
+        QByteArray out, err;
+        QCOMPARE(run({QStringLiteral("import"), backup}, &out), 0);
+        QCOMPARE(out, QByteArray("added 2 records, skipped 0 already present\n"));
+        // The program's own file: the documents folder of this HOME.
+        const QString programDb = home.filePath(QStringLiteral("Documents/Solquist.db"));
+        QVERIFY(QFileInfo(programDb).size() > 0);
+        QCOMPARE(run({QStringLiteral("import"), backup}, &out), 0);
+        QCOMPARE(out, QByteArray("added 0 records, skipped 2 already present\n"));
+
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--search"), QStringLiteral("上海")}, &out), 0);
+        QCOMPARE(QString::fromUtf8(out), QStringLiteral("1\t甲\tx\t上海\tone\n"));
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--class"), QStringLiteral("同事")}, &out), 0);
+        QCOMPARE(QString::fromUtf8(out), QStringLiteral("2\t乙\tx\t\ttwo\n"));
+
+        const QString other = home.filePath(QStringLiteral("other.db"));
+        const QString exported = home.filePath(QStringLiteral("out.json"));
+        QCOMPARE(run({QStringLiteral("import"), backup, QStringLiteral("--db"), other}, &out), 0);
+        QCOMPARE(run({QStringLiteral("export"), exported, QStringLiteral("--db"), other}, &out), 0);
+        QCOMPARE(out, QByteArray("exported 2 records to ") + exported.toUtf8() + "\n");
+        QCOMPARE(QJsonDocument::fromJson([&] { QFile f(exported); f.open(QIODevice::ReadOnly); return f.readAll(); }())
+                         .array().size(), 2);
+
+        // A malformed file changes nothing and says why.
+        const QString broken = home.filePath(QStringLiteral("broken.json"));
+        QFile brokenFile(broken);
+        QVERIFY(brokenFile.open(QIODevice::WriteOnly));
+        brokenFile.write("[" + recordJson(QStringLiteral("three")) + ", 5]");
+        brokenFile.close();
+        QCOMPARE(run({QStringLiteral("import"), broken}, &out, &err), 1);
+        QCOMPARE(QString::fromUtf8(err),
+                 QStringLiteral("qingyao-cli: %1: record 2: not a JSON object; nothing imported\n").arg(broken));
+        QCOMPARE(run({QStringLiteral("list")}, &out), 0);
+        QCOMPARE(out.count('\n'), 2);
+
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--db"), home.filePath(QStringLiteral("none.db"))}, &out, &err), 1);
+        QVERIFY(!QFile::exists(home.filePath(QStringLiteral("none.db"))));
+        QCOMPARE(run({QStringLiteral("export")}), 2);
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("--class")}), 2);
+        QCOMPARE(run({QStringLiteral("list"), QStringLiteral("extra")}), 2);
+        QCOMPARE(run({QStringLiteral("delete")}), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRecordTransfer)
+#include "tst_recordtransfer.moc"
