@@ -171,6 +171,7 @@ Page {
 
     PlaceInputDialog {
         id: placeDialog
+        objectName: "placeDialog"
         onPlaceChosen: form.takePlace(place)
         onWorldSearchRequested: worldDialog.open()
     }
