@@ -33,11 +33,20 @@ ApplicationWindow {
     property bool isShowingDoublePanelInComeInNext: width > height && width > 900
     property string theverifyListdisplayText: qsTr("晴曜命盘公钥验证数字签名")
 
-    // Contact and server values come from configuration.
-    readonly property string legalEmail: gset.legalEmail
-    readonly property string legalPubKeyInner: gset.legalPubKeyInner
-    readonly property string legalContactName: gset.legalContactName
-    readonly property string legalEchoServerUrl: gset.legalEchoServerUrl
+    // Contact and server values come from configuration (settings keys
+    // legalEmail, legalPubKeyInner, legalContactName and usageReportUrl); an
+    // empty report address means no report is ever sent.
+    property string legalEmail: ""
+    property string legalPubKeyInner: ""
+    property string legalContactName: ""
+    property string legalEchoServerUrl: ""
+
+    function readConfiguration() {
+        legalEmail = String(easyfunction.getValueByKeyFromSettings("legalEmail", ""));
+        legalPubKeyInner = String(easyfunction.getValueByKeyFromSettings("legalPubKeyInner", ""));
+        legalContactName = String(easyfunction.getValueByKeyFromSettings("legalContactName", ""));
+        legalEchoServerUrl = String(easyfunction.getValueByKeyFromSettings("usageReportUrl", "")).trim();
+    }
 
     // Whether the last due usage report was sent (false after "不同意").
     property bool usageReportSent: false
@@ -400,6 +409,7 @@ ApplicationWindow {
         appLanguage = isNaN(storedLanguage) ? applicationLanguage : storedLanguage;
         thisVersionNumber = applicationVersion;
         gset.load();
+        readConfiguration();
         jsxf = loadFacade("JsxfSingleton");
         rsajs = loadFacade("RsaSingleton");
         gset.deriveMapAllowance(new Date(), !isAndroidiOS);

@@ -58,7 +58,7 @@ void TstPrivacyGate::report()
         settings.clear();
         if (!agreed.isNull())
             settings.setValue(QStringLiteral("havingAgreePrivacy"), agreed);
-        settings.setValue(QStringLiteral("legalEchoServerUrl"),
+        settings.setValue(QStringLiteral("usageReportUrl"),
                           QStringLiteral("ws://127.0.0.1:%1").arg(server.serverPort()));
     }
 

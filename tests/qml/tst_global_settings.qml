@@ -22,8 +22,7 @@ TestCase {
             {tag: "right to left", key: "firstPanelisShowRightToLeft", value: 1},
             {tag: "natal right to left", key: "firstPanelMainZhuRightToLeft", value: 1},
             {tag: "month saved", key: "currentYYYYMMSaved", value: "201906"},
-            {tag: "privacy", key: "havingAgreePrivacy", value: "0"},
-            {tag: "report address", key: "legalEchoServerUrl", value: ""}
+            {tag: "privacy", key: "havingAgreePrivacy", value: "0"}
         ];
     }
 
@@ -38,8 +37,7 @@ TestCase {
             {tag: "counter", key: "toCntViewHistory", value: 5, stored: "5"},
             {tag: "switch", key: "toShowZhiCang", value: 0, stored: "0"},
             {tag: "school", key: "intTypeOfYueDangLing", value: 2, stored: "2"},
-            {tag: "consent", key: "havingAgreePrivacy", value: "1", stored: "1"},
-            {tag: "contact", key: "legalEmail", value: "a@example.org", stored: "a@example.org"}
+            {tag: "consent", key: "havingAgreePrivacy", value: "1", stored: "1"}
         ];
     }
 
