@@ -450,6 +450,132 @@
         </message>
     </context>
     <context>
+        <name>GetShenShaRelations</name>
+        <message>
+            <source>年</source>
+            <translation>年</translation>
+        </message>
+        <message>
+            <source>月</source>
+            <translation>月</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>时</source>
+            <translation>时</translation>
+        </message>
+        <message>
+            <source>大&lt;br&gt;运</source>
+            <translation>大&lt;br&gt;运</translation>
+        </message>
+        <message>
+            <source>流&lt;br&gt;年</source>
+            <translation>流&lt;br&gt;年</translation>
+        </message>
+        <message>
+            <source>流&lt;br&gt;月</source>
+            <translation>流&lt;br&gt;月</translation>
+        </message>
+        <message>
+            <source>流&lt;br&gt;日</source>
+            <translation>流&lt;br&gt;日</translation>
+        </message>
+        <message>
+            <source>命&lt;br&gt;宫</source>
+            <translation>命&lt;br&gt;宫</translation>
+        </message>
+        <message>
+            <source>胎&lt;br&gt;元</source>
+            <translation>胎&lt;br&gt;元</translation>
+        </message>
+        <message>
+            <source>日干</source>
+            <translation>日干</translation>
+        </message>
+    </context>
+    <context>
+        <name>InSight</name>
+        <message>
+            <source>木</source>
+            <translation>木</translation>
+        </message>
+        <message>
+            <source>火</source>
+            <translation>火</translation>
+        </message>
+        <message>
+            <source>土</source>
+            <translation>土</translation>
+        </message>
+        <message>
+            <source>金</source>
+            <translation>金</translation>
+        </message>
+        <message>
+            <source>水</source>
+            <translation>水</translation>
+        </message>
+        <message>
+            <source>、火</source>
+            <translation>、火</translation>
+        </message>
+        <message>
+            <source>、土</source>
+            <translation>、土</translation>
+        </message>
+        <message>
+            <source>、金</source>
+            <translation>、金</translation>
+        </message>
+        <message>
+            <source>、水</source>
+            <translation>、水</translation>
+        </message>
+        <message>
+            <source>、</source>
+            <translation>、</translation>
+        </message>
+        <message>
+            <source>五行缺</source>
+            <translation>五行缺</translation>
+        </message>
+        <message>
+            <source>(按藏干计则不缺)</source>
+            <translation>(按藏干计则不缺)</translation>
+        </message>
+        <message>
+            <source>五行不缺</source>
+            <translation>五行不缺</translation>
+        </message>
+        <message>
+            <source>(按本气计)：</source>
+            <translation>(按本气计)：</translation>
+        </message>
+        <message>
+            <source>(含藏干计)：</source>
+            <translation>(含藏干计)：</translation>
+        </message>
+        <message>
+            <source>命宫在</source>
+            <translation>命宫在</translation>
+        </message>
+        <message>
+            <source>起运约在</source>
+            <translation>起运约在</translation>
+        </message>
+        <message>
+            <source>周岁</source>
+            <translation>周岁</translation>
+        </message>
+        <message>
+            <source>个月，即</source>
+            <translation>个月，即</translation>
+        </message>
+    </context>
+    <context>
         <name>Introduction</name>
         <message>
             <source>功能介绍与版本更新说明</source>
@@ -458,6 +584,29 @@
         <message>
             <source>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</source>
             <translation>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>JsxfSingleton</name>
+        <message>
+            <source>无该日期，公历有的月份无29、30或31日。</source>
+            <translation>无该日期，公历有的月份无29、30或31日。</translation>
+        </message>
+        <message>
+            <source>当年农历无闰</source>
+            <translation>当年农历无闰</translation>
+        </message>
+        <message>
+            <source>月。</source>
+            <translation>月。</translation>
+        </message>
+        <message>
+            <source>无该农历日期。</source>
+            <translation>无该农历日期。</translation>
+        </message>
+        <message>
+            <source>农历：</source>
+            <translation>农历：</translation>
         </message>
     </context>
     <context>
@@ -655,20 +804,24 @@
             <translation>隐私政策</translation>
         </message>
         <message>
-            <source>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。删除该数据库文件即可删除全部记录；文件位置见侧栏“用户数据的文件路径”。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后向开发者的服务器发送一次匿名使用统计，内容为：App版本号、平台名称与随机生成的安装标识、界面语言、启动次数及各功能的使用次数；不含任何排盘记录。服务器的回复只用于提示是否有新版本。&lt;br&gt;点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。&lt;br&gt;&lt;br&gt;&lt;b&gt;联系方式&lt;/b&gt;&lt;br&gt;</source>
-            <translation>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。删除该数据库文件即可删除全部记录；文件位置见侧栏“用户数据的文件路径”。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后向开发者的服务器发送一次匿名使用统计，内容为：App版本号、平台名称与随机生成的安装标识、界面语言、启动次数及各功能的使用次数；不含任何排盘记录。服务器的回复只用于提示是否有新版本。&lt;br&gt;点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。&lt;br&gt;&lt;br&gt;&lt;b&gt;联系方式&lt;/b&gt;&lt;br&gt;</translation>
-        </message>
-        <message>
-            <source>见侧栏“软件开发者温馨提示”。</source>
-            <translation>见侧栏“软件开发者温馨提示”。</translation>
-        </message>
-        <message>
             <source>不同意</source>
             <translation>不同意</translation>
         </message>
         <message>
             <source>同意</source>
             <translation>同意</translation>
+        </message>
+        <message>
+            <source>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后发送一次匿名使用统计（版本号、平台、随机安装标识、语言、启动与各功能的使用次数），不含任何排盘记录。</source>
+            <translation>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后发送一次匿名使用统计（版本号、平台、随机安装标识、语言、启动与各功能的使用次数），不含任何排盘记录。</translation>
+        </message>
+        <message>
+            <source>点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。</source>
+            <translation>点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。</translation>
+        </message>
+        <message>
+            <source>联系方式：</source>
+            <translation>联系方式：</translation>
         </message>
     </context>
     <context>
@@ -706,6 +859,20 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+    </context>
+    <context>
+        <name>SqlBookDataModel</name>
+        <message>
+            <source>不适用</source>
+            <translation>不适用</translation>
+        </message>
+    </context>
+    <context>
+        <name>SqloneCustomerModel</name>
+        <message>
+            <source>不适用</source>
+            <translation>不适用</translation>
         </message>
     </context>
     <context>
