@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "ServiceWiring.h"
 #include "TestSupport.h"
 
 #include <QGuiApplication>
@@ -23,6 +24,9 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
         QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
         QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
+        // The native types and the databases, as at start-up.
+        ServiceWiring::registerTypes();
+        ServiceWiring::openDatabases();
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
@@ -34,10 +38,9 @@ public slots:
         context->setContextProperty(QStringLiteral("availableStyles"), QQuickStyle::availableStyles());
         context->setContextProperty(QStringLiteral("easyfunction"), service);
         context->setContextProperty(QStringLiteral("MI_LANTING"), QStringLiteral("MI LANTING"));
-        context->setContextProperty(QStringLiteral("applicationLanguage"), 0);
+        context->setContextProperty(QStringLiteral("applicationLanguage"), QVariant(0));
         context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
-        context->setContextProperty(QStringLiteral("userdatafile"), QString());
-        context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), QStringLiteral("0"));
+        ServiceWiring::publishContext(context);
     }
 
 private:
