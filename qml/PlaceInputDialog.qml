@@ -19,30 +19,27 @@ Popup {
 
     property var provinces: []
     property var places: []            // [{name, lng, lat}] of the chosen province
-    property var lastMatch: null       // last pinyin match, for "有重复，换下一个"
+    property int matchFrom: -1         // last pinyin match, for "有重复，换下一个"
     property string message: ""
 
     function facade() {
         return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.jsxf : null;
     }
 
-    // The place table lives in the script facade: sxf_JWv(region) lists the
-    // names of a region, sxf_JWdecode(region, place) gives {name, J, W}.
+    // The place table lives in the script facade: sxf_JWv[province] holds the
+    // encoded places and sxf_JWdecode turns one into {name, lng, lat}.
     function hasTable() {
         var f = facade();
-        return f !== null && typeof f.sxf_JWv === "function" && typeof f.sxf_JWdecode === "function";
+        return f !== null && f.sxf_JWv !== undefined && typeof f.sxf_JWdecode === "function";
     }
 
     function loadPlaces(provinceIndex) {
         var list = [];
         if (hasTable()) {
             var f = facade();
-            var names = f.sxf_JWv(provinceIndex) || [];
-            for (var i = 0; i < names.length; ++i) {
-                var p = f.sxf_JWdecode(provinceIndex, i);
-                if (p)
-                    list.push({name: p.name, lng: p.J, lat: p.W});
-            }
+            var encoded = f.sxf_JWv[provinceIndex] || [];
+            for (var i = 0; i < encoded.length; ++i)
+                list.push(f.sxf_JWdecode(encoded[i]));
         }
         places = list;
     }
@@ -55,23 +52,22 @@ Popup {
         return {name: prov + p.name, lng: Number(p.lng), lat: Number(p.lat), xslType: p.xslType};
     }
 
-    // Finds the place with these initials ("gd gz"); with `next` the following
-    // place with the same initials, wrapping round.
+    // Steps to the next place whose initials match; wraps around.
     function findByInitials(text, next) {
         var f = facade();
         if (!f || typeof f.sxf_getIdxofPlacePinyin !== "function") {
             message = qsTr("地名表尚未安装，请用全球城市搜索。");
             return false;
         }
-        var hit = f.sxf_getIdxofPlacePinyin(text.trim(), next ? lastMatch : null);
-        if (!hit || hit.region < 0) {
+        var hit = f.sxf_getIdxofPlacePinyin(text.trim(), next ? matchFrom : -1);
+        if (!hit || hit.length < 2 || hit[0] < 0) {
             message = qsTr("没有找到该首字母的地名。");
             return false;
         }
-        lastMatch = hit;
-        provinceTumbler.currentIndex = hit.region;
-        loadPlaces(hit.region);
-        placeTumbler.currentIndex = hit.place;
+        matchFrom = hit[2] !== undefined ? hit[2] : matchFrom + 1;
+        provinceTumbler.currentIndex = hit[0];
+        loadPlaces(hit[0]);
+        placeTumbler.currentIndex = hit[1];
         message = "";
         return true;
     }
