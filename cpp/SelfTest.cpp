@@ -13,7 +13,7 @@
 
 namespace {
 // Long enough for transitions (popups, stack pushes) to settle.
-constexpr int kSettleMs = 700;
+constexpr int kSettleMs = 1500;
 constexpr int kQuickSettleMs = 60;
 } // namespace
 

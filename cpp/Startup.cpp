@@ -77,9 +77,6 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     // The web engine behind the web views shares GL contexts with Qt Quick.
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QQuickWindow::setTextRenderType(QQuickWindow::QtTextRendering);
-    // The side pages read their documents from the resource bundle with
-    // XMLHttpRequest, which Qt 5.15 treats as a local-file read.
-    qputenv("QML_XHR_ALLOW_FILE_READ", "1");
 
     // 2.
     auto *app = new QGuiApplication(argc, argv);

@@ -38,12 +38,34 @@
             <source>软件许可及服务协议</source>
             <translation>软件许可及服务协议</translation>
         </message>
+        <message>
+            <source>&lt;h3&gt;软件许可及服务协议&lt;/h3&gt;&lt;p&gt;晴曜命盘供个人学习与研究子平八字之用，可免费安装与使用。&lt;/p&gt;&lt;p&gt;排盘结果依传统历法规则计算，古籍参考与解说只供参考，不构成任何医疗、法律、投资或人生决定的依据。&lt;/p&gt;&lt;p&gt;排盘记录保存在您自己的设备上，由您自行保管与备份。&lt;/p&gt;&lt;p&gt;本软件按现状提供，开发者不对使用本软件所产生的任何后果承担责任。&lt;/p&gt;&lt;p&gt;使用本软件即表示您同意本协议及隐私政策。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;软件许可及服务协议&lt;/h3&gt;&lt;p&gt;晴曜命盘供个人学习与研究子平八字之用，可免费安装与使用。&lt;/p&gt;&lt;p&gt;排盘结果依传统历法规则计算，古籍参考与解说只供参考，不构成任何医疗、法律、投资或人生决定的依据。&lt;/p&gt;&lt;p&gt;排盘记录保存在您自己的设备上，由您自行保管与备份。&lt;/p&gt;&lt;p&gt;本软件按现状提供，开发者不对使用本软件所产生的任何后果承担责任。&lt;/p&gt;&lt;p&gt;使用本软件即表示您同意本协议及隐私政策。&lt;/p&gt;</translation>
+        </message>
     </context>
     <context>
         <name>AnalizethePast</name>
         <message>
             <source>测算往年事情</source>
             <translation>测算往年事情</translation>
+        </message>
+        <message>
+            <source>名字：
+性别：
+出生时间（公历或农历）：
+出生地：
+想了解的年份与事情：
+</source>
+            <translation>名字：
+性别：
+出生时间（公历或农历）：
+出生地：
+想了解的年份与事情：
+</translation>
+        </message>
+        <message>
+            <source>如想请人依命盘分析往年发生的事情，可发电子邮件说明。请复制下面的待填格式，填好后发到以下地址：</source>
+            <translation>如想请人依命盘分析往年发生的事情，可发电子邮件说明。请复制下面的待填格式，填好后发到以下地址：</translation>
         </message>
         <message>
             <source>（尚未设置联系邮箱）</source>
@@ -158,6 +180,10 @@
             <source>贡献者荣誉榜</source>
             <translation>贡献者荣誉榜</translation>
         </message>
+        <message>
+            <source>&lt;h3&gt;贡献者荣誉榜&lt;/h3&gt;&lt;p&gt;感谢所有提出建议、报告问题与核对排盘结果的用户。&lt;/p&gt;&lt;p&gt;历法数据依据公开的天文算法（VSOP87 太阳理论）计算；地名与坐标来自公开的地名数据集（GeoNames）。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;贡献者荣誉榜&lt;/h3&gt;&lt;p&gt;感谢所有提出建议、报告问题与核对排盘结果的用户。&lt;/p&gt;&lt;p&gt;历法数据依据公开的天文算法（VSOP87 太阳理论）计算；地名与坐标来自公开的地名数据集（GeoNames）。&lt;/p&gt;</translation>
+        </message>
     </context>
     <context>
         <name>DataPathDialog</name>
@@ -177,6 +203,14 @@
             <source>注意：排盘记录保存在本App自己的数据文件夹中，卸载App时可能被一并删除。如需保留，请在卸载前备份该文件。</source>
             <translation>注意：排盘记录保存在本App自己的数据文件夹中，卸载App时可能被一并删除。如需保留，请在卸载前备份该文件。</translation>
         </message>
+        <message>
+            <source>确定</source>
+            <translation>确定</translation>
+        </message>
+        <message>
+            <source>（用户数据库尚未打开）</source>
+            <translation>（用户数据库尚未打开）</translation>
+        </message>
     </context>
     <context>
         <name>DateInputDialog</name>
@@ -191,6 +225,10 @@
         <message>
             <source>农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。</source>
             <translation>农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。</translation>
+        </message>
+        <message>
+            <source>时间校正模块尚未安装；真太阳时与干支将在命盘页计算。</source>
+            <translation>时间校正模块尚未安装；真太阳时与干支将在命盘页计算。</translation>
         </message>
         <message>
             <source>真太阳时: </source>
@@ -300,12 +338,64 @@
             <source>确认</source>
             <translation>确认</translation>
         </message>
+        <message>
+            <source>正</source>
+            <translation>正</translation>
+        </message>
+        <message>
+            <source>二</source>
+            <translation>二</translation>
+        </message>
+        <message>
+            <source>三</source>
+            <translation>三</translation>
+        </message>
+        <message>
+            <source>四</source>
+            <translation>四</translation>
+        </message>
+        <message>
+            <source>五</source>
+            <translation>五</translation>
+        </message>
+        <message>
+            <source>六</source>
+            <translation>六</translation>
+        </message>
+        <message>
+            <source>七</source>
+            <translation>七</translation>
+        </message>
+        <message>
+            <source>八</source>
+            <translation>八</translation>
+        </message>
+        <message>
+            <source>九</source>
+            <translation>九</translation>
+        </message>
+        <message>
+            <source>十</source>
+            <translation>十</translation>
+        </message>
+        <message>
+            <source>冬</source>
+            <translation>冬</translation>
+        </message>
+        <message>
+            <source>腊</source>
+            <translation>腊</translation>
+        </message>
     </context>
     <context>
         <name>DeveloperStar</name>
         <message>
             <source>软件开发者温馨提示</source>
             <translation>软件开发者温馨提示</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;软件开发者温馨提示&lt;/h3&gt;&lt;p&gt;命理是传统文化的一部分，排盘只是起点。请理性看待命盘，善待自己与他人。&lt;/p&gt;&lt;p&gt;若发现排盘有误，请记下出生时间、出生地与所选设置，告知开发者。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;软件开发者温馨提示&lt;/h3&gt;&lt;p&gt;命理是传统文化的一部分，排盘只是起点。请理性看待命盘，善待自己与他人。&lt;/p&gt;&lt;p&gt;若发现排盘有误，请记下出生时间、出生地与所选设置，告知开发者。&lt;/p&gt;</translation>
         </message>
         <message>
             <source>&lt;p&gt;开发者联系方式：%1&lt;/p&gt;</source>
@@ -357,21 +447,6 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
-        </message>
-    </context>
-    <context>
-        <name>FolderListView</name>
-        <message>
-            <source>用户数据的文件路径</source>
-            <translation>用户数据的文件路径</translation>
-        </message>
-        <message>
-            <source>上一层</source>
-            <translation>上一层</translation>
-        </message>
-        <message>
-            <source>数据只保存在内存中。</source>
-            <translation>数据只保存在内存中。</translation>
         </message>
     </context>
     <context>
@@ -506,6 +581,10 @@
             <source>功能介绍与版本更新说明</source>
             <translation>功能介绍与版本更新说明</translation>
         </message>
+        <message>
+            <source>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</translation>
+        </message>
     </context>
     <context>
         <name>JsxfSingleton</name>
@@ -528,88 +607,6 @@
         <message>
             <source>农历：</source>
             <translation>农历：</translation>
-        </message>
-    </context>
-    <context>
-        <name>ListViewBooks</name>
-        <message>
-            <source>子平法入门（七卷，本程序自编）</source>
-            <translation>子平法入门（七卷，本程序自编）</translation>
-        </message>
-        <message>
-            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
-            <translation>中国大陆、香港以及台湾之夏令时实施时间</translation>
-        </message>
-        <message>
-            <source>公众人物命例：美国第44任总统</source>
-            <translation>公众人物命例：美国第44任总统</translation>
-        </message>
-    </context>
-    <context>
-        <name>ListViewRecord</name>
-        <message>
-            <source>不限</source>
-            <translation>不限</translation>
-        </message>
-        <message>
-            <source>贵客</source>
-            <translation>贵客</translation>
-        </message>
-        <message>
-            <source>论坛网友</source>
-            <translation>论坛网友</translation>
-        </message>
-        <message>
-            <source>社交朋友</source>
-            <translation>社交朋友</translation>
-        </message>
-        <message>
-            <source>亲朋</source>
-            <translation>亲朋</translation>
-        </message>
-        <message>
-            <source>陌生人</source>
-            <translation>陌生人</translation>
-        </message>
-        <message>
-            <source>命盘页尚未安装。</source>
-            <translation>命盘页尚未安装。</translation>
-        </message>
-        <message>
-            <source>输入年份等关键字</source>
-            <translation>输入年份等关键字</translation>
-        </message>
-        <message>
-            <source>搜索</source>
-            <translation>搜索</translation>
-        </message>
-        <message>
-            <source>比较(</source>
-            <translation>比较(</translation>
-        </message>
-        <message>
-            <source>个)</source>
-            <translation>个)</translation>
-        </message>
-        <message>
-            <source>多选</source>
-            <translation>多选</translation>
-        </message>
-        <message>
-            <source>取消选择</source>
-            <translation>取消选择</translation>
-        </message>
-        <message>
-            <source>删除</source>
-            <translation>删除</translation>
-        </message>
-        <message>
-            <source>没有记录。</source>
-            <translation>没有记录。</translation>
-        </message>
-        <message>
-            <source>确定删除该记录吗？</source>
-            <translation>确定删除该记录吗？</translation>
         </message>
     </context>
     <context>
@@ -724,17 +721,6 @@
         </message>
     </context>
     <context>
-        <name>PeopleComparePage</name>
-        <message>
-            <source>比较</source>
-            <translation>比较</translation>
-        </message>
-        <message>
-            <source>命盘页尚未安装。</source>
-            <translation>命盘页尚未安装。</translation>
-        </message>
-    </context>
-    <context>
         <name>PlaceInputDialog</name>
         <message>
             <source>地名表尚未安装，请用全球城市搜索。</source>
@@ -774,6 +760,17 @@
         </message>
     </context>
     <context>
+        <name>PlaceWorldMapNotWindows</name>
+        <message>
+            <source>刷新</source>
+            <translation>刷新</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+    </context>
+    <context>
         <name>PlaceWorldMapPCWindows</name>
         <message>
             <source>出生城市(市或县)</source>
@@ -807,14 +804,6 @@
             <translation>隐私政策</translation>
         </message>
         <message>
-            <source>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。删除该数据库文件即可删除全部记录；文件位置见侧栏“用户数据的文件路径”。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后向开发者的服务器发送一次匿名使用统计，内容为：App版本号、平台名称与随机生成的安装标识、界面语言、启动次数及各功能的使用次数；不含任何排盘记录。服务器的回复只用于提示是否有新版本。&lt;br&gt;点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。&lt;br&gt;&lt;br&gt;&lt;b&gt;联系方式&lt;/b&gt;&lt;br&gt;</source>
-            <translation>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。删除该数据库文件即可删除全部记录；文件位置见侧栏“用户数据的文件路径”。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后向开发者的服务器发送一次匿名使用统计，内容为：App版本号、平台名称与随机生成的安装标识、界面语言、启动次数及各功能的使用次数；不含任何排盘记录。服务器的回复只用于提示是否有新版本。&lt;br&gt;点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。&lt;br&gt;&lt;br&gt;&lt;b&gt;联系方式&lt;/b&gt;&lt;br&gt;</translation>
-        </message>
-        <message>
-            <source>见侧栏“软件开发者温馨提示”。</source>
-            <translation>见侧栏“软件开发者温馨提示”。</translation>
-        </message>
-        <message>
             <source>不同意</source>
             <translation>不同意</translation>
         </message>
@@ -822,58 +811,17 @@
             <source>同意</source>
             <translation>同意</translation>
         </message>
-    </context>
-    <context>
-        <name>PublicKeyVerifyMd5</name>
         <message>
-            <source>晴曜命盘公钥验证数字签名</source>
-            <translation>晴曜命盘公钥验证数字签名</translation>
+            <source>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后发送一次匿名使用统计（版本号、平台、随机安装标识、语言、启动与各功能的使用次数），不含任何排盘记录。</source>
+            <translation>&lt;b&gt;本机保存的数据&lt;/b&gt;&lt;br&gt;您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，界面设置保存在本机的系统设置中。这些数据不会上传。&lt;br&gt;&lt;br&gt;&lt;b&gt;匿名使用统计&lt;/b&gt;&lt;br&gt;只有在您点击“同意”之后，本App才会在启动约十秒后发送一次匿名使用统计（版本号、平台、随机安装标识、语言、启动与各功能的使用次数），不含任何排盘记录。</translation>
         </message>
         <message>
-            <source>尚未完整输入，请核对检查后，修正或补充输入内容。</source>
-            <translation>尚未完整输入，请核对检查后，修正或补充输入内容。</translation>
+            <source>点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。</source>
+            <translation>点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。</translation>
         </message>
         <message>
-            <source>数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。</source>
-            <translation>数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。</translation>
-        </message>
-        <message>
-            <source>数字签名验证通过。&lt;br/&gt;
-“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。</source>
-            <translation>数字签名验证通过。&lt;br/&gt;
-“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。</translation>
-        </message>
-        <message>
-            <source>数字签名验证不通过，可能原因：&lt;br/&gt;
-1. 数字签名不完整；&lt;br/&gt;
-2. “原通告、声明、文书或信息”为伪造。</source>
-            <translation>数字签名验证不通过，可能原因：&lt;br/&gt;
-1. 数字签名不完整；&lt;br/&gt;
-2. “原通告、声明、文书或信息”为伪造。</translation>
-        </message>
-        <message>
-            <source>以下为原完整文字:</source>
-            <translation>以下为原完整文字:</translation>
-        </message>
-        <message>
-            <source>以下为数字摘要码（依SHA256算法）:</source>
-            <translation>以下为数字摘要码（依SHA256算法）:</translation>
-        </message>
-        <message>
-            <source>以下为用于验证的数字签名:</source>
-            <translation>以下为用于验证的数字签名:</translation>
-        </message>
-        <message>
-            <source>清除</source>
-            <translation>清除</translation>
-        </message>
-        <message>
-            <source>开始验证电子签名</source>
-            <translation>开始验证电子签名</translation>
-        </message>
-        <message>
-            <source>数字签名验证提示</source>
-            <translation>数字签名验证提示</translation>
+            <source>联系方式：</source>
+            <translation>联系方式：</translation>
         </message>
     </context>
     <context>
@@ -881,48 +829,6 @@
         <message>
             <source>晴曜命盘</source>
             <translation>晴曜命盘</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReadingBooks</name>
-        <message>
-            <source>子平法入门（七卷，本程序自编）</source>
-            <translation>子平法入门（七卷，本程序自编）</translation>
-        </message>
-    </context>
-    <context>
-        <name>SanCaiWuGe</name>
-        <message>
-            <source>姓名之三才五格</source>
-            <translation>姓名之三才五格</translation>
-        </message>
-        <message>
-            <source>请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。</source>
-            <translation>请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。</translation>
-        </message>
-        <message>
-            <source>已复制到粘贴板</source>
-            <translation>已复制到粘贴板</translation>
-        </message>
-        <message>
-            <source>姓名</source>
-            <translation>姓名</translation>
-        </message>
-        <message>
-            <source>清除</source>
-            <translation>清除</translation>
-        </message>
-        <message>
-            <source>单姓</source>
-            <translation>单姓</translation>
-        </message>
-        <message>
-            <source>复姓</source>
-            <translation>复姓</translation>
-        </message>
-        <message>
-            <source>开始计算</source>
-            <translation>开始计算</translation>
         </message>
     </context>
     <context>
@@ -938,6 +844,14 @@
         <message>
             <source>Restart required</source>
             <translation>Restart required</translation>
+        </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
@@ -959,127 +873,6 @@
         <message>
             <source>不适用</source>
             <translation>不适用</translation>
-        </message>
-    </context>
-    <context>
-        <name>Wnlmini</name>
-        <message>
-            <source>日 </source>
-            <translation>日 </translation>
-        </message>
-        <message>
-            <source>节气：</source>
-            <translation>节气：</translation>
-        </message>
-        <message>
-            <source>上</source>
-            <translation>上</translation>
-        </message>
-        <message>
-            <source>前</source>
-            <translation>前</translation>
-        </message>
-        <message>
-            <source>后</source>
-            <translation>后</translation>
-        </message>
-        <message>
-            <source>下</source>
-            <translation>下</translation>
-        </message>
-        <message>
-            <source>今</source>
-            <translation>今</translation>
-        </message>
-        <message>
-            <source>日</source>
-            <translation>日</translation>
-        </message>
-        <message>
-            <source>一</source>
-            <translation>一</translation>
-        </message>
-        <message>
-            <source>二</source>
-            <translation>二</translation>
-        </message>
-        <message>
-            <source>三</source>
-            <translation>三</translation>
-        </message>
-        <message>
-            <source>四</source>
-            <translation>四</translation>
-        </message>
-        <message>
-            <source>五</source>
-            <translation>五</translation>
-        </message>
-        <message>
-            <source>六</source>
-            <translation>六</translation>
-        </message>
-    </context>
-    <context>
-        <name>ZhongHuaXiaShiLing</name>
-        <message>
-            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
-            <translation>中国大陆、香港以及台湾之夏令时实施时间</translation>
-        </message>
-        <message>
-            <source> 至 </source>
-            <translation> 至 </translation>
-        </message>
-        <message>
-            <source>（共</source>
-            <translation>（共</translation>
-        </message>
-        <message>
-            <source>段）</source>
-            <translation>段）</translation>
-        </message>
-        <message>
-            <source>&lt;p&gt;夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。&lt;/p&gt;</source>
-            <translation>&lt;p&gt;夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>甲：中国大陆</source>
-            <translation>甲：中国大陆</translation>
-        </message>
-        <message>
-            <source>乙：香港</source>
-            <translation>乙：香港</translation>
-        </message>
-        <message>
-            <source>丙：台湾</source>
-            <translation>丙：台湾</translation>
-        </message>
-    </context>
-    <context>
-        <name>Zoltra</name>
-        <message>
-            <source>公众人物命例：美国第44任总统</source>
-            <translation>公众人物命例：美国第44任总统</translation>
-        </message>
-        <message>
-            <source>该命例已加入收藏。</source>
-            <translation>该命例已加入收藏。</translation>
-        </message>
-        <message>
-            <source>记录模块尚未安装，暂不能保存命盘。</source>
-            <translation>记录模块尚未安装，暂不能保存命盘。</translation>
-        </message>
-        <message>
-            <source>已加入收藏；命盘页尚未安装。</source>
-            <translation>已加入收藏；命盘页尚未安装。</translation>
-        </message>
-        <message>
-            <source>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</translation>
-        </message>
-        <message>
-            <source>加入收藏并排盘</source>
-            <translation>加入收藏并排盘</translation>
         </message>
     </context>
     <context>

@@ -1,26 +1,23 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
-import "qrc:/js/documents.js" as Docs
 
-// A rich-text document page of the drawer. With docFile set, the body is
-// that document of datafiles/docs, in the chosen script.
+// A rich-text document page of the drawer.
 ScrollablePage {
     id: docPage
-    property string body: docFile.length > 0 ? docPage.shown(docPage.bodyFilter(Docs.bodyOf(Docs.readResource(
-                                                   "qrc:/datafiles/docs/" + docFile)))) : ""
-    property string docFile: ""
-    readonly property bool traditional: typeof windowRoot !== "undefined" && windowRoot && windowRoot.appLanguage === 1
+    // A document of datafiles/docs by file name; `fallback` shows when it is
+    // not in this build.
+    property string documentFile: ""
+    property string fallback: ""
+    property string extra: ""
+    property string body: documentText(documentFile, fallback) + extra
     signal textPressed()
 
-    // Pages that fill in values override this.
-    function bodyFilter(text) {
+    function documentText(file, otherwise) {
+        var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
+        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
+        if (w && w.appLanguage === 1 && w.jsxf && typeof w.jsxf.sxf_getTranBySimp === "function")
+            text = w.jsxf.sxf_getTranBySimp(text);
         return text;
-    }
-
-    function shown(text) {
-        if (!traditional || typeof windowRoot === "undefined" || !windowRoot || !windowRoot.jsxf)
-            return text;
-        return windowRoot.jsxf.sxf_getTranBySimp(text);
     }
 
     Label {

@@ -149,6 +149,7 @@ Popup {
                 onAccepted: dlg.findByInitials(text, false)
             }
             Button {
+                objectName: "nextMatchButton"
                 text: qsTr("有重复，换下一个")
                 onClicked: dlg.findByInitials(initialsField.text, true)
             }
@@ -180,6 +181,7 @@ Popup {
                 onClicked: dlg.close()
             }
             Button {
+                objectName: "placeConfirmButton"
                 text: qsTr("确认")
                 highlighted: true
                 onClicked: dlg.accept()

@@ -2,20 +2,21 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "qrc:/qml"
-import "qrc:/js/documents.js" as Docs
 
-// The request-by-e-mail service; the address comes from configuration
-// (settings key legalEmail).
+// The request-by-e-mail service; the address comes from configuration.
 ScrollablePage {
     id: page
     title: qsTr("测算往年事情")
 
     readonly property string contactEmail: windowRoot.legalEmail
-    readonly property bool traditional: windowRoot.appLanguage === 1
-    readonly property string mailTemplate: shown(Docs.readResource("qrc:/datafiles/docs/analyze_past_mail.txt"))
+    readonly property bool haveDocs: typeof documentPages !== "undefined" && documentPages["analyze_past.html"] !== undefined
+    readonly property string mailTemplate: shown(typeof documentPages !== "undefined" && documentPages["analyze_past_mail.txt"]
+                                                 ? documentPages["analyze_past_mail.txt"]
+                                                 : qsTr("名字：\n性别：\n出生时间（公历或农历）：\n出生地：\n想了解的年份与事情：\n"))
 
+    // The documents follow the chosen script.
     function shown(text) {
-        return traditional && windowRoot.jsxf ? windowRoot.jsxf.sxf_getTranBySimp(text) : text;
+        return windowRoot.appLanguage === 1 && windowRoot.jsxf ? windowRoot.jsxf.sxf_getTranBySimp(String(text)) : String(text);
     }
 
     // The address goes into rich text, so its markup characters are escaped.
@@ -30,11 +31,14 @@ ScrollablePage {
             objectName: "documentBody"
             Layout.fillWidth: true
             wrapMode: Label.Wrap
-            textFormat: Text.RichText
+            textFormat: page.haveDocs ? Text.RichText : Text.StyledText
             lineHeight: 1.25
-            text: page.shown(Docs.bodyOf(Docs.readResource("qrc:/datafiles/docs/analyze_past.html")))
-                  .replace("CONTACT_EMAIL_ADDRESS", page.contactEmail.length > 0 ? page.escaped(page.contactEmail)
-                                                                                : qsTr("（尚未设置联系邮箱）"))
+            text: page.haveDocs
+                  ? page.shown(documentPages["analyze_past.html"]).replace(/CONTACT_EMAIL_ADDRESS/g,
+                        page.contactEmail.length > 0 ? page.escaped(page.contactEmail) : qsTr("（尚未设置联系邮箱）"))
+                  : qsTr("如想请人依命盘分析往年发生的事情，可发电子邮件说明。"
+                       + "请复制下面的待填格式，填好后发到以下地址：")
+                  + "<br><b>" + (page.contactEmail.length > 0 ? page.contactEmail : qsTr("（尚未设置联系邮箱）")) + "</b>"
         }
         Button {
             objectName: "copyEmailButton"

@@ -1,7 +1,6 @@
 import QtQuick 2.15
 import "qrc:/qml"
 import "qrc:/js/windowRules.js" as Rules
-import "qrc:/js/documents.js" as Docs
 
 // Developer tips. Pressing the text many times reveals more and, later, the
 // hidden drawer entries.
@@ -11,8 +10,11 @@ DocumentPage {
     property int pressCnt: 0
     property bool showMore: false
 
-    body: shown(Docs.bodyOf(Docs.readResource("qrc:/datafiles/docs/developer_tips.html")))
-          + (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(windowRoot.legalEmail.length > 0
+    documentFile: "developer_tips.html"
+    fallback: qsTr("<h3>软件开发者温馨提示</h3>"
+               + "<p>命理是传统文化的一部分，排盘只是起点。请理性看待命盘，善待自己与他人。</p>"
+               + "<p>若发现排盘有误，请记下出生时间、出生地与所选设置，告知开发者。</p>")
+    extra: (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(windowRoot.legalEmail.length > 0
                                                               ? windowRoot.legalContactName + " " + windowRoot.legalEmail
                                                               : qsTr("（尚未设置）")) : "")
 

@@ -2,7 +2,6 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "qrc:/qml"
-import "qrc:/js/documents.js" as Docs
 
 // Name numerology: the five grids and the three talents of a name.
 Page {
@@ -12,7 +11,8 @@ Page {
     property string calculateContentString: ""
     property bool suitableForCopy: false
     readonly property bool traditional: typeof windowRoot !== "undefined" && windowRoot && windowRoot.appLanguage === 1
-    readonly property string helpText: shown(Docs.bodyOf(Docs.readResource("qrc:/datafiles/docs/sancai_help.html")))
+    readonly property string helpText: shown(typeof documentPages !== "undefined" && documentPages["sancai_help.html"]
+                                             ? String(documentPages["sancai_help.html"]) : "")
     readonly property string promptText: qsTr("请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。")
     // The rich text shown: the help text until a result, then result and help.
     property string resultText: helpText

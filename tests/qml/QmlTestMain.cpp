@@ -40,8 +40,7 @@ public slots:
         context->setContextProperty(QStringLiteral("MI_LANTING"), QStringLiteral("MI LANTING"));
         context->setContextProperty(QStringLiteral("applicationLanguage"), QVariant(0));
         context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
-        context->setContextProperty(QStringLiteral("userdatafile"), QString());
-        context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), QStringLiteral("0"));
+        ServiceWiring::publishContext(context);
     }
 
 private:

@@ -131,8 +131,8 @@ TestCase {
     }
 
     // Sino-month boundaries come from the service object; 2024's first sino
-    // month runs from 立春 2460345.185505 (16:27:07) to 惊蛰 2460374.932479,
-    // with 雨水 at 2460360.009149 (Beijing time, the term table).
+    // month runs from 立春 (16:27:07 Beijing time with the observed ΔT of 2024)
+    // to 惊蛰 (3-05 10:22), with 雨水 on 2-19 at 12:13.
     function test_sinoMonthBoundaries() {
         var out = {}
         var r = JsxfSingleton.sxf_getYMDofBeginEndofSinoYM(2024, 1, out)
