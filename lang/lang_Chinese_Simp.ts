@@ -450,6 +450,21 @@
         </message>
     </context>
     <context>
+        <name>FolderListView</name>
+        <message>
+            <source>用户数据的文件路径</source>
+            <translation>用户数据的文件路径</translation>
+        </message>
+        <message>
+            <source>上一层</source>
+            <translation>上一层</translation>
+        </message>
+        <message>
+            <source>数据只保存在内存中。</source>
+            <translation>数据只保存在内存中。</translation>
+        </message>
+    </context>
+    <context>
         <name>GetShenShaRelations</name>
         <message>
             <source>年</source>
@@ -610,6 +625,88 @@
         </message>
     </context>
     <context>
+        <name>ListViewBooks</name>
+        <message>
+            <source>子平法入门（七卷，本程序自编）</source>
+            <translation>子平法入门（七卷，本程序自编）</translation>
+        </message>
+        <message>
+            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
+            <translation>中国大陆、香港以及台湾之夏令时实施时间</translation>
+        </message>
+        <message>
+            <source>公众人物命例：美国第44任总统</source>
+            <translation>公众人物命例：美国第44任总统</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListViewRecord</name>
+        <message>
+            <source>不限</source>
+            <translation>不限</translation>
+        </message>
+        <message>
+            <source>贵客</source>
+            <translation>贵客</translation>
+        </message>
+        <message>
+            <source>论坛网友</source>
+            <translation>论坛网友</translation>
+        </message>
+        <message>
+            <source>社交朋友</source>
+            <translation>社交朋友</translation>
+        </message>
+        <message>
+            <source>亲朋</source>
+            <translation>亲朋</translation>
+        </message>
+        <message>
+            <source>陌生人</source>
+            <translation>陌生人</translation>
+        </message>
+        <message>
+            <source>命盘页尚未安装。</source>
+            <translation>命盘页尚未安装。</translation>
+        </message>
+        <message>
+            <source>输入年份等关键字</source>
+            <translation>输入年份等关键字</translation>
+        </message>
+        <message>
+            <source>搜索</source>
+            <translation>搜索</translation>
+        </message>
+        <message>
+            <source>比较(</source>
+            <translation>比较(</translation>
+        </message>
+        <message>
+            <source>个)</source>
+            <translation>个)</translation>
+        </message>
+        <message>
+            <source>多选</source>
+            <translation>多选</translation>
+        </message>
+        <message>
+            <source>取消选择</source>
+            <translation>取消选择</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>删除</translation>
+        </message>
+        <message>
+            <source>没有记录。</source>
+            <translation>没有记录。</translation>
+        </message>
+        <message>
+            <source>确定删除该记录吗？</source>
+            <translation>确定删除该记录吗？</translation>
+        </message>
+    </context>
+    <context>
         <name>NewInput</name>
         <message>
             <source>农历: </source>
@@ -721,6 +818,21 @@
         </message>
     </context>
     <context>
+        <name>PeopleComparePage</name>
+        <message>
+            <source>比较</source>
+            <translation>比较</translation>
+        </message>
+        <message>
+            <source>尚未选择要比较的记录。</source>
+            <translation>尚未选择要比较的记录。</translation>
+        </message>
+        <message>
+            <source>命盘页尚未安装。</source>
+            <translation>命盘页尚未安装。</translation>
+        </message>
+    </context>
+    <context>
         <name>PlaceInputDialog</name>
         <message>
             <source>地名表尚未安装，请用全球城市搜索。</source>
@@ -825,10 +937,105 @@
         </message>
     </context>
     <context>
+        <name>PublicKeyVerifyMd5</name>
+        <message>
+            <source>晴曜命盘公钥验证数字签名</source>
+            <translation>晴曜命盘公钥验证数字签名</translation>
+        </message>
+        <message>
+            <source>尚未完整输入，请核对检查后，修正或补充输入内容。</source>
+            <translation>尚未完整输入，请核对检查后，修正或补充输入内容。</translation>
+        </message>
+        <message>
+            <source>数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。</source>
+            <translation>数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。</translation>
+        </message>
+        <message>
+            <source>数字签名验证通过。&lt;br/&gt;
+“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。</source>
+            <translation>数字签名验证通过。&lt;br/&gt;
+“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。</translation>
+        </message>
+        <message>
+            <source>数字签名验证不通过，可能原因：&lt;br/&gt;
+1. 数字签名不完整；&lt;br/&gt;
+2. “原通告、声明、文书或信息”为伪造。</source>
+            <translation>数字签名验证不通过，可能原因：&lt;br/&gt;
+1. 数字签名不完整；&lt;br/&gt;
+2. “原通告、声明、文书或信息”为伪造。</translation>
+        </message>
+        <message>
+            <source>以下为原完整文字:</source>
+            <translation>以下为原完整文字:</translation>
+        </message>
+        <message>
+            <source>以下为数字摘要码（依SHA256算法）:</source>
+            <translation>以下为数字摘要码（依SHA256算法）:</translation>
+        </message>
+        <message>
+            <source>以下为用于验证的数字签名:</source>
+            <translation>以下为用于验证的数字签名:</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>开始验证电子签名</source>
+            <translation>开始验证电子签名</translation>
+        </message>
+        <message>
+            <source>数字签名验证提示</source>
+            <translation>数字签名验证提示</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>晴曜命盘</source>
             <translation>晴曜命盘</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReadingBooks</name>
+        <message>
+            <source>子平法入门（七卷，本程序自编）</source>
+            <translation>子平法入门（七卷，本程序自编）</translation>
+        </message>
+    </context>
+    <context>
+        <name>SanCaiWuGe</name>
+        <message>
+            <source>姓名之三才五格</source>
+            <translation>姓名之三才五格</translation>
+        </message>
+        <message>
+            <source>请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。</source>
+            <translation>请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。</translation>
+        </message>
+        <message>
+            <source>已复制到粘贴板</source>
+            <translation>已复制到粘贴板</translation>
+        </message>
+        <message>
+            <source>姓名</source>
+            <translation>姓名</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>单姓</source>
+            <translation>单姓</translation>
+        </message>
+        <message>
+            <source>复姓</source>
+            <translation>复姓</translation>
+        </message>
+        <message>
+            <source>开始计算</source>
+            <translation>开始计算</translation>
         </message>
     </context>
     <context>
@@ -873,6 +1080,127 @@
         <message>
             <source>不适用</source>
             <translation>不适用</translation>
+        </message>
+    </context>
+    <context>
+        <name>Wnlmini</name>
+        <message>
+            <source>日 </source>
+            <translation>日 </translation>
+        </message>
+        <message>
+            <source>节气：</source>
+            <translation>节气：</translation>
+        </message>
+        <message>
+            <source>上</source>
+            <translation>上</translation>
+        </message>
+        <message>
+            <source>前</source>
+            <translation>前</translation>
+        </message>
+        <message>
+            <source>后</source>
+            <translation>后</translation>
+        </message>
+        <message>
+            <source>下</source>
+            <translation>下</translation>
+        </message>
+        <message>
+            <source>今</source>
+            <translation>今</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>一</source>
+            <translation>一</translation>
+        </message>
+        <message>
+            <source>二</source>
+            <translation>二</translation>
+        </message>
+        <message>
+            <source>三</source>
+            <translation>三</translation>
+        </message>
+        <message>
+            <source>四</source>
+            <translation>四</translation>
+        </message>
+        <message>
+            <source>五</source>
+            <translation>五</translation>
+        </message>
+        <message>
+            <source>六</source>
+            <translation>六</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZhongHuaXiaShiLing</name>
+        <message>
+            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
+            <translation>中国大陆、香港以及台湾之夏令时实施时间</translation>
+        </message>
+        <message>
+            <source> 至 </source>
+            <translation> 至 </translation>
+        </message>
+        <message>
+            <source>（共</source>
+            <translation>（共</translation>
+        </message>
+        <message>
+            <source>段）</source>
+            <translation>段）</translation>
+        </message>
+        <message>
+            <source>&lt;p&gt;夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。&lt;/p&gt;</source>
+            <translation>&lt;p&gt;夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <source>甲：中国大陆</source>
+            <translation>甲：中国大陆</translation>
+        </message>
+        <message>
+            <source>乙：香港</source>
+            <translation>乙：香港</translation>
+        </message>
+        <message>
+            <source>丙：台湾</source>
+            <translation>丙：台湾</translation>
+        </message>
+    </context>
+    <context>
+        <name>Zoltra</name>
+        <message>
+            <source>公众人物命例：美国第44任总统</source>
+            <translation>公众人物命例：美国第44任总统</translation>
+        </message>
+        <message>
+            <source>该命例已加入收藏。</source>
+            <translation>该命例已加入收藏。</translation>
+        </message>
+        <message>
+            <source>记录模块尚未安装，暂不能保存命盘。</source>
+            <translation>记录模块尚未安装，暂不能保存命盘。</translation>
+        </message>
+        <message>
+            <source>已加入收藏；命盘页尚未安装。</source>
+            <translation>已加入收藏；命盘页尚未安装。</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <source>加入收藏并排盘</source>
+            <translation>加入收藏并排盘</translation>
         </message>
     </context>
     <context>

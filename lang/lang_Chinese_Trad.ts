@@ -120,7 +120,7 @@
         </message>
         <message>
             <source>说明：月干与时干，是会自动匹配的，无需选定。</source>
-            <translation>說明：月干與時幹，是會自動匹配的，無需選定。</translation>
+            <translation>說明：月干與時干，是會自動匹配的，無需選定。</translation>
         </message>
         <message>
             <source>公历：</source>
@@ -450,6 +450,21 @@
         </message>
     </context>
     <context>
+        <name>FolderListView</name>
+        <message>
+            <source>用户数据的文件路径</source>
+            <translation>使用者資料的檔案路徑</translation>
+        </message>
+        <message>
+            <source>上一层</source>
+            <translation>上一層</translation>
+        </message>
+        <message>
+            <source>数据只保存在内存中。</source>
+            <translation>資料只儲存在記憶體中。</translation>
+        </message>
+    </context>
+    <context>
         <name>GetShenShaRelations</name>
         <message>
             <source>年</source>
@@ -544,7 +559,7 @@
         </message>
         <message>
             <source>(按藏干计则不缺)</source>
-            <translation>(按藏幹計則不缺)</translation>
+            <translation>(按藏干計則不缺)</translation>
         </message>
         <message>
             <source>五行不缺</source>
@@ -556,7 +571,7 @@
         </message>
         <message>
             <source>(含藏干计)：</source>
-            <translation>(含藏幹計)：</translation>
+            <translation>(含藏干計)：</translation>
         </message>
         <message>
             <source>命宫在</source>
@@ -583,7 +598,7 @@
         </message>
         <message>
             <source>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;功能介紹&lt;/h3&gt;&lt;p&gt;· 公曆或農曆（含閏月）輸入，支援貼上文字自動識別時間。&lt;br&gt;· 真太陽時、平太陽時與鐘錶時間，子時換日或零點換日，中國大陸、香港、臺灣的夏令時。&lt;br&gt;· 四柱、十神、藏幹、十二長生，大運、流年、流月、流日，命宮與胎元。&lt;br&gt;· 神煞與干支作用關係，五行統計與稱骨。&lt;br&gt;· 排盤記錄的分類、搜尋、筆記與多人比較。&lt;br&gt;· 以四柱反查出生時間，萬年曆，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新說明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用離線全球城市表搜尋，自動得到經度、時區與夏令時型別；使用統計只在同意隱私政策後傳送。&lt;/p&gt;</translation>
+            <translation>&lt;h3&gt;功能介紹&lt;/h3&gt;&lt;p&gt;· 公曆或農曆（含閏月）輸入，支援貼上文字自動識別時間。&lt;br&gt;· 真太陽時、平太陽時與鐘錶時間，子時換日或零點換日，中國大陸、香港、臺灣的夏令時。&lt;br&gt;· 四柱、十神、藏干、十二長生，大運、流年、流月、流日，命宮與胎元。&lt;br&gt;· 神煞與干支作用關係，五行統計與稱骨。&lt;br&gt;· 排盤記錄的分類、搜尋、筆記與多人比較。&lt;br&gt;· 以四柱反查出生時間，萬年曆，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新說明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用離線全球城市表搜尋，自動得到經度、時區與夏令時型別；使用統計只在同意隱私政策後傳送。&lt;/p&gt;</translation>
         </message>
     </context>
     <context>
@@ -607,6 +622,88 @@
         <message>
             <source>农历：</source>
             <translation>農曆：</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListViewBooks</name>
+        <message>
+            <source>子平法入门（七卷，本程序自编）</source>
+            <translation>子平法入門（七卷，本程式自編）</translation>
+        </message>
+        <message>
+            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
+            <translation>中國大陸、香港以及臺灣之夏令時實施時間</translation>
+        </message>
+        <message>
+            <source>公众人物命例：美国第44任总统</source>
+            <translation>公眾人物命例：美國第44任總統</translation>
+        </message>
+    </context>
+    <context>
+        <name>ListViewRecord</name>
+        <message>
+            <source>不限</source>
+            <translation>不限</translation>
+        </message>
+        <message>
+            <source>贵客</source>
+            <translation>貴客</translation>
+        </message>
+        <message>
+            <source>论坛网友</source>
+            <translation>論壇網友</translation>
+        </message>
+        <message>
+            <source>社交朋友</source>
+            <translation>社交朋友</translation>
+        </message>
+        <message>
+            <source>亲朋</source>
+            <translation>親朋</translation>
+        </message>
+        <message>
+            <source>陌生人</source>
+            <translation>陌生人</translation>
+        </message>
+        <message>
+            <source>命盘页尚未安装。</source>
+            <translation>命盤頁尚未安裝。</translation>
+        </message>
+        <message>
+            <source>输入年份等关键字</source>
+            <translation>輸入年份等關鍵字</translation>
+        </message>
+        <message>
+            <source>搜索</source>
+            <translation>搜尋</translation>
+        </message>
+        <message>
+            <source>比较(</source>
+            <translation>比較(</translation>
+        </message>
+        <message>
+            <source>个)</source>
+            <translation>個)</translation>
+        </message>
+        <message>
+            <source>多选</source>
+            <translation>多選</translation>
+        </message>
+        <message>
+            <source>取消选择</source>
+            <translation>取消選擇</translation>
+        </message>
+        <message>
+            <source>删除</source>
+            <translation>刪除</translation>
+        </message>
+        <message>
+            <source>没有记录。</source>
+            <translation>沒有記錄。</translation>
+        </message>
+        <message>
+            <source>确定删除该记录吗？</source>
+            <translation>確定刪除該記錄嗎？</translation>
         </message>
     </context>
     <context>
@@ -721,6 +818,21 @@
         </message>
     </context>
     <context>
+        <name>PeopleComparePage</name>
+        <message>
+            <source>比较</source>
+            <translation>比較</translation>
+        </message>
+        <message>
+            <source>尚未选择要比较的记录。</source>
+            <translation>尚未選擇要比較的記錄。</translation>
+        </message>
+        <message>
+            <source>命盘页尚未安装。</source>
+            <translation>命盤頁尚未安裝。</translation>
+        </message>
+    </context>
+    <context>
         <name>PlaceInputDialog</name>
         <message>
             <source>地名表尚未安装，请用全球城市搜索。</source>
@@ -825,10 +937,105 @@
         </message>
     </context>
     <context>
+        <name>PublicKeyVerifyMd5</name>
+        <message>
+            <source>晴曜命盘公钥验证数字签名</source>
+            <translation>晴曜命盤公鑰驗證數字簽名</translation>
+        </message>
+        <message>
+            <source>尚未完整输入，请核对检查后，修正或补充输入内容。</source>
+            <translation>尚未完整輸入，請核對檢查後，修正或補充輸入內容。</translation>
+        </message>
+        <message>
+            <source>数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。</source>
+            <translation>數字摘要碼與原文不對應，請檢查原文、以及數字摘要碼是否完整正確。</translation>
+        </message>
+        <message>
+            <source>数字签名验证通过。&lt;br/&gt;
+“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。</source>
+            <translation>數字簽名驗證透過。&lt;br/&gt;
+“原通告、宣告、文書或資訊”應為晴曜命盤軟體開發者本人所發表。</translation>
+        </message>
+        <message>
+            <source>数字签名验证不通过，可能原因：&lt;br/&gt;
+1. 数字签名不完整；&lt;br/&gt;
+2. “原通告、声明、文书或信息”为伪造。</source>
+            <translation>數字簽名驗證不透過，可能原因：&lt;br/&gt;
+1. 數字簽名不完整；&lt;br/&gt;
+2. “原通告、宣告、文書或資訊”為偽造。</translation>
+        </message>
+        <message>
+            <source>以下为原完整文字:</source>
+            <translation>以下為原完整文字:</translation>
+        </message>
+        <message>
+            <source>以下为数字摘要码（依SHA256算法）:</source>
+            <translation>以下為數字摘要碼（依SHA256演算法）:</translation>
+        </message>
+        <message>
+            <source>以下为用于验证的数字签名:</source>
+            <translation>以下為用於驗證的數字簽名:</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>开始验证电子签名</source>
+            <translation>開始驗證電子簽名</translation>
+        </message>
+        <message>
+            <source>数字签名验证提示</source>
+            <translation>數字簽名驗證提示</translation>
+        </message>
+    </context>
+    <context>
         <name>QObject</name>
         <message>
             <source>晴曜命盘</source>
             <translation>晴曜命盤</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReadingBooks</name>
+        <message>
+            <source>子平法入门（七卷，本程序自编）</source>
+            <translation>子平法入門（七卷，本程式自編）</translation>
+        </message>
+    </context>
+    <context>
+        <name>SanCaiWuGe</name>
+        <message>
+            <source>姓名之三才五格</source>
+            <translation>姓名之三才五格</translation>
+        </message>
+        <message>
+            <source>请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。</source>
+            <translation>請在上面輸入2個字、3個字或4個字的姓名。若為複姓（例如諸葛、歐陽等），則姓名至少為3個字。</translation>
+        </message>
+        <message>
+            <source>已复制到粘贴板</source>
+            <translation>已複製到貼上板</translation>
+        </message>
+        <message>
+            <source>姓名</source>
+            <translation>姓名</translation>
+        </message>
+        <message>
+            <source>清除</source>
+            <translation>清除</translation>
+        </message>
+        <message>
+            <source>单姓</source>
+            <translation>單姓</translation>
+        </message>
+        <message>
+            <source>复姓</source>
+            <translation>複姓</translation>
+        </message>
+        <message>
+            <source>开始计算</source>
+            <translation>開始計算</translation>
         </message>
     </context>
     <context>
@@ -873,6 +1080,127 @@
         <message>
             <source>不适用</source>
             <translation>不適用</translation>
+        </message>
+    </context>
+    <context>
+        <name>Wnlmini</name>
+        <message>
+            <source>日 </source>
+            <translation>日 </translation>
+        </message>
+        <message>
+            <source>节气：</source>
+            <translation>節氣：</translation>
+        </message>
+        <message>
+            <source>上</source>
+            <translation>上</translation>
+        </message>
+        <message>
+            <source>前</source>
+            <translation>前</translation>
+        </message>
+        <message>
+            <source>后</source>
+            <translation>後</translation>
+        </message>
+        <message>
+            <source>下</source>
+            <translation>下</translation>
+        </message>
+        <message>
+            <source>今</source>
+            <translation>今</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>一</source>
+            <translation>一</translation>
+        </message>
+        <message>
+            <source>二</source>
+            <translation>二</translation>
+        </message>
+        <message>
+            <source>三</source>
+            <translation>三</translation>
+        </message>
+        <message>
+            <source>四</source>
+            <translation>四</translation>
+        </message>
+        <message>
+            <source>五</source>
+            <translation>五</translation>
+        </message>
+        <message>
+            <source>六</source>
+            <translation>六</translation>
+        </message>
+    </context>
+    <context>
+        <name>ZhongHuaXiaShiLing</name>
+        <message>
+            <source>中国大陆、香港以及台湾之夏令时实施时间</source>
+            <translation>中國大陸、香港以及臺灣之夏令時實施時間</translation>
+        </message>
+        <message>
+            <source> 至 </source>
+            <translation> 至 </translation>
+        </message>
+        <message>
+            <source>（共</source>
+            <translation>（共</translation>
+        </message>
+        <message>
+            <source>段）</source>
+            <translation>段）</translation>
+        </message>
+        <message>
+            <source>&lt;p&gt;夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。&lt;/p&gt;</source>
+            <translation>&lt;p&gt;夏令時期間，鐘錶比標準時間撥快一小時。排盤輸入時間若在下列時段內，且在“時間設定”中選擇按夏令時處理，程式會先減去一小時再計算。&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <source>甲：中国大陆</source>
+            <translation>甲：中國大陸</translation>
+        </message>
+        <message>
+            <source>乙：香港</source>
+            <translation>乙：香港</translation>
+        </message>
+        <message>
+            <source>丙：台湾</source>
+            <translation>丙：臺灣</translation>
+        </message>
+    </context>
+    <context>
+        <name>Zoltra</name>
+        <message>
+            <source>公众人物命例：美国第44任总统</source>
+            <translation>公眾人物命例：美國第44任總統</translation>
+        </message>
+        <message>
+            <source>该命例已加入收藏。</source>
+            <translation>該命例已加入收藏。</translation>
+        </message>
+        <message>
+            <source>记录模块尚未安装，暂不能保存命盘。</source>
+            <translation>記錄模組尚未安裝，暫不能儲存命盤。</translation>
+        </message>
+        <message>
+            <source>已加入收藏；命盘页尚未安装。</source>
+            <translation>已加入收藏；命盤頁尚未安裝。</translation>
+        </message>
+        <message>
+            <source>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</source>
+            <translation>&lt;h3&gt;巴拉克·奧巴馬（美國第44任總統）&lt;/h3&gt;&lt;p&gt;性別：男&lt;br&gt;出生：公曆1961年8月4日19時24分（當地時間）&lt;br&gt;出生地：美國夏威夷州檀香山（西經157.86度）&lt;/p&gt;&lt;p&gt;出生時間為公開資料中的出生證明所載。按下面的按鈕，此命例加入收藏並開啟命盤，可對照其生平學習排盤與論命。&lt;/p&gt;</translation>
+        </message>
+        <message>
+            <source>加入收藏并排盘</source>
+            <translation>加入收藏並排盤</translation>
         </message>
     </context>
     <context>
