@@ -316,11 +316,12 @@ QVariant InSight::getEssentials()
     }
 
     const QString elements[5] = {tr("木"), tr("火"), tr("土"), tr("金"), tr("水")};
-    const auto joined = [](const int *counts) {
+    // QString results: a string builder would outlive the numbers it points at.
+    const auto joined = [](const int *counts) -> QString {
         return num(counts[0]) % QLatin1Char('|') % num(counts[1]) % QLatin1Char('|') % num(counts[2])
             % QLatin1Char('|') % num(counts[3]) % QLatin1Char('|') % num(counts[4]);
     };
-    const auto listed = [&](const QString &label, const int *counts) {
+    const auto listed = [&](const QString &label, const int *counts) -> QString {
         return label % elements[0] % num(counts[0]) % tr("、火") % num(counts[1]) % tr("、土") % num(counts[2])
             % tr("、金") % num(counts[3]) % tr("、水") % num(counts[4]);
     };

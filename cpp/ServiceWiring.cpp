@@ -3,15 +3,27 @@
 #include "AppContext.h"
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
+#include "GetShenShaRelations.h"
+#include "InSight.h"
 #include "SimpleHttpRequest.h"
+#include "SqlBookDataModel.h"
+#include "SqloneCustomerModel.h"
 
 #include <QQmlContext>
+#include <QtQml>
 
 namespace ServiceWiring {
 
-// TODO(issue 9): register the five QML types under chattutorial 1.0.
+// QML creates these without a parent; the constructors' defaults bind the
+// models to their connections and give the request its 20 s / 30 s limits.
 void registerTypes()
 {
+    const char *uri = "chattutorial";
+    qmlRegisterType<SqloneCustomerModel>(uri, 1, 0, "SqloneCustomerModel");
+    qmlRegisterType<SqlBookDataModel>(uri, 1, 0, "SqlBookDataModel");
+    qmlRegisterType<InSight>(uri, 1, 0, "InSight");
+    qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
+    qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
 }
 
 // The result codes are only logged by the procedures themselves: a run

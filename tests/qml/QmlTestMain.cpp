@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "ServiceWiring.h"
 #include "TestSupport.h"
 
 #include <QGuiApplication>
@@ -23,6 +24,9 @@ public slots:
         QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
         QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
         QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
+        // The native types and the databases, as at start-up.
+        ServiceWiring::registerTypes();
+        ServiceWiring::openDatabases();
     }
 
     void qmlEngineAvailable(QQmlEngine *engine)
