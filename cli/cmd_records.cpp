@@ -52,15 +52,16 @@ QString parse(QStringList args, Options *options)
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         QString *target = nullptr;
-        if (arg == QLatin1String("--db"))
-            target = &options->db, options->dbGiven = true;
-        else if (isList && arg == QLatin1String("--class"))
+        if (arg == QLatin1String("--db")) {
+            target = &options->db;
+            options->dbGiven = true;
+        } else if (isList && arg == QLatin1String("--class")) {
             target = &options->classNote;
-        else if (isList && arg == QLatin1String("--search"))
+        } else if (isList && arg == QLatin1String("--search")) {
             target = &options->search;
-        else if (arg.startsWith(QLatin1String("--")) || isList || !options->file.isEmpty())
+        } else if (arg.startsWith(QLatin1String("--")) || isList || !options->file.isEmpty()) {
             return QStringLiteral("unexpected argument '%1'").arg(arg);
-        else {
+        } else {
             options->file = arg;
             continue;
         }

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -109,7 +110,8 @@ int buildBookDatabaseFrom(const QString &scriptPath)
     QFile script(scriptPath);
     if (!script.exists())
         return -21;
-    if (!script.open(QIODevice::ReadOnly | QIODevice::Text))
+    // A folder of the resource bundle "opens" with no content; it is no script.
+    if (QFileInfo(scriptPath).isDir() || !script.open(QIODevice::ReadOnly | QIODevice::Text))
         return -22;
     const QStringList pieces = QString::fromUtf8(script.readAll()).split(QLatin1Char(';'), Qt::SkipEmptyParts);
 

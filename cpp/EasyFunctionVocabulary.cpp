@@ -1,6 +1,7 @@
-// Read-only vocabulary look-ups for the pages and the relation engine.
+// Read-only vocabulary look-ups, and the sino-month boundaries from the term table.
 #include "EasyFunction.h"
 
+#include "CalendarTables.h"
 #include "Vocabulary.h"
 
 #include <QStringList>
@@ -62,7 +63,55 @@ QVariant EasyFunction::getYun12Str(int riGan, int zhi)
     return qs(yun12Names[yun12Code(riGan, zhi)]);
 }
 
-// TODO(issue 5): read the sino-month boundaries from the generated term table.
-QVariant EasyFunction::getBeginJDofSinoYM(int, int) { return 0.0; }
-QVariant EasyFunction::getEndJDofSinoYM(int, int) { return 0.0; }
-QVariant EasyFunction::getMiddleJDofSinoYM(int, int) { return 0.0; }
+namespace {
+
+// Sino months open at a Jie term (even positions, 0 = 立春) and have their
+// middle Qi term at the odd position after it. Years 1800..2100 only; 1799
+// is in the table solely as the year before the first supported one.
+constexpr int firstSinoYear = 1800;
+constexpr int lastSinoYear = 2100;
+// The end of 2099's month 12 (2100-02-04 13:59:52) is kept as the program has
+// always given it, not the table's 2100 立春.
+constexpr double endOf2099 = 2488104.0832805;
+
+bool sinoMonthInRange(int y, int m)
+{
+    return y >= firstSinoYear && y <= lastSinoYear && m >= 1 && m <= 12;
+}
+
+double term(int y, int position)
+{
+    return CalendarTables::solarTerms[y - CalendarTables::firstYear][position];
+}
+
+static_assert(lastSinoYear - CalendarTables::firstYear < CalendarTables::rowCount);
+
+} // namespace
+
+QVariant EasyFunction::getBeginJDofSinoYM(int y, int m)
+{
+    if (!sinoMonthInRange(y, m))
+        return 0.0;
+    return term(y, 2 * (m - 1));
+}
+
+QVariant EasyFunction::getEndJDofSinoYM(int y, int m)
+{
+    if (!sinoMonthInRange(y, m))
+        return 0.0;
+    if (m < 12)
+        return term(y, 2 * m);
+    if (y == 2099)
+        return endOf2099;
+    // The 立春 after 2100 is beyond the table.
+    if (y == lastSinoYear)
+        return 0.0;
+    return term(y + 1, 0);
+}
+
+QVariant EasyFunction::getMiddleJDofSinoYM(int y, int m)
+{
+    if (!sinoMonthInRange(y, m))
+        return 0.0;
+    return term(y, 2 * (m - 1) + 1);
+}

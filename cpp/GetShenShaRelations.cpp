@@ -70,6 +70,38 @@ QString relationString(const ShenShaRules::Entry &entry)
     return QString(buffer, length);
 }
 
+// The vocabulary of the basic rows as Qt strings, decoded once and shared by
+// every row (the rows are rebuilt on each call).
+struct BasicTexts {
+    QString gan[stemCount];
+    QString zhi[branchCount];
+    QString nayin[cycleCount / 2];
+    QString tenGod[stemCount][stemCount];           // [day stem][stem], full names
+    QString hiddenTenGods[stemCount][branchCount]; // [day stem][branch], one character each
+
+    BasicTexts()
+    {
+        for (int s = 0; s < stemCount; ++s)
+            gan[s] = qs(ganNames[s]);
+        for (int z = 0; z < branchCount; ++z)
+            zhi[z] = qs(zhiNames[z]);
+        for (int n = 0; n < cycleCount / 2; ++n)
+            nayin[n] = qs(nayinNames[n]);
+        for (int d = 0; d < stemCount; ++d) {
+            for (int s = 0; s < stemCount; ++s)
+                tenGod[d][s] = qs(shen10Full(d, s).name);
+            for (int z = 0; z < branchCount; ++z)
+                hiddenTenGods[d][z] = hiddenShen10Short(d, z);
+        }
+    }
+};
+
+const BasicTexts &basicTexts()
+{
+    static const BasicTexts texts;
+    return texts;
+}
+
 } // namespace
 
 GetShenShaRelations::GetShenShaRelations(QObject *parent)
@@ -105,6 +137,7 @@ QVariant GetShenShaRelations::updateShenShaRel(int n0, int n1, int n2, int n3, i
             chart.add(column, args[column]);
     }
     ShenShaRules::EntryList entries;
+    entries.reserve(256); // a full ten-column chart gives a hundred or more
     ShenShaRules::run(chart, entries);
 
     // Each column keeps the first string of each code, in the order found.
@@ -144,6 +177,7 @@ void GetShenShaRelations::updateBasicRows(int n0, int n1, int n2, int n3, int n4
         QT_TR_NOOP("大<br>运"), QT_TR_NOOP("流<br>年"), QT_TR_NOOP("流<br>月"), QT_TR_NOOP("流<br>日"),
         QT_TR_NOOP("命<br>宫"), QT_TR_NOOP("胎<br>元")};
     const QString space = QStringLiteral(" ");
+    const BasicTexts &texts = basicTexts();
     const int dayStem = stemOf(n2);
 
     for (int column = 0; column < columnCount; ++column) {
@@ -155,14 +189,14 @@ void GetShenShaRelations::updateBasicRows(int n0, int n1, int n2, int n3, int n4
         QStringList &rows = this->*basicMembers[column];
         rows.clear();
         rows.reserve(4);
-        rows << tr(labels[column]) + QLatin1Char('|') + (branchOnly ? space : qs(ganNames[stemOf(chac)]))
-                    + QLatin1Char('|') + qs(zhiNames[branchOf(chac)]) + QLatin1Char('|') + QString::number(column);
+        rows << tr(labels[column]) + QLatin1Char('|') + (branchOnly ? space : texts.gan[stemOf(chac)])
+                    + QLatin1Char('|') + texts.zhi[branchOf(chac)] + QLatin1Char('|') + QChar(u'0' + column);
         if (column == 2)
             rows << tr("日干");
         else
-            rows << (branchOnly ? space : qs(shen10Full(dayStem, stemOf(chac)).name));
-        rows << hiddenShen10Short(dayStem, branchOf(chac));
-        rows << (branchOnly ? space : qs(nayinOf(chac)));
+            rows << (branchOnly ? space : texts.tenGod[dayStem][stemOf(chac)]);
+        rows << texts.hiddenTenGods[dayStem][branchOf(chac)];
+        rows << (branchOnly ? space : texts.nayin[chac / 2]);
     }
 
     for (Signal signal : basicSignals)

@@ -8,6 +8,7 @@
 
 #include <QStringList>
 #include <QVector>
+#include <QtTest>
 
 namespace ShenShaTest {
 
@@ -58,6 +59,32 @@ inline QStringList withCode(const QStringList &strings, int code)
             out << s;
     }
     return out;
+}
+
+// Every column's relation strings and basic rows, for comparing whole states.
+inline QStringList snapshot(const GetShenShaRelations &relations)
+{
+    QStringList out;
+    for (int column = 0; column < GetShenShaRelations::columnCount; ++column)
+        out << relations.zhu(column).join(QLatin1Char(';')) + QLatin1Char('#') + relations.basic(column).join(QLatin1Char(';'));
+    return out;
+}
+
+// The chart's column lists the expected string.
+inline void verifyFound(const QString &chart, int column, const QString &expected)
+{
+    GetShenShaRelations relations;
+    QCOMPARE(compute(relations, pillars(chart)), 0);
+    QVERIFY2(relations.zhu(column).contains(expected), qPrintable(relations.zhu(column).join(QLatin1Char(' '))));
+}
+
+// No column of the chart lists the code.
+inline void verifyAbsent(const QString &chart, int code)
+{
+    GetShenShaRelations relations;
+    QCOMPARE(compute(relations, pillars(chart)), 0);
+    for (int column = 0; column < GetShenShaRelations::columnCount; ++column)
+        QVERIFY2(withCode(relations.zhu(column), code).isEmpty(), qPrintable(relations.zhu(column).join(QLatin1Char(' '))));
 }
 
 // The engine logs on every call; keep the test output readable while log saving is off.

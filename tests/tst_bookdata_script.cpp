@@ -2,11 +2,9 @@
 // transaction on an in-memory SQLite database. Checks the form of the script,
 // the books and their index schemes, and the paragraph markers.
 
-#include <QFile>
+#include "BookScriptFixture.h"
+
 #include <QRegularExpression>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <QtTest>
 
 class TestBookDataScript : public QObject
@@ -45,29 +43,13 @@ private:
 private slots:
     void initTestCase()
     {
-        QFile file(QStringLiteral(":/datafiles/bookData.sql"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        m_script = QString::fromUtf8(file.readAll());
-        for (const QString &part : m_script.split(QLatin1Char(';'))) {
-            if (!part.trimmed().isEmpty())
-                m_statements << part;
-        }
-
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bookscripttest"));
-        db.setDatabaseName(QStringLiteral(":memory:"));
-        QVERIFY(db.open());
-        QVERIFY(db.transaction());
-        QSqlQuery q(db);
-        for (const QString &statement : qAsConst(m_statements))
-            QVERIFY2(q.exec(statement), qPrintable(q.lastError().text() + QLatin1Char(' ') + statement.left(80)));
-        QVERIFY(db.commit());
+        m_script = BookScriptFixture::readScript();
+        m_statements = BookScriptFixture::statements(m_script);
+        const QString error = BookScriptFixture::load(QStringLiteral("bookscripttest"));
+        QVERIFY2(error.isEmpty(), qPrintable(error));
     }
 
-    void cleanupTestCase()
-    {
-        QSqlDatabase::database(QStringLiteral("bookscripttest")).close();
-        QSqlDatabase::removeDatabase(QStringLiteral("bookscripttest"));
-    }
+    void cleanupTestCase() { BookScriptFixture::unload(QStringLiteral("bookscripttest")); }
 
     void scriptForm()
     {

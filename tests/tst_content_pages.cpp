@@ -80,8 +80,8 @@ private slots:
                 }
             }
         }
-        // frame + 7 volumes, each twice; 3 start-up pages; 7 documents
-        QCOMPARE(count, 16 + 3 + 7);
+        // frame + 7 volumes, each twice; 3 start-up pages; 8 documents
+        QCOMPARE(count, 16 + 3 + 8);
     }
 
     void pagesParse()

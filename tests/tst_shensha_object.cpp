@@ -81,14 +81,9 @@ private slots:
         record(relations);
         const QVector<int> chart = pillars(QStringLiteral("甲子 丙寅 戊辰 庚申 丁卯 癸亥"));
         QCOMPARE(compute(relations, chart), 0);
-        QStringList first;
-        for (int column = 0; column < 10; ++column)
-            first << relations.zhu(column).join(QLatin1Char(';')) + QLatin1Char('#') + relations.basic(column).join(QLatin1Char(';'));
+        const QStringList first = snapshot(relations);
         QCOMPARE(compute(relations, chart), 0);
-        QStringList second;
-        for (int column = 0; column < 10; ++column)
-            second << relations.zhu(column).join(QLatin1Char(';')) + QLatin1Char('#') + relations.basic(column).join(QLatin1Char(';'));
-        QCOMPARE(second, first);
+        QCOMPARE(snapshot(relations), first);
         QCOMPARE(m_order.size(), 42);
         QCOMPARE(relations.tagForChangedCnt(), 2);
     }
@@ -125,18 +120,13 @@ private slots:
         QFETCH(QVector<int>, args);
         GetShenShaRelations relations;
         QCOMPARE(compute(relations, pillars(QStringLiteral("甲子 丙寅 戊辰 庚申 丁卯 癸亥 己未 辛酉 丁丑 丁巳"))), 0);
-        QStringList before;
-        for (int column = 0; column < 10; ++column)
-            before << relations.zhu(column).join(QLatin1Char(';')) + QLatin1Char('#') + relations.basic(column).join(QLatin1Char(';'));
+        const QStringList before = snapshot(relations);
         record(relations);
         AppLog::clear();
         AppLog::setSaving(1);
         QCOMPARE(compute(relations, args), -1);
         AppLog::setSaving(0);
-        QStringList after;
-        for (int column = 0; column < 10; ++column)
-            after << relations.zhu(column).join(QLatin1Char(';')) + QLatin1Char('#') + relations.basic(column).join(QLatin1Char(';'));
-        QCOMPARE(after, before);
+        QCOMPARE(snapshot(relations), before);
         QCOMPARE(relations.tagForChangedCnt(), 1);
         QCOMPARE(m_order, QStringList());
         QCOMPARE(AppLog::buffer(), QString()); // not even the warning line

@@ -295,6 +295,7 @@ def rishi_two_row(day, hp):
     hz = hp % 12
     head = f"{GAN[day]}日{jiazi(hp)}时（{ZHI[hz]}时，{HOUR_RANGE[hz]}）。"
     return section(head + hour_common(day, hp),
+                   "时支的根气：" + root_text(day, hz),
                    "此条只看日干与时柱，日支与时支的合冲请参看按日柱查得的条目。")
 
 
@@ -316,19 +317,20 @@ def ge_row(day, mz):
     god = shen10(day, main)
     rest = [(GAN[s], shen10(day, s)) for s in CANG[mz][1:]]
     rest_text = "、".join(f"{s}（{g}）" for s, g in rest)
-    head = (f"日主{gan_name(day)}，月令{ZHI[mz]}（{MONTH_NUMBER_NAME[mz]}）。{hidden_desc(day, mz)}。")
+    head = (f"日主{gan_name(day)}，月令{ZHI[mz]}（约农历{MONTH_NUMBER_NAME[mz]}）。{hidden_desc(day, mz)}。")
     if LU[day] == ZHI[mz]:
         ge = (f"月令是日主的禄地，为建禄格。建禄格月令无财官可取，"
               f"喜官杀约束或财星、食伤泄耗，忌再见比劫。")
     elif YANGREN.get(day) == ZHI[mz]:
-        ge = (f"月令是日主的羊刃，为月刃格。月刃格日主极旺，"
+        ge = (f"月令是日主的羊刃，为月刃格。月刃格日主得令而极旺，"
               f"喜官杀制刃，财星、食伤也可疏通，忌再见比劫。")
     elif god in ("比肩", "劫财"):
         ge = (f"月令本气为{god}，不以比劫取格，习惯上看月中其余藏干{rest_text}哪一个透出天干来定格。")
     else:
         ge = f"月令本气{GAN[main]}为{god}，可取{god}格，透出天干则格局更清。"
-        if rest:
-            ge += f"月中余气{rest_text}若透出天干，也常据以取格。"
+        others = [(h, g) for h, g in rest if g not in ("比肩", "劫财")]
+        if others:
+            ge += f"月中余气{'、'.join(f'{h}（{g}）' for h, g in others)}若透出天干，也常据以取格。"
         ge += GE_NEEDS[god]
     note = "说明：本条是本程序按子平法“以月令取格”的通例整理，只看日干与月令，成格与否还要看全局的透藏与配合。"
     return section(head, ge, note)
@@ -372,9 +374,11 @@ def branch_row(z):
     start, end = MONTH_TERMS[z]
     stems = "、".join(GAN[s] for s in CANG[z])
     text1 = (f"{ZHI[z]}，生肖属{ZODIAC[z]}，{'阳' if z % 2 == 0 else '阴'}支，五行属{WUXING[zhi_wx(z)]}，"
-             f"方位{DIRECTION[z]}。{ZHI[z]}月为农历{MONTH_NUMBER_NAME[z]}，从{start}到{end}，"
+             f"方位{DIRECTION[z]}。{ZHI[z]}月从{start}到{end}，大致对应农历{MONTH_NUMBER_NAME[z]}，"
              f"{MONTH_SEASON[z]}。{ZHI[z]}时为{HOUR_RANGE[z]}。")
-    text2 = (f"{ZHI[z]}中藏{stems}，本气为{GAN[CANG[z][0]]}。{ZHI[z]}属{kind}。"
+    hidden = (f"{ZHI[z]}中只藏{stems}一干。" if len(CANG[z]) == 1
+              else f"{ZHI[z]}中藏{stems}，本气为{GAN[CANG[z][0]]}。")
+    text2 = (f"{hidden}{ZHI[z]}属{kind}。"
              f"{ZHI[z]}与{ZHI[six]}六合，与{ZHI[clash]}相冲，与{ZHI[harm]}相害，"
              f"与{join_cn(ZHI[b] for b in frame[:3] if b != z)}合成{frame[3]}局。")
     return section(text1, text2)

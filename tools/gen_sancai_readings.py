@@ -116,10 +116,16 @@ NUMBERS = {
 }
 
 PHRASES = {
-    "吉": ["稳步向前", "顺势而为", "诸事可成", "福泽绵长", "前程开阔", "众人相助"],
-    "半吉": ["得失参半", "宜守其成", "慎始慎终", "量力而行", "先难后易"],
-    "不利": ["宜守勿进", "谨慎行事", "静待时机", "修身养性", "量力而为"],
+    "吉": ["稳步向前", "顺势而为", "诸事可成", "福泽绵长", "前程开阔", "众人相助", "心想事成"],
+    "半吉": ["得失参半", "宜守其成", "慎始慎终", "量力而行", "稳中求进", "贵在坚持"],
+    "不利": ["宜守勿进", "谨慎行事", "静待时机", "修身养性", "量力而为", "戒骄戒躁", "广结善缘"],
 }
+
+
+def pool_phrases(n, own):
+    """Two phrases of the verdict's pool that share no character with the number's own."""
+    pool = [p for p in PHRASES[verdict(n)] if not set(p) & set(own)]
+    return pool[n % len(pool)], pool[(n + 2) % len(pool)]
 JIYE = {
     "吉": ["多有稳定的事业根基，能凭才干与人缘逐步发展。", "易得上司或前辈赏识，事业可望循序上升。",
            "能守能创，适合长期经营自己的专业。"],
@@ -141,8 +147,7 @@ JIANKANG = {
 def number_reading(n):
     title, a, b, theme = NUMBERS[n]
     v = verdict(n)
-    pool = PHRASES[v]
-    c, d = pool[n % len(pool)], pool[(n + 2) % len(pool)]
+    c, d = pool_phrases(n, a + b)
     first = f"{n}（{title}）{a}，{b}，{c}，{d}（{v}）\n"
     lines = [
         "基业：" + JIYE[v][n % len(JIYE[v])],

@@ -132,6 +132,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::newRow("missing resource")  << QStringLiteral(":/datafiles/none.sql") << -21;
         QTest::newRow("missing file")      << QStringLiteral("/nonexistent/bookData.sql") << -21;
+        QTest::newRow("resource folder")    << QStringLiteral(":/datafiles/html") << -22;
         QTest::newRow("file system folder") << QDir::tempPath() << -22;
     }
 

@@ -119,5 +119,21 @@ TestCase {
         compare(parts[0], data.key + "【" + data.grade + "】")
         verify(parts[1].length > 20, parts[1])
         compare(parts[2], "")
+        // The paragraph names the producing and controlling relations the
+        // right way round: 木生火, 火生土, 土生金, 金生水, 水生木; 木克土 and so on.
+        verify(parts[1].indexOf(relation("天格", data.t, "人格", data.r)) === 0, parts[1])
+        verify(parts[1].indexOf("；" + relation("人格", data.r, "地格", data.d)) > 0, parts[1])
+    }
+
+    function relation(upperName, upper, lowerName, lower) {
+        if (upper === lower)
+            return upperName + "与" + lowerName + "比和"
+        if ((upper + 1) % 5 === lower)
+            return upperName + "生" + lowerName
+        if ((lower + 1) % 5 === upper)
+            return lowerName + "生" + upperName
+        if ((upper + 2) % 5 === lower)
+            return upperName + "克" + lowerName
+        return lowerName + "克" + upperName
     }
 }
