@@ -6,7 +6,7 @@
 // The book tab of the chart page: the overview section and the book sections
 // chosen by the chart, as rich text.
 
-var shortLimit = 2; // parts of a section shown before "...显示全部"
+var shortLimit = 2; // paragraphs of a section shown before "...显示全部"
 
 // Paragraph markers (plain, or in angle brackets) to HTML, split into parts.
 function rewriteMarkers(text) {
@@ -18,13 +18,28 @@ function rewriteMarkers(text) {
     return s.split("Seperator").filter(function (p) { return p.trim().length > 0; });
 }
 
-// The parts of a section, cut to the first ones unless expanded.
+var paragraphOpen = "<p class='one'>";
+
+// The parts of a section, cut after the first paragraphs unless expanded.
 function sectionHtml(parts, key, expanded) {
-    if (parts.length <= shortLimit)
-        return parts.join("");
+    var units = [];
+    for (var i = 0; i < parts.length; i++) {
+        // Cut before each paragraph but the first; the section's opening
+        // tag stays with its first paragraph.
+        var text = parts[i], start = 0;
+        var at = text.indexOf(paragraphOpen, text.indexOf(paragraphOpen) + 1);
+        while (at > 0) {
+            units.push(text.slice(start, at));
+            start = at;
+            at = text.indexOf(paragraphOpen, at + 1);
+        }
+        units.push(text.slice(start));
+    }
+    if (units.length <= shortLimit)
+        return units.join("");
     if (!expanded)
-        return parts.slice(0, shortLimit).join("") + "<p class='one'><a href='showMore" + key + "'>...显示全部</a></p>";
-    return parts.join("") + "<p class='one'><a href='showLess" + key + "'>收起...</a></p>";
+        return units.slice(0, shortLimit).join("") + "<p class='one'><a href='showMore" + key + "'>...显示全部</a></p>";
+    return units.join("") + "<p class='one'><a href='showLess" + key + "'>收起...</a></p>";
 }
 
 // Books in display order with their index values for the chart.

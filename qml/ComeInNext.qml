@@ -42,6 +42,19 @@ Page {
         }, expandedSections, language === 1 ? firstView.jsxf.sxf_getTranBySimp : null);
     }
 
+    // Opens a tab and scrolls it into view.
+    function showTab(index) {
+        tabs.currentIndex = index;
+        scrollTimer.restart();
+    }
+
+    // After the layout has placed the tabs.
+    Timer {
+        id: scrollTimer
+        interval: 100
+        onTriggered: flick.contentY = Math.max(0, Math.min(tabs.y, flick.contentHeight - flick.height))
+    }
+
     function loadNotes() {
         var n = firstView.record.morenotes;
         notesArea.text = n === undefined || n === null || String(n) === "不适用" ? "" : String(n);

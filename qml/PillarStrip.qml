@@ -86,6 +86,8 @@ Item {
         model: strip.rows
         currentIndex: strip.currentIndex
         delegate: cellDelegate
+        onCurrentIndexChanged: if (currentIndex >= 0) positionViewAtIndex(currentIndex, ListView.Contain)
+        onCountChanged: if (currentIndex >= 0) positionViewAtIndex(currentIndex, ListView.Contain)
     }
 
     GridView {

@@ -24,6 +24,10 @@ Pane {
     // may keep old basic rows, so the relation lists decide).
     property var presentColumns: []
 
+    function colored(ch) {
+        return "<font color='" + (useColor ? P.chacColor(ch) : P.ink) + "'>" + ch + "</font>";
+    }
+
     function entryTapped(text) {
         var e = Notes.parseEntry(text);
         flashColumns = e.columns;
@@ -77,10 +81,10 @@ Pane {
                         color: P.inkSoft
                     }
                     Label {
-                        text: rowRect.head[1] + rowRect.head[2]
+                        text: view.colored(rowRect.head[1]) + view.colored(rowRect.head[2])
+                        textFormat: Text.StyledText
                         font.pixelSize: 18
                         font.bold: true
-                        color: view.useColor ? P.chacColor(rowRect.head[2]) : P.ink
                         Layout.preferredWidth: 44
                     }
                     Label {

@@ -33,6 +33,9 @@ TestCase {
         compare(Book.sectionHtml(parts, "Baojian", true),
                 "abc<p class='one'><a href='showLessBaojian'>收起...</a></p>");
         compare(Book.sectionHtml(["a", "b"], "Baojian", false), "ab");
+        // One long section is cut between its paragraphs.
+        compare(Book.sectionHtml(["<div><p class='one'>1</p><p class='one'>2</p><p class='one'>3</p></div>"], "K", false),
+                "<div><p class='one'>1</p><p class='one'>2</p><p class='one'><a href='showMoreK'>...显示全部</a></p>");
     }
 
     function test_commander_data() {
