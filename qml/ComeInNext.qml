@@ -23,6 +23,9 @@ Page {
     readonly property string notesPlaceholder: qsTr("尚未作评语或笔记。<br/>可以在此输入有关信息（如联系方式、其特点或经历等等）。<br/>输入后会自动保存。<br/>对于手机，只有授权本App访问手机的存储空间，才能保存。")
     readonly property var settings: (typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet) ? windowRoot.gSet
                                                                                                         : ({ intTypeOfYueDangLing: 0 })
+    readonly property int school: settings.intTypeOfYueDangLing
+    onSchoolChanged: if (firstView.thisTotalReady) buildBook()
+    onLanguageChanged: if (firstView.thisTotalReady) buildBook()
     readonly property int language: (typeof windowRoot !== "undefined" && windowRoot) ? windowRoot.appLanguage : 0
 
     SqlBookDataModel {
@@ -90,6 +93,7 @@ Page {
                 objectName: "first"
                 Layout.fillWidth: true
                 theuserid: comeInNext.theuseridpage
+                panelMode: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.isShowingDoublePanelInComeInNext : false
                 onThisTotalReadyChanged: {
                     if (thisTotalReady) {
                         comeInNext.buildBook();

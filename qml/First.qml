@@ -67,6 +67,23 @@ Pane {
 
     signal calculated()
 
+    // The lists as rows, or as panels (grids) on a wide window.
+    property bool panelMode: false
+
+    component StripLoader: Loader {
+        property string kind: ""
+        property var rows: []
+        property int current: -1
+        signal pickedRow(int index)
+        source: kind.length > 0 ? "qrc:/qml/" + kind + (first.panelMode ? "Panel" : "") + ".qml" : ""
+        onLoaded: {
+            item.rows = Qt.binding(function () { return rows; });
+            item.currentIndex = Qt.binding(function () { return current; });
+            item.useColor = Qt.binding(function () { return first.useColor; });
+            item.picked.connect(pickedRow);
+        }
+    }
+
     SqloneCustomerModel {
         id: inviewOneCustModel
         userid: first.theuserid
@@ -436,43 +453,39 @@ Pane {
             visible: first.thisTotalReady && !first.showShenSha
             Layout.fillWidth: true
             spacing: 2
-            YunListView {
+            StripLoader {
                 objectName: "yunList"
+                kind: "YunListView"
                 Layout.fillWidth: true
-                implicitHeight: 84
                 rows: first.luckRows
-                currentIndex: first.yunlistiiCurrentIndex
-                useColor: first.useColor
-                onPicked: first.selectLuck(index)
+                current: first.yunlistiiCurrentIndex
+                onPickedRow: first.selectLuck(index)
             }
-            YearListView {
+            StripLoader {
                 objectName: "yearList"
+                kind: "YearListView"
                 Layout.fillWidth: true
-                implicitHeight: 84
                 rows: first.yearRows
-                currentIndex: first.yearlistiiCurrentIndex
-                useColor: first.useColor
-                onPicked: first.selectYear(index)
+                current: first.yearlistiiCurrentIndex
+                onPickedRow: first.selectYear(index)
             }
-            YMonthListView {
+            StripLoader {
                 objectName: "monthList"
+                kind: "YMonthListView"
                 Layout.fillWidth: true
-                implicitHeight: 84
                 rows: first.monthRows
-                currentIndex: first.ymonlistiiCurrentIndex
-                useColor: first.useColor
-                onPicked: first.selectMonth(index)
+                current: first.ymonlistiiCurrentIndex
+                onPickedRow: first.selectMonth(index)
             }
             RowLayout {
                 Layout.fillWidth: true
-                YDayInMonthListView {
+                StripLoader {
                     objectName: "dayList"
+                    kind: "YDayInMonthListView"
                     Layout.fillWidth: true
-                    implicitHeight: 84
                     rows: first.dayRows
-                    currentIndex: first.ydaylistiiCurrentIndex
-                    useColor: first.useColor
-                    onPicked: first.selectDay(index)
+                    current: first.ydaylistiiCurrentIndex
+                    onPickedRow: first.selectDay(index)
                 }
                 // The flow day: lower half one day on, upper half one back;
                 // press and hold for ten.

@@ -93,6 +93,32 @@ TestCase {
         compare(f.ydaylistiiCurrentIndex, 1);
     }
 
+    function test_panelVariant() {
+        var f = openChart(0);
+        f.panelMode = true;
+        // Each list is reloaded as its panel variant with the same rows.
+        var yun = findChild(f, "yunList");
+        verify(yun !== null);
+        tryVerify(function () { return yun.item && yun.item.panel === true; }, 2000);
+        compare(yun.item.rows.length, 10);
+        compare(yun.item.currentIndex, f.yunlistiiCurrentIndex);
+        f.panelMode = false;
+        tryVerify(function () { return yun.item && yun.item.panel === false; }, 2000);
+    }
+
+    function findChild(item, name) {
+        if (!item)
+            return null;
+        if (item.objectName === name)
+            return item;
+        for (var i = 0; i < item.children.length; i++) {
+            var r = findChild(item.children[i], name);
+            if (r)
+                return r;
+        }
+        return null;
+    }
+
     function test_relationsFollowSelection() {
         var f = openChart(0);
         f.selectLuck(2);
