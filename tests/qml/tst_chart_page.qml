@@ -49,8 +49,9 @@ TestCase {
         return String(store.getCustInfoByStrName(id, "morenotes"));
     }
 
-    function openPage(notes) {
-        var id = String(store.newCustomer(0, 0, "1990/6/15/10/30", "公历: 1990年6月15日10时30分", "120", "测试地",
+    function openPage(notes, maintime) {
+        var t = maintime === undefined ? "1990/6/15/10/30" : maintime;
+        var id = String(store.newCustomer(0, 0, t, "公历: " + t, "120", "测试地",
                                           "测试", "", notes, "0", "0", "1", "0", "0", "120"));
         store.userid = id;
         var p = createTemporaryObject(pageComponent, host.contentItem, { theuseridpage: id });
@@ -108,6 +109,46 @@ TestCase {
         o.page.currentTab = 1;
         findChild(o.page, "notesDoneButton").clicked();
         compare(storedNotes(o.id), "完成后保存");
+    }
+
+    // The daylight-saving switch is offered only inside a period of the
+    // place's type (mainland China here: 1990-04-15 to 09-16).
+    function test_daylightSwitchOffered_data() {
+        return [
+            { tag: "inside 1990 period", maintime: "1990/6/15/10/30", offered: true },
+            { tag: "outside any period", maintime: "2000/6/15/10/30", offered: false }
+        ];
+    }
+
+    function test_daylightSwitchOffered(row) {
+        var o = openPage("", row.maintime);
+        o.page.first.showSettings = true;
+        verify(findChild(o.page, "settingsPane").visible);
+        compare(findChild(o.page, "xslSwitch").visible, row.offered);
+        verify(findChild(o.page, "day23Switch").visible);
+    }
+
+    function test_timeKindStored() {
+        var o = openPage("");
+        var f = o.page.first;
+        compare(f.thisHourJiaZi, 29); // clock time 10:30, 癸巳
+        f.showSettings = true;
+        var pty = findChild(o.page, "ptyRadio");
+        pty.checked = true;
+        pty.toggled();
+        store.refresh();
+        compare(String(store.getCustInfoByStrName(o.id, "usingPty")), "1");
+        compare(String(store.getCustInfoByStrName(o.id, "usingZty")), "0");
+        compare(f.isUsingJingDuTransit, 1);
+        // The stored longitude is 120, so mean solar time keeps the 巳 hour.
+        compare(f.thisHourJiaZi, 29);
+        var zty = findChild(o.page, "ztyRadio");
+        zty.checked = true;
+        zty.toggled();
+        store.refresh();
+        compare(String(store.getCustInfoByStrName(o.id, "usingZty")), "1");
+        compare(String(store.getCustInfoByStrName(o.id, "usingPty")), "0");
+        compare(f.toUseZhenTaiYangShiTransit, 1);
     }
 
     function test_shenShaView() {
