@@ -18,8 +18,9 @@ ApplicationWindow {
     color: P.paper
 
     readonly property bool isAndroidiOS: Qt.platform.os === "android" || Qt.platform.os === "ios"
-    property int appLanguage: applicationLanguage
-    property string thisVersionNumber: applicationVersion
+    // Copies of the start-up snapshots, taken once.
+    property int appLanguage: 0
+    property string thisVersionNumber: ""
     property string newerVerStr: ""
     property var jsxf: null
     property var rsajs: null
@@ -32,11 +33,20 @@ ApplicationWindow {
     property bool isShowingDoublePanelInComeInNext: width > height && width > 900
     property string theverifyListdisplayText: qsTr("晴曜命盘公钥验证数字签名")
 
-    // Contact and server values come from configuration.
-    readonly property string legalEmail: gset.legalEmail
-    readonly property string legalPubKeyInner: gset.legalPubKeyInner
-    readonly property string legalContactName: gset.legalContactName
-    readonly property string legalEchoServerUrl: gset.legalEchoServerUrl
+    // Contact and server values come from configuration (settings keys
+    // legalEmail, legalPubKeyInner, legalContactName and usageReportUrl); an
+    // empty report address means no report is ever sent.
+    property string legalEmail: ""
+    property string legalPubKeyInner: ""
+    property string legalContactName: ""
+    property string legalEchoServerUrl: ""
+
+    function readConfiguration() {
+        legalEmail = String(easyfunction.getValueByKeyFromSettings("legalEmail", ""));
+        legalPubKeyInner = String(easyfunction.getValueByKeyFromSettings("legalPubKeyInner", ""));
+        legalContactName = String(easyfunction.getValueByKeyFromSettings("legalContactName", ""));
+        legalEchoServerUrl = String(easyfunction.getValueByKeyFromSettings("usageReportUrl", "")).trim();
+    }
 
     // Whether the last due usage report was sent (false after "不同意").
     property bool usageReportSent: false
@@ -113,10 +123,15 @@ ApplicationWindow {
 
     // Self-test and screenshot mode: the dialogs of this window by name.
     function selfTestDialogs() {
-        return ["settings", "about", "datapath", "privacy", "drawer"];
+        return ["privacy", "settings", "about", "datapath", "drawer", "drawer-traditional", "drawer-simplified"];
     }
 
     function selfTestShowDialog(name) {
+        if (name === "drawer-traditional" || name === "drawer-simplified") {
+            switchLanguage(name === "drawer-traditional" ? 1 : 0);
+            drawer.open();
+            return drawer;
+        }
         var d = {settings: settingsDialog, about: aboutPopup, datapath: dataPathDialog,
                  privacy: privacyPopup, drawer: drawer}[name];
         if (d)
@@ -138,10 +153,13 @@ ApplicationWindow {
         }
         if (obj instanceof Item) {
             obj.destroy();
-            return stackView.push(component);
-        }
-        if (typeof obj.open === "function")
+            obj = stackView.push(component);
+        } else if (typeof obj.open === "function") {
             obj.open();
+        }
+        // A page may put sample input on show, so the walk exercises it too.
+        if (obj && typeof obj.selfTestSample === "function")
+            obj.selfTestSample();
         var popup = obj;
         return popup;
     }
@@ -232,6 +250,7 @@ ApplicationWindow {
 
     Drawer {
         id: drawer
+        objectName: "drawer"
         width: Math.min(windowRoot.width, windowRoot.height) * 3 / 4
         height: windowRoot.height
         interactive: stackView.depth === 1
@@ -294,6 +313,7 @@ ApplicationWindow {
 
             ListView {
                 id: drawerList
+                objectName: "drawerList"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 clip: true
@@ -313,6 +333,7 @@ ApplicationWindow {
 
             Label {
                 id: drawerFooter
+                objectName: "drawerFooter"
                 property int clickCnt: 0
                 property string mark: ""
                 Layout.fillWidth: true
@@ -365,6 +386,7 @@ ApplicationWindow {
 
     PrivacyPopup {
         id: privacyPopup
+        objectName: "privacyPopup"
         onAgreed: gset.havingAgreePrivacy = "1"
         onDeclined: gset.havingAgreePrivacy = "0"
     }
@@ -380,6 +402,14 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // The first-start rule may have switched the stored language after the
+        // snapshot was taken; follow the stored one so the links match the
+        // translation that changLanguage() loads below.
+        var storedLanguage = parseInt(easyfunction.getValueByKeyFromSettings("appLanguage", applicationLanguage), 10);
+        appLanguage = isNaN(storedLanguage) ? applicationLanguage : storedLanguage;
+        thisVersionNumber = applicationVersion;
+        gset.load();
+        readConfiguration();
         jsxf = loadFacade("JsxfSingleton");
         rsajs = loadFacade("RsaSingleton");
         gset.deriveMapAllowance(new Date(), !isAndroidiOS);

@@ -1,5 +1,7 @@
 #include "Command.h"
 
+#include "AppContext.h"
+
 #include <QCoreApplication>
 #include <QMap>
 #include <QTextStream>
@@ -57,6 +59,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
+    // The program's own handler: log lines are kept only when log saving is on,
+    // so the engines' log lines do not end up in the command's output.
+    AppLog::install();
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

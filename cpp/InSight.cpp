@@ -2,6 +2,8 @@
 
 #include "Vocabulary.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QtGlobal>
 
 #include <cmath>
@@ -30,7 +32,118 @@ constexpr double yearsStep = 360; // about a year, a multiple of 60 days
 
 QDate fixedToday;
 
-QString num(int v) { return QString::number(v); }
+// Appends a decimal number without a temporary string (charts are cast in bulk).
+void appendNumber(QString &text, int number)
+{
+    long long v = number; // -INT_MIN does not fit an int
+    if (v < 0) {
+        text += QLatin1Char('-');
+        v = -v;
+    }
+    char digits[20];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    while (n > 0)
+        text += QLatin1Char(digits[--n]);
+}
+
+// Words of the summary belong to the InSight translation context.
+QString inSightTr(const char *text) { return QCoreApplication::translate("InSight", text); }
+
+// Fixed names as strings, converted once per table.
+template <const auto &names>
+const QString &cachedName(int index)
+{
+    static const auto strings = [] {
+        std::array<QString, std::size(names)> out;
+        for (std::size_t i = 0; i < out.size(); ++i)
+            out[i] = Vocabulary::qs(names[i]);
+        return out;
+    }();
+    return strings[std::size_t(index)];
+}
+
+// Year, month, day, hour and minute of a solar date with the four separators
+// between them; minute 0 is written "00", other numbers without leading zeros.
+QString solarDateText(const TimePoints::Record &s, const QString (&separators)[4])
+{
+    QString text;
+    text.reserve(24);
+    for (int i = 0; i < 4; ++i) {
+        appendNumber(text, s[i]);
+        text += separators[i];
+    }
+    if (s[4] == 0)
+        text += QLatin1String("00");
+    else
+        appendNumber(text, s[4]);
+    return text;
+}
+
+// The translated words of the summary, looked up once per language: the
+// translators announce a change with a LanguageChange event to the application.
+struct SummaryWords {
+    QString elements[5];
+    QString elementsAfterFirst[4]; // "、火" .. "、水"
+    QString byMain, byFull, separator, missing, notMissingByHidden, noneMissing, palace, startAbout, years, monthsThat;
+};
+
+class SummaryWordCache : public QObject
+{
+public:
+    const SummaryWords &words()
+    {
+        if (!valid) {
+            if (!watching && QCoreApplication::instance()) {
+                QCoreApplication::instance()->installEventFilter(this);
+                watching = true;
+            }
+            w.elements[0] = inSightTr(QT_TRANSLATE_NOOP("InSight", "木"));
+            w.elements[1] = inSightTr(QT_TRANSLATE_NOOP("InSight", "火"));
+            w.elements[2] = inSightTr(QT_TRANSLATE_NOOP("InSight", "土"));
+            w.elements[3] = inSightTr(QT_TRANSLATE_NOOP("InSight", "金"));
+            w.elements[4] = inSightTr(QT_TRANSLATE_NOOP("InSight", "水"));
+            w.elementsAfterFirst[0] = inSightTr(QT_TRANSLATE_NOOP("InSight", "、火"));
+            w.elementsAfterFirst[1] = inSightTr(QT_TRANSLATE_NOOP("InSight", "、土"));
+            w.elementsAfterFirst[2] = inSightTr(QT_TRANSLATE_NOOP("InSight", "、金"));
+            w.elementsAfterFirst[3] = inSightTr(QT_TRANSLATE_NOOP("InSight", "、水"));
+            w.byMain = inSightTr(QT_TRANSLATE_NOOP("InSight", "(按本气计)："));
+            w.byFull = inSightTr(QT_TRANSLATE_NOOP("InSight", "(含藏干计)："));
+            w.separator = inSightTr(QT_TRANSLATE_NOOP("InSight", "、"));
+            w.missing = inSightTr(QT_TRANSLATE_NOOP("InSight", "五行缺"));
+            w.notMissingByHidden = inSightTr(QT_TRANSLATE_NOOP("InSight", "(按藏干计则不缺)"));
+            w.noneMissing = inSightTr(QT_TRANSLATE_NOOP("InSight", "五行不缺"));
+            w.palace = inSightTr(QT_TRANSLATE_NOOP("InSight", "命宫在"));
+            w.startAbout = inSightTr(QT_TRANSLATE_NOOP("InSight", "起运约在"));
+            w.years = inSightTr(QT_TRANSLATE_NOOP("InSight", "周岁"));
+            w.monthsThat = inSightTr(QT_TRANSLATE_NOOP("InSight", "个月，即"));
+            valid = true;
+        }
+        return w;
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            valid = false;
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    SummaryWords w;
+    bool valid = false;
+    bool watching = false;
+};
+
+SummaryWordCache &summaryWords()
+{
+    static SummaryWordCache cache;
+    return cache;
+}
 
 // Month position counted from the 寅 month: 寅 0, 卯 1, .. 丑 11.
 constexpr int monthPosition(int chac) { return (mod12(chac) + 10) % 12; }
@@ -177,22 +290,45 @@ InSight::DateTexts InSight::dateTexts(const TimePoints &tp)
 {
     const TimePoints::Record &s = tp.solarCal;
     const TimePoints::Record &l = tp.lunarCal;
-    const QString minute = s[4] == 0 ? QStringLiteral("00") : num(s[4]);
-    const bool leap = l[TimePoints::leapSlot] == 1;
-    const QString leapText = leap ? QStringLiteral("闰") : QString();
     const int lm = l[1];
     const int ld = l[2];
-    const QString monthName = lm >= 1 && lm <= 12 ? Vocabulary::qs(Vocabulary::lunarMonthNames[lm - 1]) : num(lm);
-    const QString dayName = ld >= 1 && ld <= 30 ? Vocabulary::qs(Vocabulary::lunarDayNames[ld - 1]) : num(ld);
+    const bool leap = l[TimePoints::leapSlot] == 1;
+    static const QString solarSeparators[4] = {QStringLiteral("年"), QStringLiteral("月"), QStringLiteral("日 "),
+                                               QStringLiteral(":")};
+    static const QString numericSeparators[4] = {QStringLiteral("/"), QStringLiteral("/"), QStringLiteral("/ "),
+                                                 QStringLiteral("/")};
     DateTexts t;
-    t.solar = num(s[0]) % QStringLiteral("年") % num(s[1]) % QStringLiteral("月") % num(s[2]) % QStringLiteral("日 ")
-        % num(s[3]) % QLatin1Char(':') % minute;
-    t.solarInt = num(s[0]) % QLatin1Char('/') % num(s[1]) % QLatin1Char('/') % num(s[2]) % QStringLiteral("/ ")
-        % num(s[3]) % QLatin1Char('/') % minute;
-    t.lunar = num(l[0]) % QStringLiteral("年") % leapText % monthName % QStringLiteral("月") % dayName
-        % QStringLiteral("日");
-    t.lunarInt = num(l[0]) % QLatin1Char('/') % leapText % num(lm) % QLatin1Char('/') % num(ld) % QLatin1Char('/')
-        % num(l[3]) % QLatin1Char('/') % num(l[TimePoints::leapSlot]);
+    t.solar = solarDateText(s, solarSeparators);
+    t.solarInt = solarDateText(s, numericSeparators);
+
+    t.lunar.reserve(16);
+    appendNumber(t.lunar, l[0]);
+    t.lunar += QStringLiteral("年");
+    if (leap)
+        t.lunar += QStringLiteral("闰");
+    if (lm >= 1 && lm <= 12)
+        t.lunar += cachedName<Vocabulary::lunarMonthNames>(lm - 1);
+    else
+        appendNumber(t.lunar, lm);
+    t.lunar += QStringLiteral("月");
+    if (ld >= 1 && ld <= 30)
+        t.lunar += cachedName<Vocabulary::lunarDayNames>(ld - 1);
+    else
+        appendNumber(t.lunar, ld);
+    t.lunar += QStringLiteral("日");
+
+    t.lunarInt.reserve(24);
+    appendNumber(t.lunarInt, l[0]);
+    t.lunarInt += QLatin1Char('/');
+    if (leap)
+        t.lunarInt += QStringLiteral("闰");
+    appendNumber(t.lunarInt, lm);
+    t.lunarInt += QLatin1Char('/');
+    appendNumber(t.lunarInt, ld);
+    t.lunarInt += QLatin1Char('/');
+    appendNumber(t.lunarInt, l[3]);
+    t.lunarInt += QLatin1Char('/');
+    appendNumber(t.lunarInt, l[TimePoints::leapSlot]);
     return t;
 }
 
@@ -315,40 +451,65 @@ QVariant InSight::getEssentials()
             ++fullCount[(hidden[i] - '0') / 2];
     }
 
-    const QString elements[5] = {tr("木"), tr("火"), tr("土"), tr("金"), tr("水")};
-    // QString results: a string builder would outlive the numbers it points at.
-    const auto joined = [](const int *counts) -> QString {
-        return num(counts[0]) % QLatin1Char('|') % num(counts[1]) % QLatin1Char('|') % num(counts[2])
-            % QLatin1Char('|') % num(counts[3]) % QLatin1Char('|') % num(counts[4]);
-    };
-    const auto listed = [&](const QString &label, const int *counts) -> QString {
-        return label % elements[0] % num(counts[0]) % tr("、火") % num(counts[1]) % tr("、土") % num(counts[2])
-            % tr("、金") % num(counts[3]) % tr("、水") % num(counts[4]);
-    };
+    const SummaryWords &w = summaryWords().words();
+    QString text;
+    text.reserve(160);
+    const QChar hash = QLatin1Char('#');
+    for (const int *counts : {mainCount, fullCount}) {
+        for (int e = 0; e < 5; ++e) {
+            if (e > 0)
+                text += QLatin1Char('|');
+            appendNumber(text, counts[e]);
+        }
+        text += hash;
+    }
+    for (const int *counts : {mainCount, fullCount}) {
+        text += counts == mainCount ? w.byMain : w.byFull;
+        text += w.elements[0];
+        appendNumber(text, counts[0]);
+        for (int e = 1; e < 5; ++e) {
+            text += w.elementsAfterFirst[e - 1];
+            appendNumber(text, counts[e]);
+        }
+        text += hash;
+    }
 
-    QString missing;
+    bool anyMissing = false;
     for (int e = 0; e < 5; ++e) {
         if (mainCount[e] != 0)
             continue;
-        if (!missing.isEmpty())
-            missing += tr("、");
-        missing += tr("五行缺") % elements[e];
+        if (anyMissing)
+            text += w.separator;
+        text += w.missing;
+        text += w.elements[e];
         if (fullCount[e] != 0)
-            missing += tr("(按藏干计则不缺)");
+            text += w.notMissingByHidden;
+        anyMissing = true;
     }
-    if (missing.isEmpty())
-        missing = tr("五行不缺");
+    if (!anyMissing)
+        text += w.noneMissing;
+    text += hash;
 
     const int palace = mod12(135 - mod12(m_monthChac) - m_isPassMiddleTerm - mod12(m_hourChac));
-    const QString palaceName = Vocabulary::qs(Vocabulary::zhiNames[(palace + 2) % 12]);
+    text += w.palace;
+    text += cachedName<Vocabulary::zhiNames>((palace + 2) % 12);
+    text += hash;
 
-    const int years = int(std::floor(m_ageOfBegin));
-    const int months = int(std::floor((m_ageOfBegin - years) * 12));
-    const QChar hash = QLatin1Char('#');
-    const QString text = joined(mainCount) % hash % joined(fullCount) % hash % listed(tr("(按本气计)："), mainCount)
-        % hash % listed(tr("(含藏干计)："), fullCount) % hash % missing % hash % tr("命宫在") % palaceName % hash
-        % tr("起运约在") % num(years) % tr("周岁") % num(months) % tr("个月，即") % num(m_solarYearOfBegin)
-        % QStringLiteral("年") % num(m_solarMonthOfBegin) % QStringLiteral("月") % num(m_solarDayOfBegin)
-        % QStringLiteral("日");
+    // ageOfBegin is writable from QML; an age that is no number of years
+    // reads as 0 rather than as an undefined conversion.
+    const double age = std::isfinite(m_ageOfBegin) && std::fabs(m_ageOfBegin) < 1e6 ? m_ageOfBegin : 0;
+    const int years = int(std::floor(age));
+    const int months = int(std::floor((age - years) * 12));
+    text += w.startAbout;
+    appendNumber(text, years);
+    text += w.years;
+    appendNumber(text, months);
+    text += w.monthsThat;
+    appendNumber(text, m_solarYearOfBegin);
+    text += QStringLiteral("年");
+    appendNumber(text, m_solarMonthOfBegin);
+    text += QStringLiteral("月");
+    appendNumber(text, m_solarDayOfBegin);
+    text += QStringLiteral("日");
     return text;
 }

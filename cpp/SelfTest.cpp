@@ -15,7 +15,7 @@
 
 namespace {
 // Long enough for transitions (popups, stack pushes) to settle.
-constexpr int kSettleMs = 700;
+constexpr int kSettleMs = 1500;
 constexpr int kQuickSettleMs = 60;
 
 // The chart page is shown with a stored sample record, once per view.

@@ -9,13 +9,16 @@
 #include "SqlBookDataModel.h"
 #include "SqloneCustomerModel.h"
 
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QQmlContext>
 #include <QtQml>
 
 namespace ServiceWiring {
 
-// QML creates these without a parent; the constructors' defaults bind the
-// models to their connections and give the request its 20 s / 30 s limits.
+// QML creates these without a parent; the default constructor arguments bind
+// the models to their connections and give the request its time-outs.
 void registerTypes()
 {
     const char *uri = "chattutorial";
@@ -43,6 +46,17 @@ void publishContext(QQmlContext *context)
                                 EasyFunction::loadHtmlPage(QStringLiteral("section_richtext2.html")));
     context->setContextProperty(QStringLiteral("webviewHtml_Geocoder"),
                                 EasyFunction::loadHtmlPage(QStringLiteral("mapboxgl.Geocoder.html")));
+    // The drawer pages' documents by file name; QML may not read resources
+    // through its request object without a warning.
+    QVariantMap documents;
+    QDirIterator it(QStringLiteral(":/datafiles/docs"), {QStringLiteral("*.html"), QStringLiteral("*.txt")},
+                    QDir::Files);
+    while (it.hasNext()) {
+        QFile file(it.next());
+        if (file.open(QIODevice::ReadOnly))
+            documents.insert(QFileInfo(file).fileName(), QString::fromUtf8(file.readAll()));
+    }
+    context->setContextProperty(QStringLiteral("documentPages"), documents);
 }
 
 void applyFirstStartLanguage(EasyFunction *service)

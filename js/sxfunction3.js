@@ -94,7 +94,8 @@ function xslJdPairs(dates) {
 var xslPeriods = [xslJdPairs(xslDatesMainland), xslJdPairs(xslDatesHongKong), xslJdPairs(xslDatesTaiwan)];
 
 function common_isXiaShiLingDateRange(theJD, placeXSLtype) {
-    var type = Number(placeXSLtype);
+    // Number() would read null and "" as 0, mainland China.
+    var type = placeXSLtype === null || placeXSLtype === "" ? NaN : Number(placeXSLtype);
     if (type === -1)
         return 1;
     if (type === 3) {
@@ -129,8 +130,24 @@ function jieStepCount(T) {
     return Math.floor((w / Sxf.pi2 * 360 + 45 + 15 * 360) / 30);
 }
 
-// Solar-time correction of a clock time at longitude J (degrees east); fills out.
+// Solar-time correction of a clock time at longitude J (degrees east); fills
+// out and returns 0, or returns -1 and leaves out untouched when a date, time
+// or longitude is not a finite number (numeric texts are accepted).
 function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
+    var args = [iY, iM, iDay, ihh, imm, J, timezoneJvalue];
+    for (var a = 0; a < args.length; a++) {
+        if (args[a] === null || args[a] === "" || !isFinite(Number(args[a])))
+            return -1;
+    }
+    if (out === null || typeof out !== "object")
+        return -1;
+    iY = Number(iY);
+    iM = Number(iM);
+    iDay = Number(iDay);
+    ihh = Number(ihh);
+    imm = Number(imm);
+    J = Number(J);
+    timezoneJvalue = Number(timezoneJvalue);
     var z = -(timezoneJvalue / 15); // negated zone offset, hours
     var jd = Sxf.JD(iY, iM, iDay + (ihh + imm / 60 + 0.5 / 60) / 24); // clock moment + 30 s
     var u = jd + z / 24 - Sxf.J2000; // universal time, days since J2000
@@ -195,6 +212,7 @@ function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay2
     }
     var minutes = Math.floor(g / 60);
     out.bz_zptyGapStr = sign + ("0" + minutes).slice(-2) + ":" + twoDigits[g - 60 * minutes];
+    return 0;
 }
 
 // Traditional code of one simplified code; codes without an entry come back unchanged.

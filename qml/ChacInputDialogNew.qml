@@ -107,6 +107,14 @@ Popup {
         return list.length;
     }
 
+    function selfTestSample() {
+        // 甲子年 丙寅月 甲子日 甲子时
+        stems = [0, -1, 0, -1];
+        branches = [0, 2, 0, 0];
+        autoStems();
+        search();
+    }
+
     contentItem: ColumnLayout {
         spacing: 8
 

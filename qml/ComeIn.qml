@@ -171,12 +171,14 @@ Page {
 
     PlaceInputDialog {
         id: placeDialog
+        objectName: "placeDialog"
         onPlaceChosen: form.takePlace(place)
         onWorldSearchRequested: worldDialog.open()
     }
 
-    PlaceWorldMapPCWindows {
+    PlaceInputViaWorldMapPopup {
         id: worldDialog
+        objectName: "worldDialog"
         onPlaceChosen: form.takePlace(place)
     }
 

@@ -12,7 +12,14 @@ Dialog {
     width: Math.min(parent.width * 0.92, 460)
     modal: true
     title: qsTr("用户数据的文件路径")
-    standardButtons: Dialog.Ok
+
+    footer: DialogButtonBox {
+        Button {
+            text: qsTr("确定")
+            highlighted: true
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
 
     property string dataFile: typeof userdatafile !== "undefined" ? userdatafile : ""
     property string inAppDir: typeof userdatafileIsinAppDir !== "undefined" ? userdatafileIsinAppDir : "0"
@@ -31,7 +38,7 @@ Dialog {
             wrapMode: Label.Wrap
         }
         TextArea {
-            text: dataPathDialog.dataFile
+            text: dataPathDialog.dataFile.length > 0 ? dataPathDialog.dataFile : qsTr("（用户数据库尚未打开）")
             readOnly: true
             selectByMouse: true
             wrapMode: TextEdit.WrapAnywhere

@@ -25,6 +25,7 @@ Popup {
     readonly property bool lunar: calSwitch.checked
     readonly property bool leap: lunar && leapSwitch.checked
     property string message: ""
+    property string note: ""
     property var solar: null          // {y, m, d} of the selected moment, or null
     property bool inXSLPeriod: false
     property string ztyLine: ""
@@ -116,6 +117,7 @@ Popup {
         } else {
             message = qsTr("农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。");
         }
+        note = solar && !f ? qsTr("时间校正模块尚未安装；真太阳时与干支将在命盘页计算。") : "";
         if (!solar || !f) {
             inXSLPeriod = false;
             ztyLine = ptyLine = ganZhiLine = "";
@@ -147,6 +149,12 @@ Popup {
                       toUsingXSL: toUsingXSL});
         close();
         return true;
+    }
+
+    function selfTestSample() {
+        var r = Clip.recognise("农历一九九三年腊月初九 3点30分");
+        if (r)
+            applyRecognised(r);
     }
 
     onOpened: {
@@ -234,7 +242,8 @@ Popup {
                 Tumbler {
                     id: monthTumbler
                     objectName: "monthTumbler"
-                    model: dlg.lunar ? ["正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"]
+                    model: dlg.lunar ? [qsTr("正"), qsTr("二"), qsTr("三"), qsTr("四"), qsTr("五"), qsTr("六"), qsTr("七"),
+                                       qsTr("八"), qsTr("九"), qsTr("十"), qsTr("冬"), qsTr("腊")]
                                      : 12
                     visibleItemCount: 5
                     Layout.fillWidth: true
@@ -301,6 +310,14 @@ Popup {
                 text: dlg.message
                 visible: text.length > 0
                 color: P.warning
+                wrapMode: Label.Wrap
+                Layout.fillWidth: true
+            }
+
+            Label {
+                text: dlg.note
+                visible: text.length > 0
+                color: P.inkSoft
                 wrapMode: Label.Wrap
                 Layout.fillWidth: true
             }

@@ -4,13 +4,27 @@ import QtQuick.Controls 2.15
 // A rich-text document page of the drawer.
 ScrollablePage {
     id: docPage
-    property string body: ""
+    // A document of datafiles/docs by file name; `fallback` shows when it is
+    // not in this build.
+    property string documentFile: ""
+    property string fallback: ""
+    property string extra: ""
+    property string body: documentText(documentFile, fallback) + extra
     signal textPressed()
+
+    function documentText(file, otherwise) {
+        var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
+        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
+        if (w && w.appLanguage === 1 && w.jsxf && typeof w.jsxf.sxf_getTranBySimp === "function")
+            text = w.jsxf.sxf_getTranBySimp(text);
+        return text;
+    }
 
     Label {
         id: bodyLabel
+        objectName: "documentBody"
         text: docPage.body
-        textFormat: Text.StyledText
+        textFormat: Text.RichText
         wrapMode: Label.Wrap
         lineHeight: 1.25
         onLinkActivated: Qt.openUrlExternally(link)

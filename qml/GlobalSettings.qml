@@ -52,13 +52,6 @@ QtObject {
     property string havingNewZoltra: "0"
     property string havingAgreePrivacy: "0"
 
-    // Contact values and the usage-report address are configuration; an empty
-    // address means no report is ever sent.
-    property string legalEmail: ""
-    property string legalContactName: ""
-    property string legalPubKeyInner: ""
-    property string legalEchoServerUrl: ""
-
     // In memory only.
     property bool onlyShowMainZhuInfo: false
     property bool onlyShowMainYunInfo: false
@@ -82,8 +75,7 @@ QtObject {
         "toUsingColorForChac", "toShowGan10Shen", "toShowZhiCang", "toShowChangSheng12yun",
         "toShowShiSuiXuSui", "toShowRiZhuRight", "showHorizontalYunSuiAndSSAtOpening",
         "timesOfUsingWebGLMap", "currentYYYYMMSaved", "allowToUsingGlobalMap",
-        "havingNewZoltra", "havingAgreePrivacy",
-        "legalEmail", "legalContactName", "legalPubKeyInner", "legalEchoServerUrl"
+        "havingNewZoltra", "havingAgreePrivacy"
     ]
 
     property bool loaded: false
@@ -120,7 +112,10 @@ QtObject {
                                  || timesOfUsingWebGLMap < webMapMonthlyAllowance) ? 1 : 0;
     }
 
-    Component.onCompleted: {
+    // Reads every key once; the window calls it before it relies on a value.
+    function load() {
+        if (loaded)
+            return;
         for (var i = 0; i < storedKeys.length; ++i) {
             var key = storedKeys[i];
             gset[key] = readKey(key);
@@ -128,4 +123,6 @@ QtObject {
         }
         loaded = true;
     }
+
+    Component.onCompleted: load()
 }

@@ -20,7 +20,7 @@ QtObject {
     // ---- solar-time correction and daylight saving -----------------------
 
     function sxf_myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
-        Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
+        return Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
     }
 
     function guessTheTimezoneJvalueOfPlace(pJv0) {
@@ -69,30 +69,35 @@ QtObject {
 
     // ---- place table ------------------------------------------------------
 
-    // Names of the places of region regionIdx (index of bigPlaceNames).
-    function sxf_JWv(regionIdx) {
-        var r = Places.regions[regionIdx]
-        if (r === undefined)
-            return []
-        return r[2].map(function (p) { return p[0] })
-    }
+    // The place table: for each region of bigPlaceNames (same index) its
+    // places, each an encoded row [name, initials, longitude, latitude].
+    readonly property var sxf_JWv: Places.regions.map(function (r) { return r[2] })
 
-    // { name, J (longitude east), W (latitude north) } of one place, or null.
-    function sxf_JWdecode(regionIdx, placeIdx) {
-        var r = Places.regions[regionIdx]
-        var p = r === undefined ? undefined : r[2][placeIdx]
-        if (p === undefined)
+    // { name, lng (east), lat (north), xslType } of one encoded row, or null.
+    // xslType is the daylight-saving history of the place (Hong Kong 1,
+    // Taiwan 2, else mainland 0).
+    function sxf_JWdecode(row) {
+        if (!Array.isArray(row) || row.length < 4)
             return null
-        return { name: p[0], J: p[2], W: p[3] }
+        return { name: row[0], lng: row[2], lat: row[3], xslType: placeXslType(row[0]) }
     }
 
-    // Finds "gd gz" (initials of region and place). Matches are stepped in
-    // table order: pass the previous result to get the next one, wrapping
-    // round. Answers { region, place, count } or region -1 when nothing fits.
-    function sxf_getIdxofPlacePinyin(text, previous) {
-        var none = { region: -1, place: -1, count: 0 }
+    readonly property var taiwanPlaces: Places.regions[Places.regions.length - 1][2].slice(2).map(function (p) { return p[0] })
+
+    function placeXslType(name) {
+        if (name === "香港")
+            return 1
+        return taiwanPlaces.indexOf(name) >= 0 ? 2 : 0
+    }
+
+    // Finds "gd gz" (initials of region and place) and answers
+    // [region, place, cursor], or [-1, -1, -1] when nothing fits. Places with
+    // the same initials are stepped in table order: pass the cursor of the
+    // previous answer to get the next one (-1 for the first), wrapping round.
+    function sxf_getIdxofPlacePinyin(text, from) {
+        var none = [-1, -1, -1]
         var words = String(text === undefined || text === null ? "" : text).trim().toLowerCase().split(/\s+/)
-        if (words.length < 1 || words.length > 2 || words[0] === "" || !/^[a-z]+( [a-z]+)?$/.test(words.join(" ")))
+        if (words.length < 1 || words.length > 2 || !/^[a-z]+( [a-z]+)?$/.test(words.join(" ")))
             return none
         var hits = []
         for (var i = 0; i < Places.regions.length; i++) {
@@ -110,16 +115,9 @@ QtObject {
         }
         if (hits.length === 0)
             return none
-        var next = 0
-        if (previous && previous.region !== undefined) {
-            for (var h = 0; h < hits.length; h++) {
-                if (hits[h][0] === previous.region && hits[h][1] === previous.place) {
-                    next = (h + 1) % hits.length
-                    break
-                }
-            }
-        }
-        return { region: hits[next][0], place: hits[next][1], count: hits.length }
+        var cursor = Number(from)
+        cursor = Number.isInteger(cursor) && cursor >= 0 ? (cursor + 1) % hits.length : 0
+        return [hits[cursor][0], hits[cursor][1], cursor]
     }
 
     // ---- calendar calls served by the native engine -------------------------
@@ -174,6 +172,8 @@ QtObject {
     }
 
     function sxf_checkAndGetLunarInput(by, bm, bd, bl, out, outString) {
+        out = out || {}
+        outString = outString || {}
         var leap = Number(bl) === 1 ? 1 : 0
         var r = nativePlace(1, by, bm, bd, 12, 0, leap)
         if (r === null) {

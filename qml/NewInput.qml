@@ -28,7 +28,9 @@ Pane {
     property int toChangeDay23: 1
     property int toUsingXSL: 0
     property string inputNote: noteField.text
-    property string personClassNote: classBox.currentIndex > 0 ? classBox.currentText : ""
+    // Stored untranslated, so the class filter finds a record in either language.
+    readonly property var personClasses: ["不限", "贵客", "论坛网友", "社交朋友", "亲朋", "陌生人"]
+    property string personClassNote: classBox.currentIndex > 0 ? personClasses[classBox.currentIndex] : ""
     property bool inputTimeIsReady: false
     property bool inputPlaceIsReady: false
     property bool startEnabled: true
@@ -164,7 +166,7 @@ Pane {
             Button {
                 objectName: "worldPlaceButton"
                 text: qsTr("以全球地图定位出生地")
-                visible: !windowRoot.gSet || windowRoot.gSet.allowToUsingGlobalMap === 1
+                visible: typeof windowRoot === "undefined" || !windowRoot.gSet || windowRoot.gSet.allowToUsingGlobalMap === 1
                 onClicked: form.worldPlaceRequested()
             }
         }

@@ -49,7 +49,7 @@ Popup {
         var p = places[placeTumbler.currentIndex];
         if (!p)
             return {name: prov, lng: 120, lat: 20};
-        return {name: prov + p.name, lng: Number(p.lng), lat: Number(p.lat)};
+        return {name: prov + p.name, lng: Number(p.lng), lat: Number(p.lat), xslType: p.xslType};
     }
 
     // Steps to the next place whose initials match; wraps around.
@@ -74,9 +74,10 @@ Popup {
 
     function accept() {
         var p = currentPlace();
-        // Hong Kong keeps its own summer-time history; the rest of the table is
-        // mainland China or Taiwan.
-        var xsl = p.name.indexOf("香港") >= 0 ? 1
+        // Hong Kong and Taiwan keep their own summer-time histories; the place
+        // table knows which of its places are Taiwanese (台北市 names no 台湾).
+        var xsl = p.xslType !== undefined ? p.xslType
+                : p.name.indexOf("香港") >= 0 ? 1
                 : (/台湾|臺灣|台灣/.test(p.name) ? 2 : 0);
         // Every place of the table keeps UTC+8, the 120° meridian.
         placeChosen({name: p.name, lng: p.lng, lat: p.lat, timeZoneJv: 120, xslType: xsl});
@@ -148,6 +149,7 @@ Popup {
                 onAccepted: dlg.findByInitials(text, false)
             }
             Button {
+                objectName: "nextMatchButton"
                 text: qsTr("有重复，换下一个")
                 onClicked: dlg.findByInitials(initialsField.text, true)
             }
@@ -179,6 +181,7 @@ Popup {
                 onClicked: dlg.close()
             }
             Button {
+                objectName: "placeConfirmButton"
                 text: qsTr("确认")
                 highlighted: true
                 onClicked: dlg.accept()

@@ -45,6 +45,11 @@ Popup {
 
     onOpened: cityField.forceActiveFocus()
 
+    function selfTestSample() {
+        cityField.text = "Guang";
+        search(cityField.text);
+    }
+
     contentItem: ColumnLayout {
         spacing: 8
 

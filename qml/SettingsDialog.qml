@@ -12,7 +12,18 @@ Dialog {
     modal: true
     focus: true
     title: qsTr("界面风格设置")
-    standardButtons: Dialog.Ok | Dialog.Cancel
+
+    footer: DialogButtonBox {
+        Button {
+            text: qsTr("取消")
+            DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+        }
+        Button {
+            text: qsTr("确定")
+            highlighted: true
+            DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+        }
+    }
 
     property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
 

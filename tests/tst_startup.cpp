@@ -200,6 +200,55 @@ private slots:
         QCOMPARE(styleToApply(stored), applied);
     }
 
+    void firstStartLanguageRule_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("storedAfterFirst");
+        QTest::newRow("Hong Kong") << QStringLiteral("Asia/Hong_Kong") << QStringLiteral("1");
+        QTest::newRow("Singapore") << QStringLiteral("Asia/Singapore") << QStringLiteral("1");
+        QTest::newRow("Shanghai") << QStringLiteral("Asia/Shanghai") << QString();
+    }
+    void firstStartLanguageRule()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, storedAfterFirst);
+        QTemporaryDir home;
+        const QString page = writePage(QStringLiteral("probe.qml"), kProbePage);
+        const QStringList env = {QStringLiteral("TZ=") + zone};
+        QCOMPARE(start(home, page, nullptr, env), 0);
+        QScopedPointer<QSettings> settings(settingsIn(home));
+        QCOMPARE(settings->value(QStringLiteral("appLanguage")).toString(), storedAfterFirst);
+        // The published language is the one read before the rule applied.
+        QCOMPARE(settings->value(QStringLiteral("probe/applicationLanguage")).toString(), QStringLiteral("0"));
+
+        // The second start publishes what the first one stored, and the rule rests.
+        settings->setValue(QStringLiteral("appLanguage"), QStringLiteral("0"));
+        settings.reset();
+        QCOMPARE(start(home, page, nullptr, env), 0);
+        settings.reset(settingsIn(home));
+        QCOMPARE(settings->value(QStringLiteral("appLanguage")).toString(), QStringLiteral("0"));
+    }
+
+    void registeredTypesAreCreatable_data()
+    {
+        QTest::addColumn<QString>("type");
+        for (const char *name : {"SqloneCustomerModel", "SqlBookDataModel", "InSight", "GetShenShaRelations",
+                                 "SimpleHttpRequest"})
+            QTest::newRow(name) << QString::fromLatin1(name);
+    }
+    void registeredTypesAreCreatable()
+    {
+        QFETCH(QString, type);
+        QTemporaryDir home;
+        const QByteArray page = "import QtQuick 2.15\nimport QtQuick.Window 2.15\nimport chattutorial 1.0\n"
+                                "Window { " + type.toLatin1() + " { id: probe }\n"
+                                "Timer { interval: 0; running: true; onTriggered: {"
+                                " easyfunction.setValueByKeyFromSettings('probe/made', String(probe !== null)); Qt.quit() } } }\n";
+        QCOMPARE(start(home, writePage(type + QStringLiteral(".qml"), page)), 0);
+        QScopedPointer<QSettings> settings(settingsIn(home));
+        QCOMPARE(settings->value(QStringLiteral("probe/made")).toString(), QStringLiteral("true"));
+    }
+
     void brokenRootPageEndsWithMinusOne()
     {
         QTemporaryDir home;

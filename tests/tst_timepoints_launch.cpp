@@ -18,6 +18,7 @@ private slots:
     void pillars();
     void rejectedInputChangesNothing_data();
     void rejectedInputChangesNothing();
+    void offsetNotANumberIsRejected();
     void leapMonthInput();
     void copyIsIndependent();
     void startAgesAddUpToTen_data();
@@ -133,6 +134,18 @@ void TestTimePointsLaunch::rejectedInputChangesNothing()
                                     input[TimePoints::leapSlot], 0.25, 1), result);
     QCOMPARE(tp, expected);
     QCOMPARE(capture.text(), diagnostics);
+}
+
+// A page whose solar-time correction failed passes NaN: no chart rather than
+// a chart placed nowhere.
+void TestTimePointsLaunch::offsetNotANumberIsRejected()
+{
+    TimePoints tp;
+    QCOMPARE(tp.launchTimePointSets(0, 1990, 5, 17, 8, 0, 0, 0, 1), 0);
+    const TimePoints before = tp;
+    QCOMPARE(tp.launchTimePointSets(0, 2000, 1, 1, 12, 0, 0, qQNaN(), 1), 2);
+    QCOMPARE(tp.launchTimePointSets(0, 2000, 1, 1, 12, 0, 0, qInf(), 1), 2);
+    QCOMPARE(tp, before);
 }
 
 void TestTimePointsLaunch::leapMonthInput()

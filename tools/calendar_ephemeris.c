@@ -11,8 +11,8 @@
  * Theories, all from libnova (Debian libnova-dev 0.16):
  * - Earth: VSOP87 (Bretagnon & Francou 1988), all terms. libnova's series are referred to the mean
  *   ecliptic and equinox of J2000 (version B: the leading L1 term is 6283.0758, no precession), so the
- *   geocentric Sun is precessed here to the ecliptic of date (Meeus, Astronomical Algorithms 2nd ed.,
- *   eq. 21.5, IAU 1976 precession) before the FK5 correction (Meeus eq. 32.3), the nutation in
+ *   geocentric Sun is precessed here to the ecliptic of date (IAU 2006 precession in the form of
+ *   Meeus, Astronomical Algorithms 2nd ed., eq. 21.5) before the FK5 correction (Meeus eq. 32.3), the nutation in
  *   longitude (IAU 1980, libnova) and the annual aberration -20.4898"/R (Meeus eq. 25.10).
  *   libnova's own ln_get_solar_ecl_coords skips the precession, which is why it is not used.
  * - Moon: ELP2000-82B (Chapront-Touze & Chapront), all terms (precision 0). libnova rotates the
@@ -109,14 +109,16 @@ static double utFromTT(double jdTT, double *dtOut)
 
 /* ---- Positions -------------------------------------------------------------------------------- */
 
-/* Ecliptic coordinates referred to J2000 -> mean ecliptic and equinox of date (Meeus eq. 21.5
-   with the initial epoch J2000, so T = 0). Degrees in and out. */
+/* Ecliptic coordinates referred to J2000 -> mean ecliptic and equinox of date: the rotation of
+   Meeus eq. 21.5 with the IAU 2006 (P03) quantities pi_A, Pi_A, p_A of Capitaine et al. (2003).
+   The IAU 1976 rate (5029.0966"/cy) is 0.30"/cy too fast and would shift the terms of 1800 by
+   about 13 s. Degrees in and out. */
 static void precessFromJ2000(double jdTT, double *lng, double *lat)
 {
     const double t = (jdTT - kJ2000) / kDaysPerCentury;
-    const double eta = deg2rad(arcsec2deg(47.0029 * t - 0.03302 * t * t + 0.000060 * t * t * t));
-    const double pi = 174.876384 + arcsec2deg(-869.8089 * t + 0.03536 * t * t);
-    const double p = arcsec2deg(5029.0966 * t + 1.11113 * t * t - 0.000006 * t * t * t);
+    const double eta = deg2rad(arcsec2deg(((-0.00012559 * t - 0.0334926) * t + 46.998973) * t));
+    const double pi = arcsec2deg(((-0.0005371 * t + 0.157992) * t - 867.95758) * t + 629546.7936);
+    const double p = arcsec2deg(((0.00007964 * t + 1.1054348) * t + 5028.796195) * t);
     const double l = deg2rad(*lng), b = deg2rad(*lat);
     const double piMinusL = deg2rad(pi) - l;
     const double a = cos(eta) * cos(b) * sin(piMinusL) - sin(eta) * sin(b);

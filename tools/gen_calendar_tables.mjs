@@ -2,9 +2,11 @@
 // Generates cpp/Calendar/CalendarTables.h: solar terms, lunar month starts and leap months for
 // the years 1799-2100.
 //
-// Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7
+// Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0
+//                (the check tools also need lunar-javascript@1.7.7)
 //                (Debian packages: libnova-dev for the ephemeris, a C compiler)
 // Regenerate:    node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h
+//                (add --moments FILE to keep the raw moments for check_*.mjs)
 //
 // Pipeline: Delta T knots from astronomia's USNO data -> calendar_ephemeris.c (libnova VSOP87 and
 // ELP2000-82B) gives term and new-moon moments in Beijing time -> month numbering by the rules of
@@ -16,6 +18,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { corrections } from './calendar_corrections.mjs';
+import { civilDate } from './calendar_header.mjs';
 
 const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const require = (await import('node:module')).createRequire(import.meta.url);
@@ -43,14 +46,18 @@ function decimalYearOfMonthStart(year, month) {
     return year + days / (isLeapGregorian(year) ? 366 : 365);
 }
 
-// Long-term parabola of Morrison & Stephenson (2004), the tidal trend of Delta T in seconds.
-function longTermParabola(y) { const u = (y - 1820) / 100; return -20 + 32 * u * u; }
+// Espenak & Meeus (2006, NASA Five Millennium Canon) expressions of Delta T for the future, seconds;
+// the two pieces meet at 2050 within 0.1 s.
+export function espenakMeeus(y) {
+    if (y < 2050) { const t = y - 2000; return 62.92 + 0.32217 * t + 0.005589 * t * t; }
+    const u = (y - 1820) / 100;
+    return -20 + 32 * u * u - 0.5628 * (2150 - y);
+}
 
 // Knots (decimal year, seconds): the half-yearly historic series up to 1973, the monthly observed
-// series (USNO/IERS) from 1973-02 to its last month, then the extrapolation: the long-term parabola
-// minus a correction that falls linearly from (parabola - last observed value) at the last observed
-// month to zero a century later, so the curve starts exactly at the last observed value (the
-// joining scheme of Espenak & Meeus's 2050-2150 expression).
+// series (USNO/IERS) from 1973-02 to its last month, then the extrapolation: Espenak & Meeus
+// minus their offset from the last observed value, the offset falling linearly to zero over a
+// century, so the curve starts exactly at the last observed value.
 export function deltaTKnots() {
     const knots = [];
     const h = deltatData.historic, d = deltatData.data;
@@ -65,8 +72,8 @@ export function deltaTKnots() {
         if (++month > 12) { month = 1; ++year; }
     }
     const [lastYear, lastValue] = knots[knots.length - 1];
-    const gap = longTermParabola(lastYear) - lastValue;
-    const extrapolate = (y) => longTermParabola(y) - gap * Math.max(0, lastYear + 100 - y) / 100;
+    const gap = espenakMeeus(lastYear) - lastValue;
+    const extrapolate = (y) => espenakMeeus(y) - gap * Math.max(0, lastYear + 100 - y) / 100;
     for (;;) {
         const y = decimalYearOfMonthStart(year, month);
         if (y > EPHEMERIS_LAST_YEAR + 2) break;
@@ -74,7 +81,7 @@ export function deltaTKnots() {
         if (++month > 12) { month = 1; ++year; }
     }
     return { knots, lastObserved: { year: d.lastYM, value: lastValue }, lastObservedYear: lastYear, gap,
-             at2100: extrapolate(2100) };
+             at2050: extrapolate(2050), at2100: extrapolate(2100) };
 }
 
 // ---- Ephemeris --------------------------------------------------------------------------------
@@ -87,7 +94,8 @@ export function libnovaVersion() {
     }
 }
 
-// Runs calendar_ephemeris.c; returns { terms: [{lon, jd}], newMoons: [jd] } in Beijing time.
+// Runs calendar_ephemeris.c; returns { terms: [{lon, jd, deltaT}], newMoons: [{jd, deltaT}] }, JDs in
+// Beijing time, sorted.
 export function computeMoments() {
     const work = fs.mkdtempSync(path.join(os.tmpdir(), 'calendar-tables-'));
     try {
@@ -117,18 +125,6 @@ export function computeMoments() {
 // Noon-form day number of the civil day containing a moment (JD N names the day from N - 0.5).
 export function dayOf(jd) { return Math.floor(jd + 0.5); }
 
-// Gregorian date of the civil day of a JD (Beijing time); Meeus, Astronomical Algorithms, ch. 7.
-export function civilDate(jd) {
-    const z = Math.floor(jd + 0.5);
-    const alpha = Math.floor((z - 1867216.25) / 36524.25);
-    const b = z + 1 + alpha - Math.floor(alpha / 4) + 1524;
-    const c = Math.floor((b - 122.1) / 365.25);
-    const d = Math.floor(365.25 * c);
-    const e = Math.floor((b - d) / 30.6001);
-    const day = b - d - Math.floor(30.6001 * e);
-    const month = e < 14 ? e - 1 : e - 13;
-    return { year: month > 2 ? c - 4716 : c - 4715, month, day };
-}
 function gregorianYear(jd) { return civilDate(jd).year; }
 
 // Solar terms: row of sino year y holds 立春 (315°) of year y ... 大寒 (300°) of January y + 1.
@@ -182,41 +178,20 @@ export function numberMonths(terms, newMoons) {
     return months;
 }
 
-// Applies the historical corrections (calendar_corrections.mjs) to the numbered months.
+// Applies the historical corrections (calendar_corrections.mjs): each moves the first day of a month.
 export function applyCorrections(months, list = corrections) {
     const applied = [];
     for (const c of list) {
         if (c.lunarYear >= FIRST_MODERN_LUNAR_YEAR)
             throw new Error(`correction for ${c.lunarYear}: none allowed from ${FIRST_MODERN_LUNAR_YEAR} on`);
         const years = assignYears(months);
-        if (c.leapMonth) {
-            const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.leap);
-            const computedLeap = idx >= 0 ? months[idx].number : 100;
-            if (computedLeap !== c.computed)
-                throw new Error(`leap correction ${c.lunarYear}: computation gives ${computedLeap}, not ${c.computed}`);
-            // Renumber the year's months with the leap month after month c.inUse.
-            const yearIdx = months.map((m, i) => i).filter((i) => years[i] === c.lunarYear);
-            let number = 0, placed = false;
-            for (const i of yearIdx) {
-                if (number === c.inUse && !placed) {
-                    months[i].leap = true;
-                    months[i].number = number;
-                    placed = true;
-                } else {
-                    months[i].leap = false;
-                    months[i].number = ++number;
-                }
-            }
-            if (!placed || number !== 12) throw new Error(`leap correction ${c.lunarYear} does not fit`);
-        } else {
-            const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.number === c.month
-                                                   && m.leap === Boolean(c.leap));
-            if (idx < 0) throw new Error(`correction ${c.lunarYear}-${c.month}: no such month`);
-            if (months[idx].start !== c.computed)
-                throw new Error(`correction ${c.lunarYear}-${c.month}: computation gives ${months[idx].start}, not ${c.computed}`);
-            months[idx].start = c.inUse;
-            if (idx > 0) months[idx - 1].end = c.inUse;
-        }
+        const idx = months.findIndex((m, i) => years[i] === c.lunarYear && m.number === c.month
+                                               && m.leap === Boolean(c.leap));
+        if (idx < 0) throw new Error(`correction ${c.lunarYear}-${c.month}: no such month`);
+        if (months[idx].start !== c.computed)
+            throw new Error(`correction ${c.lunarYear}-${c.month}: computation gives ${months[idx].start}, not ${c.computed}`);
+        months[idx].start = c.inUse;
+        if (idx > 0) months[idx - 1].end = c.inUse;
         applied.push(c);
     }
     return applied;
@@ -253,20 +228,21 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('// generated - do not edit');
     L.push('//');
     L.push('// Calendar tables for the sino and lunar years 1799-2100.');
-    L.push('// Regenerate: cd tools && npm install --no-save --no-package-lock astronomia@4.2.0 lunar-javascript@1.7.7 && cd ..');
+    L.push('// Regenerate: (cd tools && npm install --no-save --no-package-lock astronomia@4.2.0)');
     L.push('//             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h');
     L.push('// Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.');
     L.push('//');
-    L.push(`// Ephemeris: libnova ${libnovaVersion()} (Debian libnova-dev): VSOP87 for the Earth, every term, precessed`);
-    L.push('//   from J2000 to the ecliptic of date (IAU 1976), FK5 correction, IAU 1980 nutation in longitude,');
+    L.push(`// Ephemeris: libnova ${libnovaVersion()} (Debian libnova-dev): VSOP87B for the Earth, every term, precessed`);
+    L.push('//   from J2000 to the ecliptic of date (IAU 2006), FK5 correction, IAU 1980 nutation in longitude,');
     L.push('//   aberration -20.4898"/R; ELP2000-82B for the Moon, every term, with light time and the same nutation.');
     L.push('//   Every moment is solved by Newton steps to below a millisecond.');
     L.push(`// Delta T: observed values from the npm package astronomia ${dt.astronomiaVersion} (data/deltat.js:`);
     L.push(`//   half-yearly series to 1973, then the monthly USNO/IERS series to ${dt.lastObserved.year.join('-')},`);
     L.push(`//   ${dt.lastObserved.value.toFixed(3)} s), linear between knots; after the last observed month the`);
-    L.push('//   Morrison & Stephenson (2004) parabola -20 + 32 u^2 (u = (year - 1820) / 100) minus');
-    L.push(`//   ${dt.gap.toFixed(3)} s x (${(dt.lastObservedYear + 100).toFixed(2)} - year) / 100, which starts at the last`);
-    L.push(`//   observed value (the joining scheme of Espenak & Meeus); ${dt.at2100.toFixed(1)} s in 2100.`);
+    L.push('//   Espenak & Meeus (2006) expressions (to 2050: 62.92 + 0.32217 t + 0.005589 t^2, t = year - 2000;');
+    L.push('//   after: -20 + 32 u^2 - 0.5628 (2150 - year), u = (year - 1820) / 100) minus their excess over the');
+    L.push(`//   last observed value, ${dt.gap.toFixed(3)} s, falling linearly to zero by ${(dt.lastObservedYear + 100).toFixed(2)};`);
+    L.push(`//   ${dt.at2050.toFixed(1)} s in 2050, ${dt.at2100.toFixed(1)} s in 2100.`);
     L.push('// Time scale: universal time + 8 hours (Beijing standard time), JDs whose whole numbers fall at noon.');
     L.push('// solarTerms[r][p]: sino year 1799 + r, the moment the Sun\'s apparent longitude reaches 315 + 15 p');
     L.push('//   degrees (p = 0 立春 ... 23 大寒), rounded to six decimals.');
@@ -274,11 +250,10 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('//   JD of the civil day (UTC+8) holding the new moon; -1 as the 13th entry of a 12-month year.');
     L.push('// leapMonths[r]: number of the month that the leap month repeats, 100 for none. Numbering: the');
     L.push('//   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.');
-    L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, see calendar_corrections.mjs): ${applied.length}.`);
+    L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, as reproduced by the npm package`);
+    L.push(`//   lunar-javascript 1.7.7; see calendar_corrections.mjs): ${applied.length}.`);
     for (const c of applied) {
-        L.push(c.leapMonth
-            ? `//   ${c.lunarYear}: leap month ${c.computed} computed, ${c.inUse} in use`
-            : `//   ${c.lunarYear} month ${c.leap ? 'leap ' : ''}${c.month}: starts ${c.computed} computed, ${c.inUse} in use`);
+        L.push(`//   ${c.lunarYear} month ${c.leap ? 'leap ' : ''}${c.month}: starts ${c.computed} computed, ${c.inUse} in use`);
     }
     L.push('');
     L.push('#pragma once');
@@ -330,5 +305,9 @@ export function generate() {
 }
 
 if (process.argv[1] && path.resolve(process.argv[1]) === fileURLToPath(import.meta.url)) {
-    process.stdout.write(formatHeader(generate()));
+    // --moments FILE also writes the raw term and new-moon moments for the check tools.
+    const result = generate();
+    const i = process.argv.indexOf('--moments');
+    if (i > 0) fs.writeFileSync(process.argv[i + 1], JSON.stringify({ terms: result.terms, newMoons: result.newMoons }));
+    process.stdout.write(formatHeader(result));
 }

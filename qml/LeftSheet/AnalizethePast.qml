@@ -9,7 +9,10 @@ ScrollablePage {
     title: qsTr("测算往年事情")
 
     readonly property string contactEmail: windowRoot.legalEmail
-    readonly property string mailTemplate: qsTr("名字：\n性别：\n出生时间（公历或农历）：\n出生地：\n想了解的年份与事情：\n")
+    readonly property bool haveDocs: typeof documentPages !== "undefined" && documentPages["analyze_past.html"] !== undefined
+    readonly property string mailTemplate: typeof documentPages !== "undefined" && documentPages["analyze_past_mail.txt"]
+                                           ? documentPages["analyze_past_mail.txt"]
+                                           : qsTr("名字：\n性别：\n出生时间（公历或农历）：\n出生地：\n想了解的年份与事情：\n")
 
     ColumnLayout {
         spacing: 14
@@ -17,9 +20,12 @@ ScrollablePage {
         Label {
             Layout.fillWidth: true
             wrapMode: Label.Wrap
-            textFormat: Text.StyledText
+            textFormat: page.haveDocs ? Text.RichText : Text.StyledText
             lineHeight: 1.25
-            text: qsTr("如想请人依命盘分析往年发生的事情，可发电子邮件说明。"
+            text: page.haveDocs
+                  ? String(documentPages["analyze_past.html"]).replace(/CONTACT_EMAIL_ADDRESS/g,
+                        page.contactEmail.length > 0 ? page.contactEmail : qsTr("（尚未设置联系邮箱）"))
+                  : qsTr("如想请人依命盘分析往年发生的事情，可发电子邮件说明。"
                        + "请复制下面的待填格式，填好后发到以下地址：")
                   + "<br><b>" + (page.contactEmail.length > 0 ? page.contactEmail : qsTr("（尚未设置联系邮箱）")) + "</b>"
         }

@@ -10,10 +10,11 @@ DocumentPage {
     property int pressCnt: 0
     property bool showMore: false
 
-    body: qsTr("<h3>软件开发者温馨提示</h3>"
+    documentFile: "developer_tips.html"
+    fallback: qsTr("<h3>软件开发者温馨提示</h3>"
                + "<p>命理是传统文化的一部分，排盘只是起点。请理性看待命盘，善待自己与他人。</p>"
                + "<p>若发现排盘有误，请记下出生时间、出生地与所选设置，告知开发者。</p>")
-          + (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(windowRoot.legalEmail.length > 0
+    extra: (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(windowRoot.legalEmail.length > 0
                                                               ? windowRoot.legalContactName + " " + windowRoot.legalEmail
                                                               : qsTr("（尚未设置）")) : "")
 

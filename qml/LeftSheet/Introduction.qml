@@ -3,7 +3,8 @@ import "qrc:/qml"
 
 DocumentPage {
     title: qsTr("功能介绍与版本更新说明")
-    body: qsTr("<h3>功能介绍</h3>"
+    documentFile: "introduction.html"
+    fallback: qsTr("<h3>功能介绍</h3>"
                + "<p>· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。<br>"
                + "· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。<br>"
                + "· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。<br>"

@@ -35,21 +35,17 @@ Popup {
             Label {
                 width: privacyPopup.availableWidth
                 wrapMode: Label.Wrap
-                textFormat: Text.StyledText
                 lineHeight: 1.2
-                text: qsTr("<b>本机保存的数据</b><br>"
+                textFormat: privacyPopup.haveDocument ? Text.RichText : Text.StyledText
+                text: privacyPopup.haveDocument ? privacyPopup.localised(String(documentPages["privacy.html"]))
+                      : qsTr("<b>本机保存的数据</b><br>"
                            + "您输入的排盘记录（名字、性别、出生时间与地点、笔记）保存在本机的用户数据库文件中，"
-                           + "界面设置保存在本机的系统设置中。这些数据不会上传。删除该数据库文件即可删除全部记录；"
-                           + "文件位置见侧栏“用户数据的文件路径”。<br><br>"
+                           + "界面设置保存在本机的系统设置中。这些数据不会上传。<br><br>"
                            + "<b>匿名使用统计</b><br>"
-                           + "只有在您点击“同意”之后，本App才会在启动约十秒后向开发者的服务器发送一次匿名使用统计，"
-                           + "内容为：App版本号、平台名称与随机生成的安装标识、界面语言、启动次数及各功能的使用次数；"
-                           + "不含任何排盘记录。服务器的回复只用于提示是否有新版本。<br>"
-                           + "点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。<br><br>"
-                           + "<b>联系方式</b><br>")
-                      + (gSetOrNull() && gSetOrNull().legalEmail.length > 0
-                         ? gSetOrNull().legalContactName + " " + gSetOrNull().legalEmail
-                         : qsTr("见侧栏“软件开发者温馨提示”。"))
+                           + "只有在您点击“同意”之后，本App才会在启动约十秒后发送一次匿名使用统计（版本号、平台、"
+                           + "随机安装标识、语言、启动与各功能的使用次数），不含任何排盘记录。")
+                      + "<p>" + qsTr("点击“不同意”后，本App不会发送任何使用统计，其余功能照常使用。") + "</p>"
+                      + (privacyPopup.contact().length > 0 ? "<p>" + qsTr("联系方式：") + privacyPopup.contact() + "</p>" : "")
             }
         }
 
@@ -75,7 +71,19 @@ Popup {
         }
     }
 
-    function gSetOrNull() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+    readonly property bool haveDocument: typeof documentPages !== "undefined" && documentPages["privacy.html"] !== undefined
+
+    function localised(text) {
+        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
+        if (w && w.appLanguage === 1 && w.jsxf && typeof w.jsxf.sxf_getTranBySimp === "function")
+            return w.jsxf.sxf_getTranBySimp(text);
+        return text;
+    }
+
+    function contact() {
+        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
+        if (!w || !w.legalEmail)
+            return "";
+        return (w.legalContactName ? w.legalContactName + " " : "") + w.legalEmail;
     }
 }

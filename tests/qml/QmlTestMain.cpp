@@ -38,10 +38,9 @@ public slots:
         context->setContextProperty(QStringLiteral("availableStyles"), QQuickStyle::availableStyles());
         context->setContextProperty(QStringLiteral("easyfunction"), service);
         context->setContextProperty(QStringLiteral("MI_LANTING"), QStringLiteral("MI LANTING"));
-        context->setContextProperty(QStringLiteral("applicationLanguage"), 0);
+        context->setContextProperty(QStringLiteral("applicationLanguage"), QVariant(0));
         context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
-        context->setContextProperty(QStringLiteral("userdatafile"), QString());
-        context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), QStringLiteral("0"));
+        ServiceWiring::publishContext(context);
     }
 
 private:

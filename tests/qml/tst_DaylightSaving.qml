@@ -29,7 +29,9 @@ TestCase {
             { tag: "unknown place", t: Sxf.JD(2020, 1, 1), type: -1, r: 1 },
             { tag: "Singapore", t: Sxf.JD(1986, 7, 1), type: 3, r: 0 },
             { tag: "other type", t: Sxf.JD(1986, 7, 1), type: 7, r: 0 },
-            { tag: "type as text", t: Sxf.JD(1986, 7, 1), type: "0", r: 1 }
+            { tag: "type as text", t: Sxf.JD(1986, 7, 1), type: "0", r: 1 },
+            { tag: "null type is not mainland", t: Sxf.JD(1986, 7, 1), type: null, r: 0 },
+            { tag: "empty type is not mainland", t: Sxf.JD(1986, 7, 1), type: "", r: 0 }
         ]
     }
     function test_periods(row) {

@@ -194,7 +194,9 @@ TestCase {
             { tag: "below the table", s: "一", t: "一" },
             { tag: "already traditional", s: "萬", t: "萬" },
             { tag: "latin", s: "a", t: "a" },
-            { tag: "a text", s: "张三丰", t: "張三豐" }
+            { tag: "a text", s: "张三丰", t: "張三豐" },
+            { tag: "surnames keep their form", s: "范于余", t: "范于余" },
+            { tag: "but the word forms convert", s: "发后干", t: "發後幹" }
         ]
     }
     function test_simplifiedToTraditional(row) {

@@ -7,36 +7,57 @@ import "qrc:/js/placeTable.js" as Places
 TestCase {
     name: "PlaceTable"
 
+    function decodeAll(region) {
+        return JsxfSingleton.sxf_JWv[region].map(function (row) { return JsxfSingleton.sxf_JWdecode(row) })
+    }
+
+    function names(region) {
+        return decodeAll(region).map(function (p) { return p.name })
+    }
+
     function test_regionsFollowTheRegionList() {
-        compare(Places.regions.length, 32)
+        compare(JsxfSingleton.sxf_JWv.length, 32)
         compare(Places.regions[0][0], "北京市")
         compare(Places.regions[4][0], "广东省")
         compare(Places.regions[31][0], "港澳臺")
         for (var i = 0; i < 32; i++)
-            verify(JsxfSingleton.sxf_JWv(i).length > 0, Places.regions[i][0])
+            verify(JsxfSingleton.sxf_JWv[i].length > 0, Places.regions[i][0])
     }
 
     // Latitudes down to the South China Sea islands (三沙市).
     function test_coordinatesInsideChina() {
         for (var i = 0; i < 32; i++) {
-            var names = JsxfSingleton.sxf_JWv(i)
-            for (var k = 0; k < names.length; k++) {
-                var p = JsxfSingleton.sxf_JWdecode(i, k)
-                compare(p.name, names[k])
-                verify(p.J > 73 && p.J < 135.1 && p.W > 3 && p.W < 53.6, p.name + " " + p.J + " " + p.W)
+            var list = decodeAll(i)
+            for (var k = 0; k < list.length; k++) {
+                var p = list[k]
+                verify(p.lng > 73 && p.lng < 135.1 && p.lat > 3 && p.lat < 53.6, p.name + " " + p.lng + " " + p.lat)
             }
         }
     }
 
     function test_hongKongMacauTaiwan() {
-        var names = JsxfSingleton.sxf_JWv(31)
-        compare(names.slice(0, 2), ["香港", "澳门"])
-        verify(names.indexOf("台北市") > 0)
-        verify(names.indexOf("高雄市") > 0)
-        var hk = JsxfSingleton.sxf_JWdecode(31, 0)
-        verify(Math.abs(hk.J - 114.17) < 0.1 && Math.abs(hk.W - 22.3) < 0.1)
-        var tp = JsxfSingleton.sxf_JWdecode(31, names.indexOf("台北市"))
-        verify(Math.abs(tp.J - 121.5) < 0.1 && Math.abs(tp.W - 25.05) < 0.1)
+        var list = decodeAll(31)
+        var n = names(31)
+        compare(n.slice(0, 2), ["香港", "澳门"])
+        var hk = list[0]
+        verify(Math.abs(hk.lng - 114.17) < 0.1 && Math.abs(hk.lat - 22.3) < 0.1)
+        var tp = list[n.indexOf("台北市")]
+        verify(Math.abs(tp.lng - 121.5) < 0.1 && Math.abs(tp.lat - 25.05) < 0.1)
+        compare(list[n.indexOf("高雄市")].lat > 22.5 && list[n.indexOf("高雄市")].lat < 22.8, true)
+    }
+
+    function test_daylightSavingTypes_data() {
+        return [
+            { tag: "Hong Kong", region: 31, name: "香港", xsl: 1 },
+            { tag: "Macau", region: 31, name: "澳门", xsl: 0 },
+            { tag: "Taipei", region: 31, name: "台北市", xsl: 2 },
+            { tag: "Penghu", region: 31, name: "澎湖县", xsl: 2 },
+            { tag: "Guangzhou", region: 4, name: "广州市", xsl: 0 }
+        ]
+    }
+    function test_daylightSavingTypes(row) {
+        var list = decodeAll(row.region)
+        compare(list[names(row.region).indexOf(row.name)].xslType, row.xsl)
     }
 
     function test_search_data() {
@@ -49,9 +70,9 @@ TestCase {
         ]
     }
     function test_search(row) {
-        var r = JsxfSingleton.sxf_getIdxofPlacePinyin(row.text)
-        compare(Places.regions[r.region][0], row.region)
-        compare(JsxfSingleton.sxf_JWdecode(r.region, r.place).name, row.place)
+        var r = JsxfSingleton.sxf_getIdxofPlacePinyin(row.text, -1)
+        compare(Places.regions[r[0]][0], row.region)
+        compare(names(r[0])[r[1]], row.place)
     }
 
     function test_searchRefused_data() {
@@ -64,31 +85,31 @@ TestCase {
         ]
     }
     function test_searchRefused(row) {
-        var r = JsxfSingleton.sxf_getIdxofPlacePinyin(row.text)
-        compare([r.region, r.place], [-1, -1])
+        compare(JsxfSingleton.sxf_getIdxofPlacePinyin(row.text, -1), [-1, -1, -1])
     }
 
     function test_duplicatesStepInTableOrder() {
-        var first = JsxfSingleton.sxf_getIdxofPlacePinyin("gd gz")
-        verify(first.count >= 2, "count " + first.count) // 广州市 and 高州市
-        var seen = [first.place]
+        // 广东省 holds 广州市 and 高州市 (both gzs) and perhaps more.
+        var first = JsxfSingleton.sxf_getIdxofPlacePinyin("gd gz", -1)
+        var seen = [first[1]]
         var r = first
-        for (var i = 1; i < first.count; i++) {
-            r = JsxfSingleton.sxf_getIdxofPlacePinyin("gd gz", r)
-            compare(r.region, first.region)
-            verify(r.place > seen[seen.length - 1], "table order")
-            verify(Places.regions[r.region][2][r.place][1].indexOf("gz") === 0)
-            seen.push(r.place)
+        for (;;) {
+            r = JsxfSingleton.sxf_getIdxofPlacePinyin("gd gz", r[2])
+            if (r[2] === 0)
+                break // wrapped round to the first
+            compare(r[0], first[0])
+            verify(r[1] > seen[seen.length - 1], "table order")
+            verify(Places.regions[r[0]][2][r[1]][1].indexOf("gz") === 0)
+            seen.push(r[1])
+            verify(seen.length < 50)
         }
-        verify(seen.indexOf(JsxfSingleton.sxf_JWv(first.region).indexOf("高州市")) >= 0)
-        r = JsxfSingleton.sxf_getIdxofPlacePinyin("gd gz", r)
-        compare([r.region, r.place], [first.region, first.place])
+        compare([r[0], r[1]], [first[0], first[1]])
+        verify(seen.indexOf(names(first[0]).indexOf("高州市")) > 0)
     }
 
-    function test_badIndexes() {
-        compare(JsxfSingleton.sxf_JWv(32), [])
-        compare(JsxfSingleton.sxf_JWv(-1), [])
-        compare(JsxfSingleton.sxf_JWdecode(0, 99999), null)
-        compare(JsxfSingleton.sxf_JWdecode(undefined, 0), null)
+    function test_badRows() {
+        compare(JsxfSingleton.sxf_JWv[32], undefined)
+        compare(JsxfSingleton.sxf_JWdecode(undefined), null)
+        compare(JsxfSingleton.sxf_JWdecode([1, 2]), null)
     }
 }

@@ -40,6 +40,31 @@ TestCase {
             verify(out[fields[i]] !== undefined, fields[i])
     }
 
+    function test_badInput_data() {
+        return [
+            { tag: "year not a number", args: ["abc", 1, 1, 12, 0, 120, 120] },
+            { tag: "empty minute", args: [2000, 1, 1, 12, "", 120, 120] },
+            { tag: "longitude null", args: [2000, 1, 1, 12, 0, null, 120] },
+            { tag: "zone undefined", args: [2000, 1, 1, 12, 0, 120, undefined] },
+            { tag: "infinite day", args: [2000, 1, Infinity, 12, 0, 120, 120] }
+        ]
+    }
+    function test_badInput(row) {
+        var a = row.args
+        var out = { untouched: true }
+        compare(JsxfSingleton.sxf_myNewMingLiBaZi(a[0], a[1], a[2], a[3], a[4], a[5], out, 1, 1, a[6]), -1)
+        compare(Object.keys(out), ["untouched"])
+    }
+
+    function test_numericTexts() {
+        // Record fields arrive as texts: "1" must not become month "112".
+        var fromText = {}
+        compare(JsxfSingleton.sxf_myNewMingLiBaZi("2000", "1", "1", "12", "0", "120", fromText, 0, 0, "120"), 0)
+        var fromNumbers = correct(2000, 1, 1, 12, 0, 120, 0, 0, 120)
+        compare(fromText.OutJd, fromNumbers.OutJd)
+        compare(fromText.bz_jr, "戊午")
+    }
+
     // Mean solar time at the zone meridian is the clock time plus 30 s.
     function test_meanSolarTime_data() {
         return [
