@@ -1,5 +1,7 @@
 #include "SelfTest.h"
 
+#include "SqloneCustomerModel.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,6 +17,21 @@ namespace {
 // Long enough for transitions (popups, stack pushes) to settle.
 constexpr int kSettleMs = 1500;
 constexpr int kQuickSettleMs = 60;
+
+// The chart page is shown with a stored sample record, once per view.
+const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
+                                 QStringLiteral("chart-shensha")};
+
+QString storeSampleRecord()
+{
+    SqloneCustomerModel model;
+    return model
+        .newCustomer(0, 0, QStringLiteral("1990/6/15/10/30"), QStringLiteral("公历: 1990年6月15日10时30分"),
+                     QStringLiteral("116.4"), QStringLiteral("北京市 东城区"), QStringLiteral("样例"), QString(),
+                     QString(), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                     QStringLiteral("0"), QStringLiteral("120"))
+        .toString();
+}
 } // namespace
 
 SelfTest::SelfTest(QQmlApplicationEngine *engine, bool check, const QString &screenshotDir)
@@ -65,6 +82,8 @@ void SelfTest::start()
         m_steps << Step{QStringLiteral("dialog"), d};
     for (const QString &p : pageFiles())
         m_steps << Step{QStringLiteral("page"), p};
+    for (const QString &v : kChartViews)
+        m_steps << Step{QStringLiteral("chart"), v};
     showNext();
 }
 
@@ -87,13 +106,35 @@ void SelfTest::showNext()
     else if (step.kind == QLatin1String("page"))
         QMetaObject::invokeMethod(root, "selfTestShowPage", Q_RETURN_ARG(QVariant, shown),
                                   Q_ARG(QVariant, step.name));
+    else if (step.kind == QLatin1String("chart"))
+        shown = showChart(root, step.name);
     m_shown = shown.value<QObject *>();
-    if (step.kind == QLatin1String("page") && !m_shown)
+    if ((step.kind == QLatin1String("page") || step.kind == QLatin1String("chart")) && !m_shown)
         m_problems << QStringLiteral("page not shown: ") + step.name;
     QTimer::singleShot(m_dir.isEmpty() ? kQuickSettleMs : kSettleMs, this, [this] {
         capture();
         showNext();
     });
+}
+
+QVariant SelfTest::showChart(QObject *root, const QString &view)
+{
+    if (m_sampleUserid.isEmpty())
+        m_sampleUserid = storeSampleRecord();
+    QVariant shown;
+    QMetaObject::invokeMethod(root, "selfTestShowPage", Q_RETURN_ARG(QVariant, shown),
+                              Q_ARG(QVariant, QStringLiteral("qrc:/qml/ComeInNext.qml")));
+    QObject *page = shown.value<QObject *>();
+    if (!page)
+        return shown;
+    page->setProperty("theuseridpage", m_sampleUserid);
+    page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
+    if (view != QLatin1String("chart-shensha"))
+        QMetaObject::invokeMethod(page, "showTab", Q_ARG(QVariant, view == QLatin1String("chart-notes") ? 1 : 0));
+    QObject *chart = page->property("first").value<QObject *>();
+    if (!chart || !chart->property("thisTotalReady").toBool())
+        m_problems << QStringLiteral("chart not calculated: ") + view;
+    return shown;
 }
 
 void SelfTest::capture()

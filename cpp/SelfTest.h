@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 class QQmlApplicationEngine;
 class QQuickWindow;
@@ -28,6 +29,7 @@ private:
     void start();
     void showNext();
     void capture();
+    QVariant showChart(QObject *root, const QString &view);
     void finish();
 
     QQmlApplicationEngine *m_engine;
@@ -37,4 +39,5 @@ private:
     int m_index = -1;
     QObject *m_shown = nullptr;
     QStringList m_problems;
+    QString m_sampleUserid;
 };

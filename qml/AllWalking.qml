@@ -1,0 +1,52 @@
+import QtQuick 2.15
+import QtQuick.Controls 2.15
+import "qrc:/qml/MyFusion/Palette.js" as P
+
+// All luck pillars side by side, each with its ten flow years. `luckRows` are
+// the rows of chartCalculation.luckRows(); a tap picks a luck pillar and year.
+ListView {
+    id: walking
+    property var luckRows: []
+    property int selectedLuck: -1
+    property int selectedYear: -1
+    property bool useColor: true
+    signal yearPicked(int luckIndex, int yearOffset)
+
+    function yearName(sinoYear) {
+        var c = ((sinoYear - 4) % 60 + 60) % 60;
+        return "甲乙丙丁戊己庚辛壬癸".charAt(c % 10) + "子丑寅卯辰巳午未申酉戌亥".charAt(c % 12);
+    }
+
+    implicitHeight: 300
+    orientation: ListView.Horizontal
+    clip: true
+    spacing: 2
+    model: luckRows
+    delegate: Column {
+        id: luckColumn
+        property int luckIndex: index
+        width: 58
+        spacing: 1
+        Label {
+            text: modelData.gan + modelData.zhi
+            font.pixelSize: 17
+            font.bold: true
+            color: luckColumn.luckIndex === walking.selectedLuck ? P.accent : P.ink
+            anchors.horizontalCenter: parent.horizontalCenter
+        }
+        Repeater {
+            model: 10
+            Label {
+                text: (walking.luckRows[luckColumn.luckIndex].sinoYear + index) + " "
+                      + walking.yearName(walking.luckRows[luckColumn.luckIndex].sinoYear + index)
+                font.pixelSize: 11
+                color: luckColumn.luckIndex === walking.selectedLuck && index === walking.selectedYear ? P.warning : P.inkSoft
+                anchors.horizontalCenter: parent.horizontalCenter
+                MouseArea {
+                    anchors.fill: parent
+                    onClicked: walking.yearPicked(luckColumn.luckIndex, index)
+                }
+            }
+        }
+    }
+}

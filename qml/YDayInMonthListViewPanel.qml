@@ -1,0 +1,7 @@
+import QtQuick 2.15
+
+// The panel (grid) variant of YDayInMonthListView.
+PillarStrip {
+    label: qsTr("流日")
+    panel: true
+}

@@ -1,0 +1,6 @@
+import QtQuick 2.15
+
+// The row view of the chart page's YMonthListView list.
+PillarStrip {
+    label: qsTr("流月")
+}

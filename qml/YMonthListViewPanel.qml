@@ -1,0 +1,7 @@
+import QtQuick 2.15
+
+// The panel (grid) variant of YMonthListView.
+PillarStrip {
+    label: qsTr("流月")
+    panel: true
+}

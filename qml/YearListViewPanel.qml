@@ -1,0 +1,7 @@
+import QtQuick 2.15
+
+// The panel (grid) variant of YearListView.
+PillarStrip {
+    label: qsTr("流年")
+    panel: true
+}

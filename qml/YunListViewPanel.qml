@@ -1,0 +1,7 @@
+import QtQuick 2.15
+
+// The panel (grid) variant of YunListView.
+PillarStrip {
+    label: qsTr("运")
+    panel: true
+}
