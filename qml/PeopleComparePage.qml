@@ -52,12 +52,13 @@ Page {
                         width: comparePage.columnWidth
                         height: parent.height
                         readonly property string userid: String(modelData)
-                        sourceComponent: comparePage.chartComponent ? comparePage.chartComponent : waiting
-                        onLoaded: {
-                            if (comparePage.chartComponent && item) {
-                                item.isInComparedMode = true;
-                                item.theuseridpage = userid;
-                            }
+                        // The record is given before the view completes, so
+                        // it reads that record once.
+                        Component.onCompleted: {
+                            if (comparePage.chartComponent)
+                                setSource("qrc:/qml/First.qml", {isInComparedMode: true, theuserid: userid});
+                            else
+                                sourceComponent = waiting;
                         }
                     }
                 }
@@ -75,7 +76,7 @@ Page {
     Component {
         id: waiting
         Label {
-            // Shown until the chart view is installed.
+            // Shown when the chart view is missing from the build.
             padding: 16
             wrapMode: Label.Wrap
             color: P.inkSoft
