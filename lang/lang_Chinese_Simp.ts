@@ -175,6 +175,29 @@
         </message>
     </context>
     <context>
+        <name>ComeInNext</name>
+        <message>
+            <source>命盘</source>
+            <translation>命盘</translation>
+        </message>
+        <message>
+            <source>尚未作评语或笔记。&lt;br/&gt;可以在此输入有关信息（如联系方式、其特点或经历等等）。&lt;br/&gt;输入后会自动保存。&lt;br/&gt;对于手机，只有授权本App访问手机的存储空间，才能保存。</source>
+            <translation>尚未作评语或笔记。&lt;br/&gt;可以在此输入有关信息（如联系方式、其特点或经历等等）。&lt;br/&gt;输入后会自动保存。&lt;br/&gt;对于手机，只有授权本App访问手机的存储空间，才能保存。</translation>
+        </message>
+        <message>
+            <source>古籍参考</source>
+            <translation>古籍参考</translation>
+        </message>
+        <message>
+            <source>评语笔记</source>
+            <translation>评语笔记</translation>
+        </message>
+        <message>
+            <source>完成编辑</source>
+            <translation>完成编辑</translation>
+        </message>
+    </context>
+    <context>
         <name>ContributorHonorList</name>
         <message>
             <source>贡献者荣誉榜</source>
@@ -447,6 +470,85 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+    </context>
+    <context>
+        <name>First</name>
+        <message>
+            <source>男</source>
+            <translation>男</translation>
+        </message>
+        <message>
+            <source>女</source>
+            <translation>女</translation>
+        </message>
+        <message>
+            <source>经度:</source>
+            <translation>经度:</translation>
+        </message>
+        <message>
+            <source>原时间</source>
+            <translation>原时间</translation>
+        </message>
+        <message>
+            <source>真太阳时：</source>
+            <translation>真太阳时：</translation>
+        </message>
+        <message>
+            <source>平太阳时：</source>
+            <translation>平太阳时：</translation>
+        </message>
+        <message>
+            <source>农历：</source>
+            <translation>农历：</translation>
+        </message>
+        <message>
+            <source>已复制到粘贴板</source>
+            <translation>已复制到粘贴板</translation>
+        </message>
+        <message>
+            <source>调前一时</source>
+            <translation>调前一时</translation>
+        </message>
+        <message>
+            <source>调后一时</source>
+            <translation>调后一时</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>设置</translation>
+        </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
+        <message>
+            <source>真太阳时</source>
+            <translation>真太阳时</translation>
+        </message>
+        <message>
+            <source>采用平太阳时</source>
+            <translation>采用平太阳时</translation>
+        </message>
+        <message>
+            <source>采用钟表时间</source>
+            <translation>采用钟表时间</translation>
+        </message>
+        <message>
+            <source>夏时令</source>
+            <translation>夏时令</translation>
+        </message>
+        <message>
+            <source>子时换日</source>
+            <translation>子时换日</translation>
+        </message>
+        <message>
+            <source>零点换日</source>
+            <translation>零点换日</translation>
+        </message>
+        <message>
+            <source>日空</source>
+            <translation>日空</translation>
         </message>
     </context>
     <context>
@@ -1069,6 +1171,13 @@
         </message>
     </context>
     <context>
+        <name>ShowingShenShaNew</name>
+        <message>
+            <source>点击神煞或刑冲合会，可见其所涉各柱及简要说明。</source>
+            <translation>点击神煞或刑冲合会，可见其所涉各柱及简要说明。</translation>
+        </message>
+    </context>
+    <context>
         <name>SqlBookDataModel</name>
         <message>
             <source>不适用</source>
@@ -1139,6 +1248,62 @@
         <message>
             <source>六</source>
             <translation>六</translation>
+        </message>
+    </context>
+    <context>
+        <name>YDayInMonthListView</name>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+    </context>
+    <context>
+        <name>YDayInMonthListViewPanel</name>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+    </context>
+    <context>
+        <name>YMonthListView</name>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+    </context>
+    <context>
+        <name>YMonthListViewPanel</name>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+    </context>
+    <context>
+        <name>YearListView</name>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+    </context>
+    <context>
+        <name>YearListViewPanel</name>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+    </context>
+    <context>
+        <name>YunListView</name>
+        <message>
+            <source>运</source>
+            <translation>运</translation>
+        </message>
+    </context>
+    <context>
+        <name>YunListViewPanel</name>
+        <message>
+            <source>运</source>
+            <translation>运</translation>
         </message>
     </context>
     <context>

@@ -175,6 +175,29 @@
         </message>
     </context>
     <context>
+        <name>ComeInNext</name>
+        <message>
+            <source>命盘</source>
+            <translation>命盤</translation>
+        </message>
+        <message>
+            <source>尚未作评语或笔记。&lt;br/&gt;可以在此输入有关信息（如联系方式、其特点或经历等等）。&lt;br/&gt;输入后会自动保存。&lt;br/&gt;对于手机，只有授权本App访问手机的存储空间，才能保存。</source>
+            <translation>尚未作評語或筆記。&lt;br/&gt;可以在此輸入有關資訊（如聯絡方式、其特點或經歷等等）。&lt;br/&gt;輸入後會自動儲存。&lt;br/&gt;對於手機，只有授權本App訪問手機的儲存空間，才能儲存。</translation>
+        </message>
+        <message>
+            <source>古籍参考</source>
+            <translation>古籍參考</translation>
+        </message>
+        <message>
+            <source>评语笔记</source>
+            <translation>評語筆記</translation>
+        </message>
+        <message>
+            <source>完成编辑</source>
+            <translation>完成編輯</translation>
+        </message>
+    </context>
+    <context>
         <name>ContributorHonorList</name>
         <message>
             <source>贡献者荣誉榜</source>
@@ -450,6 +473,85 @@
         </message>
     </context>
     <context>
+        <name>First</name>
+        <message>
+            <source>男</source>
+            <translation>男</translation>
+        </message>
+        <message>
+            <source>女</source>
+            <translation>女</translation>
+        </message>
+        <message>
+            <source>经度:</source>
+            <translation>經度:</translation>
+        </message>
+        <message>
+            <source>原时间</source>
+            <translation>原時間</translation>
+        </message>
+        <message>
+            <source>真太阳时：</source>
+            <translation>真太陽時：</translation>
+        </message>
+        <message>
+            <source>平太阳时：</source>
+            <translation>平太陽時：</translation>
+        </message>
+        <message>
+            <source>农历：</source>
+            <translation>農曆：</translation>
+        </message>
+        <message>
+            <source>已复制到粘贴板</source>
+            <translation>已複製到剪貼簿</translation>
+        </message>
+        <message>
+            <source>调前一时</source>
+            <translation>調前一時</translation>
+        </message>
+        <message>
+            <source>调后一时</source>
+            <translation>調後一時</translation>
+        </message>
+        <message>
+            <source>设置</source>
+            <translation>設定</translation>
+        </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
+        <message>
+            <source>真太阳时</source>
+            <translation>真太陽時</translation>
+        </message>
+        <message>
+            <source>采用平太阳时</source>
+            <translation>採用平太陽時</translation>
+        </message>
+        <message>
+            <source>采用钟表时间</source>
+            <translation>採用鐘錶時間</translation>
+        </message>
+        <message>
+            <source>夏时令</source>
+            <translation>夏時令</translation>
+        </message>
+        <message>
+            <source>子时换日</source>
+            <translation>子時換日</translation>
+        </message>
+        <message>
+            <source>零点换日</source>
+            <translation>零點換日</translation>
+        </message>
+        <message>
+            <source>日空</source>
+            <translation>日空</translation>
+        </message>
+    </context>
+    <context>
         <name>FolderListView</name>
         <message>
             <source>用户数据的文件路径</source>
@@ -598,7 +700,7 @@
         </message>
         <message>
             <source>&lt;h3&gt;功能介绍&lt;/h3&gt;&lt;p&gt;· 公历或农历（含闰月）输入，支持粘贴文字自动识别时间。&lt;br&gt;· 真太阳时、平太阳时与钟表时间，子时换日或零点换日，中国大陆、香港、台湾的夏令时。&lt;br&gt;· 四柱、十神、藏干、十二长生，大运、流年、流月、流日，命宫与胎元。&lt;br&gt;· 神煞与干支作用关系，五行统计与称骨。&lt;br&gt;· 排盘记录的分类、搜索、笔记与多人比较。&lt;br&gt;· 以四柱反查出生时间，万年历，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新说明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用离线全球城市表搜索，自动得到经度、时区与夏令时类型；使用统计只在同意隐私政策后发送。&lt;/p&gt;</source>
-            <translation>&lt;h3&gt;功能介紹&lt;/h3&gt;&lt;p&gt;· 公曆或農曆（含閏月）輸入，支援貼上文字自動識別時間。&lt;br&gt;· 真太陽時、平太陽時與鐘錶時間，子時換日或零點換日，中國大陸、香港、臺灣的夏令時。&lt;br&gt;· 四柱、十神、藏干、十二長生，大運、流年、流月、流日，命宮與胎元。&lt;br&gt;· 神煞與干支作用關係，五行統計與稱骨。&lt;br&gt;· 排盤記錄的分類、搜尋、筆記與多人比較。&lt;br&gt;· 以四柱反查出生時間，萬年曆，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新說明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用離線全球城市表搜尋，自動得到經度、時區與夏令時型別；使用統計只在同意隱私政策後傳送。&lt;/p&gt;</translation>
+            <translation>&lt;h3&gt;功能介紹&lt;/h3&gt;&lt;p&gt;· 公曆或農曆（含閏月）輸入，支援貼上文字自動識別時間。&lt;br&gt;· 真太陽時、平太陽時與鐘錶時間，子時換日或零點換日，中國大陸、香港、臺灣的夏令時。&lt;br&gt;· 四柱、十神、藏干、十二長生，大運、流年、流月、流日，命宮與胎元。&lt;br&gt;· 神煞與干支作用關係，五行統計與稱骨。&lt;br&gt;· 排盤記錄的分類、搜尋、筆記與多人比較。&lt;br&gt;· 以四柱反查出生時間，萬年曆，姓名三才五格。&lt;/p&gt;&lt;h3&gt;版本更新說明&lt;/h3&gt;&lt;p&gt;%1：桌面版的出生地可用離線全球城市表搜尋，自動得到經度、時區與夏令時類型；使用統計只在同意隱私政策後傳送。&lt;/p&gt;</translation>
         </message>
     </context>
     <context>
@@ -1015,7 +1117,7 @@
         </message>
         <message>
             <source>已复制到粘贴板</source>
-            <translation>已複製到貼上板</translation>
+            <translation>已複製到剪貼簿</translation>
         </message>
         <message>
             <source>姓名</source>
@@ -1066,6 +1168,13 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+    </context>
+    <context>
+        <name>ShowingShenShaNew</name>
+        <message>
+            <source>点击神煞或刑冲合会，可见其所涉各柱及简要说明。</source>
+            <translation>點選神煞或刑沖合會，可見其所涉各柱及簡要說明。</translation>
         </message>
     </context>
     <context>
@@ -1139,6 +1248,62 @@
         <message>
             <source>六</source>
             <translation>六</translation>
+        </message>
+    </context>
+    <context>
+        <name>YDayInMonthListView</name>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+    </context>
+    <context>
+        <name>YDayInMonthListViewPanel</name>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+    </context>
+    <context>
+        <name>YMonthListView</name>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+    </context>
+    <context>
+        <name>YMonthListViewPanel</name>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+    </context>
+    <context>
+        <name>YearListView</name>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+    </context>
+    <context>
+        <name>YearListViewPanel</name>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+    </context>
+    <context>
+        <name>YunListView</name>
+        <message>
+            <source>运</source>
+            <translation>運</translation>
+        </message>
+    </context>
+    <context>
+        <name>YunListViewPanel</name>
+        <message>
+            <source>运</source>
+            <translation>運</translation>
         </message>
     </context>
     <context>
