@@ -122,8 +122,12 @@ ApplicationWindow {
     }
 
     // Self-test and screenshot mode: the dialogs of this window by name.
+    // The two language steps end in the language the walk started with, so
+    // the pages after them show in that language.
     function selfTestDialogs() {
-        return ["privacy", "settings", "about", "datapath", "drawer", "drawer-traditional", "drawer-simplified"];
+        var languages = appLanguage === 1 ? ["drawer-simplified", "drawer-traditional"]
+                                          : ["drawer-traditional", "drawer-simplified"];
+        return ["privacy", "settings", "about", "datapath", "drawer"].concat(languages);
     }
 
     function selfTestShowDialog(name) {
