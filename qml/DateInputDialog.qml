@@ -139,7 +139,8 @@ Popup {
         }
     }
 
-    function accept() {
+    // Hands the moment on the spinners to the form.
+    function emitMoment() {
         refresh();
         if (!lunar && !solar)
             return false;
@@ -147,8 +148,23 @@ Popup {
         momentChosen({lunar: lunar, leap: leap, y: s.y, m: s.m, d: s.d, h: s.h, mi: s.mi, solar: solar,
                       toUseZTY: toUseZTY, toUseJingD: toUseJingD, toChangeDay23: toChangeDay23,
                       toUsingXSL: toUsingXSL});
+        return true;
+    }
+
+    function accept() {
+        if (!emitMoment())
+            return false;
         close();
         return true;
+    }
+
+    // A day picked in the perpetual calendar becomes the form's solar date at
+    // once; the hour and minute already chosen stay.
+    function setSolarDay(y, m, d) {
+        calSwitch.checked = false;
+        leapSwitch.checked = false;
+        setMoment(y, m, d, -1, -1);
+        return emitMoment();
     }
 
     function selfTestSample() {

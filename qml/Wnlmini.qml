@@ -97,8 +97,8 @@ Item {
         selectedDay = d;
         detailsText = details();
         dateSelected(year, month, d);
-        if (typeof dateDialog !== "undefined" && dateDialog && typeof dateDialog.setMoment === "function")
-            dateDialog.setMoment(year, month, d, -1, -1);
+        if (typeof dateDialog !== "undefined" && dateDialog && typeof dateDialog.setSolarDay === "function")
+            dateDialog.setSolarDay(year, month, d);
     }
 
     ColumnLayout {
