@@ -84,9 +84,10 @@ Pane {
         }
     }
 
+    // Its userid is set by toCalculate before each read: a binding could update
+    // after onTheuseridChanged had already read the old selection.
     SqloneCustomerModel {
         id: inviewOneCustModel
-        userid: first.theuserid
     }
 
     InSight {
@@ -119,6 +120,8 @@ Pane {
     function toCalculate(recal) {
         if (notToDoCalculation || !Calc.isUsableUserid(theuserid))
             return false;
+        if (inviewOneCustModel.userid !== theuserid)
+            inviewOneCustModel.userid = theuserid;
         record = Calc.readRecord(inviewOneCustModel, theuserid);
         if (recal !== 1) {
             toUseZhenTaiYangShiTransit = parseInt(record.usingZty, 10) === 1 ? 1 : 0;

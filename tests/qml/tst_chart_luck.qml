@@ -132,4 +132,16 @@ TestCase {
         compare(f.lastResult.lifePalace, 18);
         compare(String(f.gssRel.zhu8_basic[0]).split("|")[2], "午");
     }
+
+    // Changing the record of an open chart view casts the new record's chart.
+    function test_record_changed_after_loading() {
+        var f = openChart(0);
+        compare(f.thisDayJiaZi, 47); // 辛亥
+        var other = String(store.newCustomer(1, 0, "1985/3/2/8/0", "公历: 1985年3月2日8时0分", "120", "测试地",
+                                             "另一位", "", "", "0", "0", "1", "0", "0", "120"));
+        f.theuserid = other;
+        // 1985-03-02 is 4,956 days after the 甲子 day 1971-08-07; 4956 mod 60 = 36, 庚子.
+        compare(f.thisDayJiaZi, 36);
+        compare(f.inviewInSight.malefemale, 1);
+    }
 }
