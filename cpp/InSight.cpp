@@ -268,18 +268,7 @@ QVariant InSight::reinitAllTimepoints()
         *text = QString();
     m_ytgChengCnt = unsetBoneWeight;
     m_totalReadyCalc = 0;
-    emit thisSolarDateStrChanged();
-    emit thisLunarDateStrChanged();
-    emit thisSolarDateStrIntChanged();
-    emit thisLunarDateStrIntChanged();
-    emit alternativeSolarDateStr2Changed();
-    emit alternativeLunarDateStr2Changed();
-    emit alternativeSolarDateStr2IntChanged();
-    emit alternativeLunarDateStr2IntChanged();
-    emit alternativeSolarDateStr3Changed();
-    emit alternativeLunarDateStr3Changed();
-    emit alternativeSolarDateStr3IntChanged();
-    emit alternativeLunarDateStr3IntChanged();
+    emitDateTextSignals();
     emit timepointCntChanged();
     emit ytgChengCntChanged();
     emit totalReadyCalcChanged();
@@ -414,18 +403,7 @@ void InSight::refresh()
     emit monthChacChanged();
     emit dayChacChanged();
     emit hourChacChanged();
-    emit thisSolarDateStrChanged();
-    emit thisLunarDateStrChanged();
-    emit thisSolarDateStrIntChanged();
-    emit thisLunarDateStrIntChanged();
-    emit alternativeSolarDateStr2Changed();
-    emit alternativeLunarDateStr2Changed();
-    emit alternativeSolarDateStr2IntChanged();
-    emit alternativeLunarDateStr2IntChanged();
-    emit alternativeSolarDateStr3Changed();
-    emit alternativeLunarDateStr3Changed();
-    emit alternativeSolarDateStr3IntChanged();
-    emit alternativeLunarDateStr3IntChanged();
+    emitDateTextSignals();
     emit ytgChengCntChanged();
     emit isPassMiddleTermChanged();
     emit jd_birthTimeChanged();
@@ -512,4 +490,21 @@ QVariant InSight::getEssentials()
     appendNumber(text, m_solarDayOfBegin);
     text += QStringLiteral("日");
     return text;
+}
+
+// The twelve date-text signals, in property order.
+void InSight::emitDateTextSignals()
+{
+    emit thisSolarDateStrChanged();
+    emit thisLunarDateStrChanged();
+    emit thisSolarDateStrIntChanged();
+    emit thisLunarDateStrIntChanged();
+    emit alternativeSolarDateStr2Changed();
+    emit alternativeLunarDateStr2Changed();
+    emit alternativeSolarDateStr2IntChanged();
+    emit alternativeLunarDateStr2IntChanged();
+    emit alternativeSolarDateStr3Changed();
+    emit alternativeLunarDateStr3Changed();
+    emit alternativeSolarDateStr3IntChanged();
+    emit alternativeLunarDateStr3IntChanged();
 }

@@ -160,6 +160,7 @@ signals:
     void jd_JieTimeAfterChanged();
 
 private:
+    void emitDateTextSignals();
     struct DateTexts {
         QString solar;
         QString lunar;
