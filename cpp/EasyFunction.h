@@ -34,6 +34,11 @@ public:
     Q_INVOKABLE QVariant getZhiCangGanShen10fullStr(int riGan, int zhi);
     Q_INVOKABLE QVariant getYun12Str(int riGan, int zhi);
 
+    // Shown texts in the window's script (0 简体, 1 繁體), and a search key
+    // that is equal for a text written in either script.
+    Q_INVOKABLE QString convertScript(const QString &text, int language);
+    Q_INVOKABLE QString searchKey(const QString &text);
+
     // Book pages (EasyFunctionBooks.cpp)
     Q_INVOKABLE QVariant getBookContent(int bookindex);
     Q_INVOKABLE QVariant getBookFrame(int bookindex, int appLNG);

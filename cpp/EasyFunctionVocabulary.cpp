@@ -2,6 +2,7 @@
 #include "EasyFunction.h"
 
 #include "CalendarTables.h"
+#include "ScriptConverter.h"
 #include "Vocabulary.h"
 
 #include <QStringList>
@@ -61,6 +62,16 @@ QVariant EasyFunction::getZhiCangGanShen10fullStr(int riGan, int zhi)
 QVariant EasyFunction::getYun12Str(int riGan, int zhi)
 {
     return qs(yun12Names[yun12Code(riGan, zhi)]);
+}
+
+QString EasyFunction::convertScript(const QString &text, int language)
+{
+    return ScriptConverter::toScript(text, language);
+}
+
+QString EasyFunction::searchKey(const QString &text)
+{
+    return ScriptConverter::fold(text);
 }
 
 namespace {
