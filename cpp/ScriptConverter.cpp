@@ -106,9 +106,20 @@ QString toTraditional(const QString &text)
     return out;
 }
 
+QString toSimplified(const QString &text)
+{
+    const Tables &t = tables();
+    QVector<uint> cps = text.toUcs4();
+    for (uint &c : cps) {
+        if (t.traditionalOnly.contains(c))
+            c = t.fold.value(c, c);
+    }
+    return QString::fromUcs4(cps.constData(), cps.size());
+}
+
 QString toScript(const QString &text, int language)
 {
-    return language == 1 ? toTraditional(text) : text;
+    return language == 1 ? toTraditional(text) : toSimplified(text);
 }
 
 QString fold(const QString &text)

@@ -13,7 +13,11 @@ namespace ScriptConverter {
 // form; characters the table does not hold come back unchanged.
 QString toTraditional(const QString &text);
 
-// `text` in the window's script: unchanged for 0 (简体), Traditional for 1.
+// Characters that exist only in Traditional writing, in their Simplified
+// form; everything else (乾坤, 著作 ...) is left as written.
+QString toSimplified(const QString &text);
+
+// `text` in the window's script: 0 简体 (toSimplified), 1 繁體 (toTraditional).
 QString toScript(const QString &text, int language);
 
 // One simplified form per character, so texts written in either script

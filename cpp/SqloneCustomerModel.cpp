@@ -1,5 +1,6 @@
 #include "SqloneCustomerModel.h"
 
+#include "ScriptConverter.h"
 #include "SqlLiteral.h"
 
 #include <QDateTime>
@@ -44,9 +45,15 @@ QString searchFilter(const QString &otherNotes)
     const QString text = otherNotes.trimmed();
     if (text.isEmpty())
         return QString();
+    // Records keep the script they were typed in; a keyword typed in either
+    // script finds them in both.
+    QStringList variants{text, ScriptConverter::toTraditional(text), ScriptConverter::toSimplified(text)};
+    variants.removeDuplicates();
     QStringList parts;
-    for (const char *column : {"name", "inputtime", "inputPlaceName", "morenotes"})
-        parts << SqlLiteral::likeContains(QLatin1String(column), text);
+    for (const char *column : {"name", "inputtime", "inputPlaceName", "morenotes"}) {
+        for (const QString &v : qAsConst(variants))
+            parts << SqlLiteral::likeContains(QLatin1String(column), v);
+    }
     return QLatin1Char('(') + parts.join(QLatin1String(" OR ")) + QLatin1Char(')');
 }
 

@@ -42,7 +42,7 @@ Page {
         };
         bookText = Book.bookHtml(c, function (book, idx) {
             return bookModel.getContentByFieldFilter(book, idx[0], idx.length > 1 ? idx[1] : "", idx.length > 2 ? idx[2] : "");
-        }, expandedSections, language === 1 ? firstView.jsxf.sxf_getTranBySimp : null);
+        }, expandedSections, language === 1 ? function (t) { return JsxfSingleton.shown(t, 1); } : null);
     }
 
     // Opens a tab and scrolls it into view.

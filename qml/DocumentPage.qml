@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 
 // A rich-text document page of the drawer.
 ScrollablePage {
@@ -15,9 +16,7 @@ ScrollablePage {
     function documentText(file, otherwise) {
         var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
         var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        if (w && w.appLanguage === 1 && w.jsxf && typeof w.jsxf.sxf_getTranBySimp === "function")
-            text = w.jsxf.sxf_getTranBySimp(text);
-        return text;
+        return JsxfSingleton.shown(text, w ? w.appLanguage : 0);
     }
 
     Label {

@@ -4,6 +4,7 @@ import QtQuick.Controls 2.15
 import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/chartCalculation.js" as Calc
+import "qrc:/js/plainText.js" as Plain
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The chart view of one person record: header, time switches, the four
@@ -157,15 +158,26 @@ Pane {
         return true;
     }
 
+    // Engine and record texts are shown in the window's script.
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    onLanguageChanged: if (lastResult && lastResult.ok) fillHeader(lastResult)
+
+    // Name and place are the user's text: escaped in the rich header, as
+    // typed in the copied one.
     function fillHeader(r) {
         var gender = parseInt(record.gender, 10) === 0 ? qsTr("男") : qsTr("女");
-        var h = gender + " " + String(record.name) + "<br>" + String(record.inputPlaceName) + " " + qsTr("经度:")
-            + r.longitude + "<br>" + qsTr("原时间") + "：" + String(record.inputtime)
-            + "<br><b>" + qsTr("真太阳时：") + "</b>" + r.out.bz_zty + " (" + r.out.bz_zptyGapStr + ")"
-            + "<br><b>" + qsTr("平太阳时：") + "</b>" + r.out.bz_pty
-            + "<br><b>" + qsTr("农历：") + "</b>" + inviewInSight.thisLunarDateStr;
-        headerText = h;
-        headerPlain = h.replace(/<br>/g, "\n").replace(/<[^>]*>/g, "");
+        var lines = [
+            ["", gender + " " + String(record.name)],
+            ["", String(record.inputPlaceName) + " " + qsTr("经度:") + r.longitude],
+            ["", qsTr("原时间") + "：" + JsxfSingleton.shown(record.inputtime, language)],
+            [qsTr("真太阳时："), r.out.bz_zty + " (" + r.out.bz_zptyGapStr + ")"],
+            [qsTr("平太阳时："), String(r.out.bz_pty)],
+            [qsTr("农历："), JsxfSingleton.shown(inviewInSight.thisLunarDateStr, language)]
+        ];
+        headerText = lines.map(function (l) {
+            return (l[0] ? "<b>" + l[0] + "</b>" : "") + Plain.escaped(l[1]);
+        }).join("<br>");
+        headerPlain = lines.map(function (l) { return l[0] + l[1]; }).join("\n");
     }
 
     function fillCells() {
@@ -502,7 +514,7 @@ Pane {
                                       ? first.dayRows[first.ydaylistiiCurrentIndex] : null
                     Column {
                         anchors.centerIn: parent
-                        Label { text: parent.parent.row ? parent.parent.row.title : ""; font.pixelSize: 11 }
+                        Label { text: parent.parent.row ? JsxfSingleton.shown(parent.parent.row.title, first.language) : ""; font.pixelSize: 11 }
                         Label { text: parent.parent.row ? parent.parent.row.gan + parent.parent.row.zhi : ""; font.pixelSize: 17 }
                         Label { text: "▲▼"; font.pixelSize: 10; color: P.inkSoft }
                     }

@@ -48,6 +48,16 @@ QtObject {
         return -1
     }
 
+    // ---- texts in the window's script --------------------------------------
+
+    // Engine vocabulary, documents and generated record texts in the window's
+    // script (0 简体, 1 繁體); the one conversion every page uses.
+    function shown(text, language) {
+        var s = text === undefined || text === null ? "" : String(text)
+        // The service object goes before the pages at shutdown.
+        return typeof easyfunction !== "undefined" && easyfunction ? easyfunction.convertScript(s, language) : s
+    }
+
     // ---- numerology -------------------------------------------------------
 
     function sxf_getTranBySimp(simTotal) {

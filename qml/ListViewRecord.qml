@@ -14,6 +14,7 @@ Item {
     readonly property var pageModel: typeof comeIn !== "undefined" && comeIn ? comeIn.oneCustModelAll : null
     property var ownModel: null
     readonly property var records: custModel ? custModel : pageModel ? pageModel : ownModel
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
     property bool multiSelect: false
     property var selectedIds: []
     property string keyword: ""
@@ -193,6 +194,7 @@ Item {
                             Layout.fillWidth: true
                             elide: Label.ElideRight
                             font.bold: true
+                            textFormat: Text.PlainText
                             text: model.seqno + " - " + (model.name === undefined ? "" : model.name)
                         }
                         Label {
@@ -200,7 +202,9 @@ Item {
                             elide: Label.ElideRight
                             color: P.inkSoft
                             font.pixelSize: 13
-                            text: model.inputtime + "  " + (model.inputPlaceName ? model.inputPlaceName : "")
+                            textFormat: Text.PlainText
+                            text: JsxfSingleton.shown(model.inputtime, recordTab.language) + "  "
+                                  + (model.inputPlaceName ? model.inputPlaceName : "")
                         }
                     }
                 }
@@ -241,9 +245,20 @@ Item {
         anchors.centerIn: parent
         modal: true
         title: qsTr("删除")
-        standardButtons: Dialog.Yes | Dialog.No
         Label {
             text: qsTr("确定删除该记录吗？")
+        }
+        footer: DialogButtonBox {
+            Button {
+                objectName: "confirmDeleteYes"
+                text: qsTr("删除")
+                DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+            }
+            Button {
+                objectName: "confirmDeleteNo"
+                text: qsTr("取消")
+                DialogButtonBox.buttonRole: DialogButtonBox.RejectRole
+            }
         }
         onAccepted: recordTab.removeRecord(row, userid)
     }

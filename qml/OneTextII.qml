@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // One pillar of the chart: ten god, stem, branch, hidden stems with their
@@ -14,6 +15,11 @@ ColumnLayout {
     property int mainPixelSize: 28
     property int smallPixelSize: 13
     spacing: 1
+    // Engine vocabulary is Simplified; it is shown in the window's script.
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    function shown(text) {
+        return JsxfSingleton.shown(text, language);
+    }
 
     function colorOf(ch) {
         return useColor ? P.chacColor(ch) : "black";
@@ -30,14 +36,14 @@ ColumnLayout {
 
     Label {
         objectName: "zhuTypeLabel"
-        text: qsTr(cellRoot.zhuType)
+        text: cellRoot.shown(cellRoot.zhuType)
         color: P.inkSoft
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter
     }
     Label {
         objectName: "shen10Label"
-        text: cellRoot.cell ? qsTr(cellRoot.cell.shen10) : ""
+        text: cellRoot.cell ? cellRoot.shown(cellRoot.cell.shen10) : ""
         visible: !cellRoot.cell || cellRoot.cell.showShen10
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter
@@ -69,7 +75,7 @@ ColumnLayout {
     }
     Label {
         objectName: "cangShenLabel"
-        text: cellRoot.cell ? cellRoot.cell.cangShen : ""
+        text: cellRoot.cell ? cellRoot.shown(cellRoot.cell.cangShen) : ""
         visible: !cellRoot.cell || cellRoot.cell.showCang
         color: P.inkSoft
         font.pixelSize: cellRoot.smallPixelSize
@@ -77,7 +83,7 @@ ColumnLayout {
     }
     Label {
         objectName: "yun12Label"
-        text: cellRoot.cell ? qsTr(cellRoot.cell.yun12) : ""
+        text: cellRoot.cell ? cellRoot.shown(cellRoot.cell.yun12) : ""
         visible: !cellRoot.cell || cellRoot.cell.showYun12
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter

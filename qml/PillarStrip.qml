@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // A row of pillars (luck pillars, flow years, months or days). Rows are plain
@@ -15,6 +16,11 @@ Item {
     property int cellHeight: 84
     readonly property int count: rows ? rows.length : 0
     signal picked(int index)
+    // Engine vocabulary is Simplified; it is shown in the window's script.
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    function shown(text) {
+        return JsxfSingleton.shown(text, language);
+    }
 
     implicitHeight: panel ? Math.max(1, Math.ceil(count / Math.max(1, Math.floor(width / cellWidth)))) * cellHeight
                           : cellHeight
@@ -32,7 +38,7 @@ Item {
                 anchors.centerIn: parent
                 spacing: 0
                 Label {
-                    text: modelData.title
+                    text: strip.shown(modelData.title)
                     font.pixelSize: 11
                     color: P.inkSoft
                     anchors.horizontalCenter: parent.horizontalCenter
@@ -50,7 +56,7 @@ Item {
                     anchors.horizontalCenter: parent.horizontalCenter
                 }
                 Label {
-                    text: modelData.sub
+                    text: strip.shown(modelData.sub)
                     textFormat: Text.StyledText
                     font.pixelSize: 10
                     color: P.inkSoft

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/js/shenShaNotes.js" as Notes
 import "qrc:/qml/MyFusion/Palette.js" as P
 
@@ -14,6 +15,11 @@ Pane {
     property var flashColumns: []
     property string noteText: ""
     padding: 6
+    // Engine vocabulary is Simplified; it is shown in the window's script.
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    function shown(text) {
+        return JsxfSingleton.shown(text, language);
+    }
 
     readonly property var relationLists: gss ? [gss.zhu0, gss.zhu1, gss.zhu2, gss.zhu3, gss.zhu4, gss.zhu5,
                                                gss.zhu6, gss.zhu7, gss.zhu8, gss.zhu9] : []
@@ -31,7 +37,7 @@ Pane {
     function entryTapped(text) {
         var e = Notes.parseEntry(text);
         flashColumns = e.columns;
-        noteText = Notes.describe(text);
+        noteText = shown(Notes.describe(text));
         flashTimer.restart();
     }
 
@@ -74,7 +80,7 @@ Pane {
                     anchors.margins: 3
                     spacing: 6
                     Label {
-                        text: rowRect.head[0]
+                        text: view.shown(rowRect.head[0])
                         textFormat: Text.StyledText
                         font.pixelSize: 12
                         Layout.preferredWidth: 22
@@ -88,7 +94,7 @@ Pane {
                         Layout.preferredWidth: 44
                     }
                     Label {
-                        text: rowRect.basic.length > 3 ? rowRect.basic[3] : ""
+                        text: rowRect.basic.length > 3 ? view.shown(rowRect.basic[3]) : ""
                         font.pixelSize: 12
                         color: P.inkSoft
                         Layout.preferredWidth: 60
@@ -99,7 +105,7 @@ Pane {
                         Repeater {
                             model: view.relationLists.length > rowRect.column ? view.relationLists[rowRect.column] : []
                             Label {
-                                text: Notes.nameOf(parseInt(String(modelData).split("|")[0], 10))
+                                text: view.shown(Notes.nameOf(parseInt(String(modelData).split("|")[0], 10)))
                                 font.pixelSize: 13
                                 color: P.accentDark
                                 padding: 2

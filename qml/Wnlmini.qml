@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/js/monthGrid.js" as Grid
 import "qrc:/qml/MyFusion/Palette.js" as P
 
@@ -37,8 +38,7 @@ Item {
 
     // Data texts (lunar days, terms) follow the chosen script.
     function shown(text) {
-        var f = facade();
-        return traditional && f ? f.sxf_getTranBySimp(String(text)) : String(text);
+        return JsxfSingleton.shown(text, traditional ? 1 : 0);
     }
 
     function refresh() {

@@ -28,6 +28,7 @@ const Person kPeople[] = {
     {"back\\slash", "测试", "",           "",       "x"},
     {"x -- y",      "测试", "",           "",       "x"},
     {"' OR 1=1 --", "' OR 1=1 --", "",    "",       "x"},
+    {"陳麗華",      "",     "",           "臺北",   "公曆 1970年"},
 };
 
 QStringList namesIn(SqloneCustomerModel &model)
@@ -128,6 +129,10 @@ private slots:
         QTest::newRow("hostile, no match")   << QString() << QStringLiteral("zz' OR 'a'='a") << QStringList{};
         QTest::newRow("hostile in both")     << QStringLiteral("' OR 1=1 --") << QStringLiteral("' OR 1=1 --")
                                              << QStringList{"' OR 1=1 --"};
+        QTest::newRow("Traditional finds Simplified") << QString() << QStringLiteral("張三") << QStringList{"张三"};
+        QTest::newRow("Simplified finds Traditional") << QString() << QStringLiteral("陈丽华") << QStringList{"陳麗華"};
+        QTest::newRow("place, other script") << QString() << QStringLiteral("台北") << QStringList{"陳麗華"};
+        QTest::newRow("shown time, both scripts") << QString() << QStringLiteral("公历") << QStringList{"Alice", "张三", "王五", "陳麗華"};
         QTest::newRow("statement end")       << QString() << QStringLiteral("'); DROP TABLE oneCustomer; --")
                                              << QStringList{};
     }

@@ -46,6 +46,22 @@ private slots:
         QCOMPARE(m_service.convertScript(simplified, 0), simplified);
     }
 
+    void toSimplified_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("simplified");
+        QTest::newRow("record entered in 繁體") << "公曆: 1990年6月15日10時30分" << "公历: 1990年6月15日10时30分";
+        QTest::newRow("region") << "港澳臺" << "港澳台";
+        QTest::newRow("characters of both scripts kept") << "乾坤 著作 乙丑 干支" << "乾坤 著作 乙丑 干支";
+    }
+    void toSimplified()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, simplified);
+        QCOMPARE(m_service.convertScript(text, 0), simplified);
+        QVERIFY(ScriptConverter::foreignCharacters(m_service.convertScript(text, 0), 0).isEmpty());
+    }
+
     void searchKey_data()
     {
         QTest::addColumn<QString>("typed");

@@ -16,7 +16,7 @@ ScrollablePage {
 
     // The documents follow the chosen script.
     function shown(text) {
-        return windowRoot.appLanguage === 1 && windowRoot.jsxf ? windowRoot.jsxf.sxf_getTranBySimp(String(text)) : String(text);
+        return JsxfSingleton.shown(text, windowRoot.appLanguage);
     }
 
     // The address goes into rich text, so its markup characters are escaped.

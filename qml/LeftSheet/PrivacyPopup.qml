@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The privacy summary with the consent buttons. Modal; only a button closes it.
@@ -75,9 +76,7 @@ Popup {
 
     function localised(text) {
         var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        if (w && w.appLanguage === 1 && w.jsxf && typeof w.jsxf.sxf_getTranBySimp === "function")
-            return w.jsxf.sxf_getTranBySimp(text);
-        return text;
+        return JsxfSingleton.shown(text, w ? w.appLanguage : 0);
     }
 
     function contact() {

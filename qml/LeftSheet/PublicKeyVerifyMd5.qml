@@ -82,7 +82,12 @@ ScrollablePage {
             width: Math.min(parent ? parent.width - 40 : 400, 440)
             modal: true
             title: qsTr("数字签名验证提示")
-            standardButtons: Dialog.Ok
+            footer: DialogButtonBox {
+                Button {
+                    text: qsTr("确定")
+                    DialogButtonBox.buttonRole: DialogButtonBox.AcceptRole
+                }
+            }
             Label {
                 width: parent.width
                 wrapMode: Label.Wrap

@@ -27,8 +27,7 @@ Page {
     }
 
     function shown(text) {
-        var f = facade();
-        return traditional && f ? f.sxf_getTranBySimp(text) : text;
+        return JsxfSingleton.shown(text, traditional ? 1 : 0);
     }
 
     // -1 empty name, -2 too short, 1 refused by the grids (nothing changes), 0 shown.

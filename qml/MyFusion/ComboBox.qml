@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Templates 2.15 as T
 import QtQuick.Controls 2.15
+import QtQuick.Window 2.15
 import "Palette.js" as P
 
 T.ComboBox {

@@ -105,8 +105,8 @@ TestCase {
         verify(html.indexOf("<p class='one'>调候</p>") > 0);
         // Sections without a paragraph are left out.
         compare(html.split("<h3>").length, 3);
-        var trad = Book.bookHtml(c, function () { return ""; }, {}, JsxfSingleton.sxf_getTranBySimp);
-        verify(trad.indexOf("原局概覽") > 0);
+        var trad = Book.bookHtml(c, function () { return ""; }, {}, function (t) { return easyfunction.convertScript(t, 1); });
+        verify(trad.indexOf("原局概覽") > 0 && trad.indexOf("芒種：") > 0);
     }
 
     function test_notes() {
