@@ -26,8 +26,9 @@ Page {
         return typeof windowRoot !== "undefined" && windowRoot && windowRoot.jsxf ? windowRoot.jsxf : null;
     }
 
+    // The result names the Traditional forms it counted, so 简体 keeps them.
     function shown(text) {
-        return JsxfSingleton.shown(text, traditional ? 1 : 0);
+        return traditional ? JsxfSingleton.shown(text, 1) : text;
     }
 
     // -1 empty name, -2 too short, 1 refused by the grids (nothing changes), 0 shown.
