@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "QmlNetworkGuard.h"
 #include "SelfTest.h"
 #include "ServiceWiring.h"
 
@@ -125,6 +126,10 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 14.
     auto *engine = new QQmlApplicationEngine;
+    // Outlives the engine (deleted below); pages fetch only our own files and
+    // the configured services.
+    QmlNetworkGuard networkGuard(QmlNetworkGuard::configuredHosts());
+    engine->setNetworkAccessManagerFactory(&networkGuard);
     auto *service = new EasyFunction(app, engine);
     if (options.selfTest || !options.screenshotDir.isEmpty())
         new SelfTest(engine, options.selfTest, options.screenshotDir);
