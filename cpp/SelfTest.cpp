@@ -1,15 +1,21 @@
 #include "SelfTest.h"
 
+#include "ScriptConverter.h"
 #include "SqloneCustomerModel.h"
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
 #include <QQmlApplicationEngine>
 #include <QQmlError>
+#include <QQuickItem>
 #include <QQuickWindow>
+#include <QRegularExpression>
+#include <QTcpSocket>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
 #include <QTimer>
 #include <cstdio>
 
@@ -17,36 +23,159 @@ namespace {
 // Long enough for transitions (popups, stack pushes) to settle.
 constexpr int kSettleMs = 1500;
 constexpr int kQuickSettleMs = 60;
+constexpr int kPopupSettleMs = 120;
+
+// A phone held upright and a desktop window.
+const QList<QSize> kSizes = {QSize(480, 860), QSize(1280, 900)};
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
                                  QStringLiteral("chart-shensha")};
 
-QString storeSampleRecord()
+// Texts allowed to hold characters of the other script. The language switch
+// names each language in its own script; the rest is the sample record's
+// user data, shown as typed.
+const QStringList kOwnScriptNames = {QStringLiteral("繁體"), QStringLiteral("简体")};
+
+SelfTest *s_walk = nullptr;
+QtMessageHandler s_previousHandler = nullptr;
+QStringList s_messages;
+QString s_state = QStringLiteral("start");
+
+// Warnings of pages (console.warn, QML errors) and of Qt's own categories.
+// The program's log lines use the default category and are warnings by
+// design, so they are not counted.
+void walkMessageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    SqloneCustomerModel model;
-    return model
-        .newCustomer(0, 0, QStringLiteral("1990/6/15/10/30"), QStringLiteral("公历: 1990年6月15日10时30分"),
-                     QStringLiteral("116.4"), QStringLiteral("北京市 东城区"), QStringLiteral("样例"), QString(),
-                     QString(), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
-                     QStringLiteral("0"), QStringLiteral("120"))
-        .toString();
+    const QByteArray category(context.category ? context.category : "");
+    const bool counted = category == "qml" || category == "js" || category.startsWith("qt.");
+    if (s_walk && counted && type != QtDebugMsg && type != QtInfoMsg)
+        s_messages << s_state + QStringLiteral(": ") + QString::fromUtf8(category) + QStringLiteral(": ") + message;
+    if (s_previousHandler)
+        s_previousHandler(type, context, message);
+}
+
+// Spans a page marks as written in the other script on purpose (the
+// numerology help quotes the Traditional forms it counts).
+QString withoutMarkedScript(QString html)
+{
+    static const QRegularExpression marked(
+        QStringLiteral("<span lang=\"zh-Han[st]\">[^<]*</span>"));
+    return html.remove(marked);
+}
+
+QString oneLine(QString text)
+{
+    text.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\\n"));
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\\n"));
+    return text;
+}
+
+bool isRich(const QQuickItem *item, const QString &text)
+{
+    const int format = item->property("textFormat").toInt(); // 0 plain, 1 rich, 2 auto, 3 markdown, 4 styled
+    return format == 1 || format == 4 || (format == 2 && Qt::mightBeRichText(text));
+}
+
+// What a text item shows: rich text as the reader sees it, not its markup.
+QString shownText(const QQuickItem *item)
+{
+    const QString text = item->property("text").toString();
+    return isRich(item, text) ? QTextDocumentFragment::fromHtml(text).toPlainText() : text;
+}
+
+// The part of an item's text that must be in the window's script.
+QString checkedText(const QQuickItem *item)
+{
+    const QString text = item->property("text").toString();
+    return isRich(item, text) ? QTextDocumentFragment::fromHtml(withoutMarkedScript(text)).toPlainText() : text;
+}
+
+QString typeName(const QObject *o)
+{
+    QString name = QString::fromLatin1(o->metaObject()->className());
+    const int cut = name.indexOf(QLatin1String("_QML"));
+    return cut > 0 ? name.left(cut) : name;
+}
+
+QString popupName(const QObject *popup)
+{
+    if (!popup->objectName().isEmpty())
+        return popup->objectName();
+    const QObject *owner = popup->parent();
+    return typeName(popup) + QLatin1Char('@')
+           + (owner ? (owner->objectName().isEmpty() ? typeName(owner) : owner->objectName()) : QString());
+}
+
+// Popups below `scope` (not inside other popups: those open with their own).
+void findPopups(QObject *scope, QList<QObject *> &found, QSet<QObject *> &seen)
+{
+    auto visit = [&](QObject *o) {
+        if (!o || seen.contains(o))
+            return;
+        seen.insert(o);
+        if (o->inherits("QQuickPopup"))
+            found << o;
+        else
+            findPopups(o, found, seen);
+    };
+    for (QObject *child : scope->children())
+        visit(child);
+    if (auto *item = qobject_cast<QQuickItem *>(scope)) {
+        for (QQuickItem *child : item->childItems())
+            visit(child);
+    }
+}
+
+QQuickItem *popupItem(QObject *popup)
+{
+    auto *content = popup->property("contentItem").value<QQuickItem *>();
+    return content ? content->parentItem() : nullptr;
 }
 } // namespace
 
-SelfTest::SelfTest(QQmlApplicationEngine *engine, bool check, const QString &screenshotDir)
-    : QObject(engine), m_engine(engine), m_check(check), m_dir(screenshotDir)
+SelfTest::SelfTest(QQmlApplicationEngine *engine, const Options &options)
+    : QObject(engine), m_engine(engine), m_options(options)
 {
     connect(engine, &QQmlEngine::warnings, this, [this](const QList<QQmlError> &warnings) {
-        for (const QQmlError &w : warnings) {
-            m_problems << w.toString();
-            std::fprintf(stderr, "self-test: %s\n", qPrintable(w.toString()));
-        }
+        for (const QQmlError &w : warnings)
+            s_messages << s_state + QStringLiteral(": ") + w.toString();
     });
     connect(engine, &QQmlApplicationEngine::objectCreated, this, [this](QObject *obj) {
         if (obj)
-            QTimer::singleShot(kSettleMs, this, &SelfTest::start);
+            QTimer::singleShot(kSettleMs, this, &SelfTest::run);
     });
+    if (!m_options.textsFile.isEmpty()) {
+        m_texts.setFileName(m_options.textsFile);
+        if (!m_texts.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+            m_problems << QStringLiteral("texts file not written: ") + m_texts.errorString();
+    }
+    // Markup in the sample record points here; any connection is a fetch.
+    if (m_loopback.listen(QHostAddress::LocalHost)) {
+        connect(&m_loopback, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *s = m_loopback.nextPendingConnection()) {
+                ++m_fetches;
+                s->close();
+                s->deleteLater();
+            }
+        });
+    }
+    const QString base = QStringLiteral("http://127.0.0.1:%1/").arg(m_loopback.serverPort());
+    m_sampleName = QStringLiteral("<img src=\"%1x.png\">张三").arg(base);
+    m_samplePlace = QStringLiteral("<a href=\"%1a\"><font size=7>北京市</font></a> 东城区").arg(base);
+    s_walk = this;
+    s_previousHandler = qInstallMessageHandler(walkMessageHandler);
+}
+
+SelfTest::~SelfTest()
+{
+    if (s_walk == this) {
+        qInstallMessageHandler(s_previousHandler);
+        s_walk = nullptr;
+    }
 }
 
 QStringList SelfTest::pageFiles()
@@ -68,37 +197,89 @@ QStringList SelfTest::pageFiles()
     return files;
 }
 
-void SelfTest::start()
+QQuickWindow *SelfTest::window() const
+{
+    return qobject_cast<QQuickWindow *>(m_engine->rootObjects().value(0));
+}
+
+int SelfTest::language() const
+{
+    const QObject *root = m_engine->rootObjects().value(0);
+    return root ? root->property("appLanguage").toInt() : 0;
+}
+
+void SelfTest::settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+void SelfTest::run()
 {
     QObject *root = m_engine->rootObjects().value(0);
     if (!root) {
         QGuiApplication::exit(2);
         return;
     }
-    m_steps << Step{QStringLiteral("main"), QStringLiteral("main")};
+    SqloneCustomerModel model;
+    m_sampleUserid = model
+        .newCustomer(0, 0, QStringLiteral("1990/6/15/10/30"), QStringLiteral("公历: 1990年6月15日10时30分"),
+                     QStringLiteral("116.4"), m_samplePlace, m_sampleName, QString(), QString(),
+                     QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                     QStringLiteral("0"), QStringLiteral("120"))
+        .toString();
+    const int startLanguage = language();
+    // Screenshots are reviewed in the language asked for; the check walks both.
+    const QList<int> languages = m_options.check || !m_options.textsFile.isEmpty()
+                                     ? QList<int>{1 - startLanguage, startLanguage}
+                                     : QList<int>{startLanguage};
+    for (const QSize &size : kSizes) {
+        for (int lang : languages)
+            walk(size, lang);
+    }
+    finish();
+}
+
+void SelfTest::walk(QSize size, int lang)
+{
+    QObject *root = m_engine->rootObjects().value(0);
+    QQuickWindow *win = window();
+    if (!win)
+        return;
+    win->resize(size);
+    QMetaObject::invokeMethod(root, "switchLanguage", Q_ARG(QVariant, lang));
+    m_opened.clear();
+    const QString pass = QStringLiteral("%1x%2/").arg(size.width()).arg(size.height());
+
+    QList<Step> steps{Step{QStringLiteral("main"), QStringLiteral("main")}};
     QVariant dialogs;
     QMetaObject::invokeMethod(root, "selfTestDialogs", Q_RETURN_ARG(QVariant, dialogs));
     for (const QString &d : dialogs.toStringList())
-        m_steps << Step{QStringLiteral("dialog"), d};
+        steps << Step{QStringLiteral("dialog"), d};
     for (const QString &p : pageFiles())
-        m_steps << Step{QStringLiteral("page"), p};
+        steps << Step{QStringLiteral("page"), p};
     for (const QString &v : kChartViews)
-        m_steps << Step{QStringLiteral("chart"), v};
-    showNext();
+        steps << Step{QStringLiteral("chart"), v};
+
+    for (const Step &step : qAsConst(steps)) {
+        QString name = step.name;
+        if (step.kind == QLatin1String("page"))
+            name = name.mid(QStringLiteral("qrc:/qml/").size()).chopped(4).replace(QLatin1Char('/'), QLatin1Char('-'));
+        const QString state = pass + step.kind + QLatin1Char('/') + name;
+        s_state = state;
+        QObject *shown = show(root, step);
+        settle(m_options.screenshotDir.isEmpty() ? kQuickSettleMs : kSettleMs);
+        inspect(state, win->contentItem());
+        capture(state);
+        openPopupsUnder(step.kind == QLatin1String("main") ? root : shown, state);
+        if (shown)
+            QMetaObject::invokeMethod(root, "selfTestClose", Q_ARG(QVariant, QVariant::fromValue(shown)));
+    }
 }
 
-void SelfTest::showNext()
+QObject *SelfTest::show(QObject *root, const Step &step)
 {
-    QObject *root = m_engine->rootObjects().value(0);
-    if (m_shown) {
-        QMetaObject::invokeMethod(root, "selfTestClose", Q_ARG(QVariant, QVariant::fromValue(m_shown)));
-        m_shown = nullptr;
-    }
-    if (++m_index >= m_steps.size()) {
-        QTimer::singleShot(kQuickSettleMs, this, &SelfTest::finish);
-        return;
-    }
-    const Step &step = m_steps.at(m_index);
     QVariant shown;
     if (step.kind == QLatin1String("dialog"))
         QMetaObject::invokeMethod(root, "selfTestShowDialog", Q_RETURN_ARG(QVariant, shown),
@@ -107,26 +288,23 @@ void SelfTest::showNext()
         QMetaObject::invokeMethod(root, "selfTestShowPage", Q_RETURN_ARG(QVariant, shown),
                                   Q_ARG(QVariant, step.name));
     else if (step.kind == QLatin1String("chart"))
-        shown = showChart(root, step.name);
-    m_shown = shown.value<QObject *>();
-    if ((step.kind == QLatin1String("page") || step.kind == QLatin1String("chart")) && !m_shown)
+        return showChart(root, step.name);
+    QObject *obj = shown.value<QObject *>();
+    if (step.kind == QLatin1String("page") && !obj)
         m_problems << QStringLiteral("page not shown: ") + step.name;
-    QTimer::singleShot(m_dir.isEmpty() ? kQuickSettleMs : kSettleMs, this, [this] {
-        capture();
-        showNext();
-    });
+    return obj;
 }
 
-QVariant SelfTest::showChart(QObject *root, const QString &view)
+QObject *SelfTest::showChart(QObject *root, const QString &view)
 {
-    if (m_sampleUserid.isEmpty())
-        m_sampleUserid = storeSampleRecord();
     QVariant shown;
     QMetaObject::invokeMethod(root, "selfTestShowPage", Q_RETURN_ARG(QVariant, shown),
                               Q_ARG(QVariant, QStringLiteral("qrc:/qml/ComeInNext.qml")));
     QObject *page = shown.value<QObject *>();
-    if (!page)
-        return shown;
+    if (!page) {
+        m_problems << QStringLiteral("page not shown: ") + view;
+        return nullptr;
+    }
     page->setProperty("theuseridpage", m_sampleUserid);
     page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
     if (view != QLatin1String("chart-shensha"))
@@ -134,31 +312,129 @@ QVariant SelfTest::showChart(QObject *root, const QString &view)
     QObject *chart = page->property("first").value<QObject *>();
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
-    return shown;
+    return page;
 }
 
-void SelfTest::capture()
+void SelfTest::openPopupsUnder(QObject *scope, const QString &state)
 {
-    if (m_dir.isEmpty())
+    if (!scope)
         return;
-    auto *window = qobject_cast<QQuickWindow *>(m_engine->rootObjects().value(0));
-    if (!window)
+    QList<QObject *> popups;
+    QSet<QObject *> seen{scope};
+    findPopups(scope, popups, seen);
+    if (QQuickItem *item = scope->inherits("QQuickPopup") ? popupItem(scope) : nullptr)
+        findPopups(item, popups, seen);
+    // Opening one popup may delete others (a page reloading its parts).
+    QList<QPointer<QObject>> guarded;
+    for (QObject *popup : qAsConst(popups))
+        guarded << popup;
+    for (const QPointer<QObject> &guard : qAsConst(guarded)) {
+        QObject *popup = guard.data();
+        if (!popup || m_opened.contains(popup) || popup->property("opened").toBool())
+            continue;
+        // A popup of a hidden part (a tab not shown) opens with its page.
+        auto *parentItem = popup->property("parent").value<QQuickItem *>();
+        if (parentItem && !parentItem->isVisible())
+            continue;
+        m_opened.insert(popup);
+        QMetaObject::invokeMethod(popup, "open");
+        settle(kPopupSettleMs);
+        if (!guard)
+            continue;
+        const QString inner = state + QLatin1Char('+') + popupName(popup);
+        if (!popup->property("visible").toBool())
+            m_problems << QStringLiteral("popup did not open: ") + inner;
+        if (QQuickItem *item = popupItem(popup))
+            inspect(inner, item);
+        openPopupsUnder(popup, inner);
+        if (guard)
+            QMetaObject::invokeMethod(popup, "close");
+        settle(kQuickSettleMs);
+    }
+}
+
+void SelfTest::inspect(const QString &state, QQuickItem *from)
+{
+    ++m_states;
+    if (from)
+        collect(from, state, language());
+}
+
+void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
+{
+    if (!item->isVisible())
         return;
-    const Step &step = m_steps.at(m_index);
-    QString name = step.name;
-    if (step.kind == QLatin1String("page"))
-        name = name.mid(QStringLiteral("qrc:/qml/").size()).chopped(4).replace(QLatin1Char('/'), QLatin1Char('-'));
-    const QString file = QDir(m_dir).filePath(QStringLiteral("%1-%2-%3.png")
-                                                  .arg(m_index, 2, 10, QLatin1Char('0'))
-                                                  .arg(step.kind, name));
-    if (!window->grabWindow().save(file))
+    QList<QPair<QString, QString>> texts; // shown, checked
+    if (item->inherits("QQuickText")) {
+        const QString text = shownText(item);
+        texts << qMakePair(text, checkedText(item));
+        const bool eliding = item->property("elide").toInt() != 0;
+        const bool wrapping = item->property("wrapMode").toInt() != 0;
+        const qreal iw = item->implicitWidth();
+        if (!text.isEmpty() && !eliding && !wrapping && item->width() > 0 && iw > item->width() + 1)
+            m_problems << QStringLiteral("text wider than its box (%1 > %2): %3: %4")
+                              .arg(iw, 0, 'f', 0).arg(item->width(), 0, 'f', 0).arg(state, oneLine(text));
+    } else if (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit")) {
+        const QString placeholder = item->property("placeholderText").toString();
+        texts << qMakePair(shownText(item), checkedText(item)) << qMakePair(placeholder, placeholder);
+    }
+    for (const auto &pair : qAsConst(texts)) {
+        const QString &text = pair.first;
+        if (text.trimmed().isEmpty())
+            continue;
+        if (text.contains(m_sampleName))
+            m_sampleNameShown = true;
+        if (m_texts.isOpen()) {
+            m_texts.write((QLatin1String(lang == 1 ? "traditional" : "simplified") + QLatin1Char('\t') + state
+                           + QLatin1Char('\t') + oneLine(text) + QLatin1Char('\n'))
+                              .toUtf8());
+        }
+        QString checked = pair.second;
+        for (const QString &allowed : kOwnScriptNames + QStringList{m_sampleName, m_samplePlace})
+            checked.remove(allowed);
+        const QString foreign = ScriptConverter::foreignCharacters(checked, lang);
+        if (!foreign.isEmpty())
+            m_problems << QStringLiteral("%1 character %2 in %3: %4")
+                              .arg(QLatin1String(lang == 1 ? "Simplified" : "Traditional"), foreign, state,
+                                   oneLine(text));
+    }
+    for (QQuickItem *child : item->childItems())
+        collect(child, state, lang);
+}
+
+void SelfTest::capture(const QString &state)
+{
+    if (m_options.screenshotDir.isEmpty())
+        return;
+    QQuickWindow *win = window();
+    if (!win)
+        return;
+    QString name = state;
+    name.replace(QLatin1Char('/'), QLatin1Char('-')).replace(QLatin1Char('+'), QLatin1Char('-'));
+    const QString file = QDir(m_options.screenshotDir)
+                             .filePath(QStringLiteral("%1-%2.png").arg(m_states, 3, 10, QLatin1Char('0')).arg(name));
+    if (!win->grabWindow().save(file))
         m_problems << QStringLiteral("screenshot not saved: ") + file;
 }
 
 void SelfTest::finish()
 {
-    std::fprintf(stderr, "self-test: %d states shown, %d problems\n", int(m_steps.size()), int(m_problems.size()));
+    settle(kQuickSettleMs);
+    if (m_fetches > 0)
+        m_problems << QStringLiteral("%1 request(s) reached the loopback server the sample record's markup points at")
+                          .arg(m_fetches);
+    if (!m_sampleNameShown)
+        m_problems << QStringLiteral("the sample record's name is not shown as typed: ") + m_sampleName;
+    for (const QString &m : qAsConst(s_messages))
+        m_problems << QStringLiteral("warning: ") + m;
+    s_walk = nullptr;
+    if (m_texts.isOpen())
+        m_texts.close();
+    // The same fault shows in every pass; report each once.
+    m_problems.removeDuplicates();
+    std::fprintf(stderr, "self-test: %d states shown, %d problems\n", m_states, int(m_problems.size()));
     for (const QString &p : qAsConst(m_problems))
         std::fprintf(stderr, "  %s\n", qPrintable(p));
-    QGuiApplication::exit(m_check && !m_problems.isEmpty() ? 1 : 0);
+    const bool failed = m_options.check && !m_problems.isEmpty();
+    QGuiApplication::exit(failed ? 1 : 0);
 }

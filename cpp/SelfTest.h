@@ -1,43 +1,74 @@
 #pragma once
 
+#include <QFile>
 #include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QTcpServer>
 #include <QVariant>
 
 class QQmlApplicationEngine;
+class QQuickItem;
 class QQuickWindow;
 
-// Walks the loaded window through every dialog and every page file once.
-// In check mode the process exits non-zero when the QML engine reported any
-// error or warning; with a screenshot folder each state is saved as PNG.
+// Walks the loaded window, in both languages and at a phone and a desktop
+// size, through every dialog and page file, and opens every popup, menu and
+// drop-down list each of them holds. In check mode the process exits non-zero
+// when the QML engine or a page reported any error or warning, a text shows a
+// character of the other script, a text that neither elides nor wraps is wider
+// than its box, or anything was fetched over the network (the sample record
+// carries markup pointing at a loopback server of the walk). With a texts file
+// every shown text is written as "script<TAB>state<TAB>text"; with a
+// screenshot folder each state is saved as PNG.
 class SelfTest : public QObject
 {
     Q_OBJECT
 public:
-    SelfTest(QQmlApplicationEngine *engine, bool check, const QString &screenshotDir);
+    struct Options {
+        bool check = false;
+        QString screenshotDir;
+        QString textsFile;
+    };
+
+    SelfTest(QQmlApplicationEngine *engine, const Options &options);
+    ~SelfTest() override;
 
     // Page files of the resources that the walk opens, in a fixed order.
     static QStringList pageFiles();
 
 private:
     struct Step {
-        QString kind; // "main", "dialog" or "page"
+        QString kind; // "main", "dialog", "page" or "chart"
         QString name;
     };
 
-    void start();
-    void showNext();
-    void capture();
-    QVariant showChart(QObject *root, const QString &view);
+    void run();
+    void walk(QSize size, int language);
+    QObject *show(QObject *root, const Step &step);
+    QObject *showChart(QObject *root, const QString &view);
+    void inspect(const QString &state, QQuickItem *from);
+    void collect(QQuickItem *item, const QString &state, int language);
+    void openPopupsUnder(QObject *scope, const QString &state);
+    void capture(const QString &state);
+    void settle(int ms);
     void finish();
+    QQuickWindow *window() const;
+    int language() const;
 
     QQmlApplicationEngine *m_engine;
-    bool m_check;
-    QString m_dir;
-    QList<Step> m_steps;
-    int m_index = -1;
-    QObject *m_shown = nullptr;
+    Options m_options;
+    QFile m_texts;
+    QTcpServer m_loopback;
+    int m_fetches = 0;
+    int m_states = 0;
+    QSet<QObject *> m_opened;
     QStringList m_problems;
+    QSet<QString> m_reported;
     QString m_sampleUserid;
+    QString m_sampleName;
+    QString m_samplePlace;
+    bool m_sampleNameShown = false;
 };

@@ -131,8 +131,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     QmlNetworkGuard networkGuard(QmlNetworkGuard::configuredHosts());
     engine->setNetworkAccessManagerFactory(&networkGuard);
     auto *service = new EasyFunction(app, engine);
-    if (options.selfTest || !options.screenshotDir.isEmpty())
-        new SelfTest(engine, options.selfTest, options.screenshotDir);
+    if (options.selfTest || !options.screenshotDir.isEmpty() || !options.textsFile.isEmpty())
+        new SelfTest(engine, {options.selfTest, options.screenshotDir, options.textsFile});
 
     // 15. Snapshots, set once before the root page loads.
     QQmlContext *context = engine->rootContext();

@@ -10,6 +10,8 @@ struct StartupOptions {
     bool selfTest = false;
     // When set, save a screenshot of each state of that walk into this folder.
     QString screenshotDir;
+    // When set, the walk writes every shown text there ("script<TAB>state<TAB>text").
+    QString textsFile;
 };
 
 // The Quick Controls style start-up applies for the text stored under `style`:

@@ -5,13 +5,16 @@
 int main(int argc, char *argv[])
 {
     // Checks of the build, not user options: "--self-test" walks every page
-    // and fails on QML warnings; "--screenshots DIR" saves each state.
+    // and fails on QML warnings; "--screenshots DIR" saves each state;
+    // "--texts FILE" writes every shown text.
     StartupOptions options;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--self-test") == 0)
             options.selfTest = true;
         else if (std::strcmp(argv[i], "--screenshots") == 0 && i + 1 < argc)
             options.screenshotDir = QString::fromLocal8Bit(argv[++i]);
+        else if (std::strcmp(argv[i], "--texts") == 0 && i + 1 < argc)
+            options.textsFile = QString::fromLocal8Bit(argv[++i]);
     }
     return runApplication(argc, argv, options);
 }

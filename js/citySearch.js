@@ -43,15 +43,19 @@ function describe(c) {
 }
 
 // Cities whose name starts with the query come first, then those containing
-// it; each group largest first. At most `limit` results.
-function search(query, limit) {
-    var q = fold(query);
+// it; each group largest first. At most `limit` results. `scriptKey`, when
+// given, makes Simplified and Traditional writing equal (the service's
+// searchKey), so a name typed in either script finds the other.
+function search(query, limit, scriptKey) {
+    var q = fold(scriptKey ? scriptKey(String(query)) : query);
     var max = limit > 0 ? limit : 30;
     if (q.length === 0)
         return [];
     var list = load(), prefix = [], inner = [];
     for (var i = 0; i < list.length && prefix.length < max; ++i) {
-        var k = list[i].key.indexOf(q);
+        if (scriptKey && list[i].scriptKey === undefined)
+            list[i].scriptKey = /[^\u0000-\u024f]/.test(list[i].name) ? fold(scriptKey(list[i].name)) : list[i].key;
+        var k = (scriptKey ? list[i].scriptKey : list[i].key).indexOf(q);
         if (k === 0)
             prefix.push(list[i]);
         else if (k > 0 && inner.length < max)

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // Birth place in China (and 港澳臺): a province-level name and a second-level
@@ -21,6 +22,9 @@ Popup {
     property var places: []            // [{name, lng, lat}] of the chosen province
     property int matchFrom: -1         // last pinyin match, for "有重复，换下一个"
     property string message: ""
+    // The place table is Simplified; names are shown, and chosen, in the
+    // window's script.
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
 
     function facade() {
         return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.jsxf : null;
@@ -48,8 +52,8 @@ Popup {
         var prov = provinces[provinceTumbler.currentIndex] || "";
         var p = places[placeTumbler.currentIndex];
         if (!p)
-            return {name: prov, lng: 120, lat: 20};
-        return {name: prov + p.name, lng: Number(p.lng), lat: Number(p.lat), xslType: p.xslType};
+            return {name: JsxfSingleton.shown(prov, language), lng: 120, lat: 20};
+        return {name: JsxfSingleton.shown(prov + p.name, language), lng: Number(p.lng), lat: Number(p.lat), xslType: p.xslType};
     }
 
     // Steps to the next place whose initials match; wraps around.
@@ -108,7 +112,7 @@ Popup {
                 Layout.fillHeight: true
                 onCurrentIndexChanged: dlg.loadPlaces(currentIndex)
                 delegate: Label {
-                    text: modelData
+                    text: JsxfSingleton.shown(modelData, dlg.language)
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     opacity: 1.0 - Math.abs(Tumbler.displacement) / 3
@@ -122,7 +126,7 @@ Popup {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
                 delegate: Label {
-                    text: dlg.places[index] ? dlg.places[index].name : ""
+                    text: dlg.places[index] ? JsxfSingleton.shown(dlg.places[index].name, dlg.language) : ""
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                     opacity: 1.0 - Math.abs(Tumbler.displacement) / 3

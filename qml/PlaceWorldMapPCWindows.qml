@@ -20,7 +20,7 @@ Popup {
     property var results: []
 
     function search(text) {
-        results = Cities.search(text, 40);
+        results = Cities.search(text, 40, function (t) { return easyfunction.searchKey(t); });
         return results.length;
     }
 

@@ -124,18 +124,25 @@ Page {
         }
 
         ScrollView {
+            id: resultView
             Layout.fillWidth: true
             Layout.fillHeight: true
             clip: true
 
-            TextArea {
+            // A label keeps the help text's markup as written: its quoted
+            // Traditional forms are marked with lang="zh-Hant".
+            Label {
                 id: textSanCai
                 objectName: "textSanCai"
-                readOnly: true
-                wrapMode: TextArea.Wrap
-                textFormat: TextArea.RichText
+                width: resultView.availableWidth
+                padding: 8
+                wrapMode: Text.Wrap
+                textFormat: Text.RichText
                 text: sanCaiPage.resultText
-                onPressAndHold: sanCaiPage.copyResult()
+                MouseArea {
+                    anchors.fill: parent
+                    onPressAndHold: sanCaiPage.copyResult()
+                }
             }
         }
     }
