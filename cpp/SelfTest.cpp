@@ -117,10 +117,20 @@ void findPopups(QObject *scope, QList<QObject *> &found, QSet<QObject *> &seen)
         if (!o || seen.contains(o))
             return;
         seen.insert(o);
-        if (o->inherits("QQuickPopup"))
+        if (o->inherits("QQuickPopup")) {
             found << o;
-        else
-            findPopups(o, found, seen);
+            return;
+        }
+        // A drop-down's list is a property of the box, not one of its children.
+        if (o->inherits("QQuickComboBox")) {
+            if (auto *list = o->property("popup").value<QObject *>()) {
+                if (!seen.contains(list)) {
+                    seen.insert(list);
+                    found << list;
+                }
+            }
+        }
+        findPopups(o, found, seen);
     };
     for (QObject *child : scope->children())
         visit(child);
@@ -247,10 +257,17 @@ void SelfTest::walk(QSize size, int lang)
     QQuickWindow *win = window();
     if (!win)
         return;
-    win->resize(size);
-    QMetaObject::invokeMethod(root, "switchLanguage", Q_ARG(QVariant, lang));
+    const QString pass = QStringLiteral("%1x%2/%3/").arg(size.width()).arg(size.height())
+                             .arg(QLatin1String(lang == 1 ? "traditional" : "simplified"));
+    s_state = pass + QStringLiteral("start");
     m_opened.clear();
-    const QString pass = QStringLiteral("%1x%2/").arg(size.width()).arg(size.height());
+    // Pages popped by the last pass finish their exit first: a language
+    // switch re-evaluates every binding, also those of a page on its way out.
+    settle(kSettleMs / 3);
+    win->resize(size);
+    settle(kQuickSettleMs);
+    s_state = pass + QStringLiteral("language");
+    QMetaObject::invokeMethod(root, "switchLanguage", Q_ARG(QVariant, lang));
 
     QList<Step> steps{Step{QStringLiteral("main"), QStringLiteral("main")}};
     QVariant dialogs;
@@ -376,7 +393,11 @@ void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
                               .arg(iw, 0, 'f', 0).arg(item->width(), 0, 'f', 0).arg(state, oneLine(text));
     } else if (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit")) {
         const QString placeholder = item->property("placeholderText").toString();
-        texts << qMakePair(shownText(item), checkedText(item)) << qMakePair(placeholder, placeholder);
+        // A masked field shows its mask's literals before anything is typed.
+        const QString shown = item->property("displayText").isValid() ? item->property("displayText").toString()
+                                                                       : shownText(item);
+        texts << qMakePair(shown, item->inherits("QQuickTextInput") ? shown : checkedText(item))
+              << qMakePair(placeholder, placeholder);
     }
     for (const auto &pair : qAsConst(texts)) {
         const QString &text = pair.first;

@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import "qrc:/qml"
 import "qrc:/js/birthInput.js" as Birth
 import "qrc:/js/clipboardTime.js" as Clip
 import "qrc:/qml/MyFusion/Palette.js" as P
@@ -16,6 +17,7 @@ Popup {
     modal: true
     focus: true
     padding: 10
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
 
     // The place the corrections use, set by the form.
     property real placeJv: 120
@@ -300,7 +302,8 @@ Popup {
                 id: typedField
                 objectName: "typedField"
                 visible: false
-                inputMask: "D999年09月09日09时09分"
+                // The mask's literals are shown, so they follow the script.
+                inputMask: JsxfSingleton.shown("D999年09月09日09时09分", dlg.language)
                 placeholderText: qsTr("手工输入时间或粘贴")
                 Layout.fillWidth: true
                 onAccepted: {
