@@ -10,8 +10,6 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 ApplicationWindow {
     id: windowRoot
     visible: true
-    width: Screen.desktopAvailableWidth
-    height: Screen.desktopAvailableHeight
     flags: Qt.Window | Qt.MaximizeUsingFullscreenGeometryHint
     title: qsTr("晴曜命盘")
     font.family: isAndroidiOS ? MI_LANTING : "微软雅黑"
@@ -406,6 +404,10 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
+        // Set once, not bound: a language switch re-evaluates every binding
+        // and would put the window back to the screen's size.
+        width = Screen.desktopAvailableWidth;
+        height = Screen.desktopAvailableHeight;
         // The first-start rule may have switched the stored language after the
         // snapshot was taken; follow the stored one so the links match the
         // translation that changLanguage() loads below.

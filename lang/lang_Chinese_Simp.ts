@@ -807,6 +807,10 @@
             <source>确定删除该记录吗？</source>
             <translation>确定删除该记录吗？</translation>
         </message>
+        <message>
+            <source>取消</source>
+            <translation>取消</translation>
+        </message>
     </context>
     <context>
         <name>NewInput</name>
@@ -1089,6 +1093,10 @@
         <message>
             <source>数字签名验证提示</source>
             <translation>数字签名验证提示</translation>
+        </message>
+        <message>
+            <source>确定</source>
+            <translation>确定</translation>
         </message>
     </context>
     <context>
