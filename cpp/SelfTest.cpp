@@ -140,6 +140,17 @@ void findPopups(QObject *scope, QList<QObject *> &found, QSet<QObject *> &seen)
     }
 }
 
+// The delegate of a list or grid view that holds `item`, if any.
+QQuickItem *delegateOf(QQuickItem *item)
+{
+    for (QQuickItem *p = item; p && p->parentItem(); p = p->parentItem()) {
+        QQuickItem *content = p->parentItem();
+        if (content->parentItem() && content->parentItem()->inherits("QQuickItemView"))
+            return p;
+    }
+    return nullptr;
+}
+
 QQuickItem *popupItem(QObject *popup)
 {
     auto *content = popup->property("contentItem").value<QQuickItem *>();
@@ -391,6 +402,17 @@ void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
         if (!text.isEmpty() && !eliding && !wrapping && item->width() > 0 && iw > item->width() + 1)
             m_problems << QStringLiteral("text wider than its box (%1 > %2): %3: %4")
                               .arg(iw, 0, 'f', 0).arg(item->width(), 0, 'f', 0).arg(state, oneLine(text));
+        // In a list or grid, a cell is clipped by the view: its texts must
+        // lie inside the cell.
+        QQuickItem *cell = text.isEmpty() ? nullptr : delegateOf(item);
+        if (cell && cell->width() > 0 && cell->height() > 0) {
+            const QRectF r = item->mapRectToItem(cell, QRectF(0, 0, eliding || wrapping ? item->width() : qMax(item->width(), iw), item->height()));
+            if (r.left() < -1 || r.top() < -1 || r.right() > cell->width() + 1 || r.bottom() > cell->height() + 1)
+                m_problems << QStringLiteral("text outside its cell (%1,%2 %3x%4 in %5x%6): %7: %8")
+                                  .arg(r.x(), 0, 'f', 0).arg(r.y(), 0, 'f', 0).arg(r.width(), 0, 'f', 0)
+                                  .arg(r.height(), 0, 'f', 0).arg(cell->width(), 0, 'f', 0)
+                                  .arg(cell->height(), 0, 'f', 0).arg(state, oneLine(text));
+        }
     } else if (item->inherits("QQuickTextInput") || item->inherits("QQuickTextEdit")) {
         const QString placeholder = item->property("placeholderText").toString();
         // A masked field shows its mask's literals before anything is typed.

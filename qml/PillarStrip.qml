@@ -13,7 +13,9 @@ Item {
     property bool panel: false
     property bool useColor: true
     property int cellWidth: 44
-    property int cellHeight: 84
+    // Tall enough for the cell's four lines in the font in use: a fixed 84
+    // cut the twelve-stage word at the bottom (长生 read 长牛).
+    property int cellHeight: Math.max(84, Math.ceil(measureColumn.implicitHeight) + 6)
     readonly property int count: rows ? rows.length : 0
     signal picked(int index)
     // Engine vocabulary is Simplified; it is shown in the window's script.
@@ -25,6 +27,15 @@ Item {
     implicitHeight: panel ? Math.max(1, Math.ceil(count / Math.max(1, Math.floor(width / cellWidth)))) * cellHeight
                           : cellHeight
     implicitWidth: 200
+
+    Column {
+        id: measureColumn
+        visible: false
+        Label { text: "0"; font.pixelSize: 11 }
+        Label { text: "甲"; font.pixelSize: 19 }
+        Label { text: "子"; font.pixelSize: 19 }
+        Label { text: "长生"; font.pixelSize: 10 }
+    }
 
     Component {
         id: cellDelegate
