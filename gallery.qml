@@ -10,6 +10,8 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 ApplicationWindow {
     id: windowRoot
     visible: true
+    width: Screen.desktopAvailableWidth
+    height: Screen.desktopAvailableHeight
     flags: Qt.Window | Qt.MaximizeUsingFullscreenGeometryHint
     title: qsTr("晴曜命盘")
     font.family: isAndroidiOS ? MI_LANTING : "微软雅黑"
@@ -153,11 +155,14 @@ ApplicationWindow {
             console.warn("self-test: " + url + ": not created");
             return null;
         }
-        if (obj instanceof Item) {
+        // Popups open over the window; anything else is a page for the stack
+        // (instanceof does not tell QML item types apart, and an item left on
+        // the content item would cover every later state).
+        if (typeof obj.open === "function") {
+            obj.open();
+        } else {
             obj.destroy();
             obj = stackView.push(component);
-        } else if (typeof obj.open === "function") {
-            obj.open();
         }
         // A page may put sample input on show, so the walk exercises it too.
         if (obj && typeof obj.selfTestSample === "function")
@@ -404,10 +409,11 @@ ApplicationWindow {
     }
 
     Component.onCompleted: {
-        // Set once, not bound: a language switch re-evaluates every binding
-        // and would put the window back to the screen's size.
-        width = Screen.desktopAvailableWidth;
-        height = Screen.desktopAvailableHeight;
+        // The size is a starting value, not a binding: a language switch
+        // re-evaluates every binding and would put the window back to the
+        // screen's size.
+        width = width;
+        height = height;
         // The first-start rule may have switched the stored language after the
         // snapshot was taken; follow the stored one so the links match the
         // translation that changLanguage() loads below.
