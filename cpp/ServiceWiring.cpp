@@ -5,6 +5,7 @@
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
 #include "InSight.h"
+#include "SignatureCheck.h"
 #include "SimpleHttpRequest.h"
 #include "SqlBookDataModel.h"
 #include "SqloneCustomerModel.h"
@@ -27,6 +28,8 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
+                                             [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }
 
 // The result codes are only logged by the procedures themselves: a run
