@@ -50,6 +50,9 @@ public:
     // Usage report (EasyFunctionReport.cpp)
     Q_INVOKABLE QVariant sendMsgToServer(QString wsURL);
     Q_INVOKABLE QVariant getCurVerAvailable();
+    // True when answer names a later version than current; both must be
+    // three whole numbers joined by "." (blanks around are ignored).
+    Q_INVOKABLE static bool isNewerVersion(const QString &answer, const QString &current);
 
     // Sino-month boundaries (EasyFunctionVocabulary.cpp)
     Q_INVOKABLE QVariant getBeginJDofSinoYM(int y, int m);
