@@ -2,7 +2,7 @@
 """Draws the four tool-bar icons of the "gallery" icon theme.
 
 Regenerate with:
-    python3 tools/make_icons.py
+    python3 tools/gen_icons.py
 
 Writes icons/gallery/index.theme and icons/gallery/20x20[@N]/{back,drawer,menu,
 question-circle}.png for scales 1 to 4. The icons are drawn here from strokes
