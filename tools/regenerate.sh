@@ -55,8 +55,10 @@ if [ $check = 1 ]; then
   [ -d "$root/tools/node_modules" ] && ln -s "$root/tools/node_modules" "$work/tools/node_modules"
 fi
 
+# The generators write different files, so they run side by side.
 known=" "
 status=0
+ran=()
 for entry in "${GENERATORS[@]}"; do
   IFS='|' read -r name needs command <<<"$entry"
   known+="$name "
@@ -65,13 +67,18 @@ for entry in "${GENERATORS[@]}"; do
     echo "skipped  $name (needs: $needs)"
     continue
   fi
-  if (cd "$work" && bash -c "$command") >/dev/null 2>"$work/.regenerate.err"; then
+  (cd "$work" && bash -c "$command") >/dev/null 2>"$work/.regenerate.$name.err" &
+  ran+=("$!|$name")
+done
+for job in "${ran[@]}"; do
+  name=${job#*|}
+  if wait "${job%%|*}"; then
     echo "ran      $name"
   else
-    echo "FAILED   $name"; sed 's/^/         /' "$work/.regenerate.err"; status=1
+    echo "FAILED   $name"; sed 's/^/         /' "$work/.regenerate.$name.err"; status=1
   fi
+  rm -f "$work/.regenerate.$name.err"
 done
-rm -f "$work/.regenerate.err"
 for entry in "${MANUAL[@]}"; do
   known+="${entry%%|*} "
   echo "manual   ${entry%%|*} (${entry#*|})"
