@@ -6,6 +6,13 @@
 #include <QStringView>
 #include <QVector>
 
+// The table is the engine's own resource (cpp/scriptConversion.qrc), so the
+// command-line tool and the tests have it without the window's resources.
+static void initEngineResources()
+{
+    Q_INIT_RESOURCE(scriptConversion);
+}
+
 namespace {
 
 struct Tables
@@ -27,7 +34,8 @@ QVector<uint> codePoints(QStringView s)
 Tables load()
 {
     Tables t;
-    QFile f(QStringLiteral(":/datafiles/scriptConversion.txt"));
+    initEngineResources();
+    QFile f(QStringLiteral(":/engine/scriptConversion.txt"));
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
         qWarning("ScriptConverter: %s", qPrintable(f.errorString()));
         return t;

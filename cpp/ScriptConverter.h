@@ -3,7 +3,7 @@
 #include <QString>
 
 // Simplified <-> Traditional Chinese for what the window shows, from the
-// OpenCC-derived table datafiles/scriptConversion.txt (tools/gen_script_conversion.py),
+// OpenCC-derived table cpp/scriptConversion.txt (tools/gen_script_conversion.py),
 // with this field's own writing laid over it (天干 keeps 干, 丑 stays 丑,
 // clashes are 沖, calendars 曆). The numerology stroke map is a different
 // question and stays in js/sim2tradTable.js.

@@ -209,6 +209,17 @@
         </message>
     </context>
     <context>
+        <name>Credits</name>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>开源许可与数据来源</translation>
+        </message>
+        <message>
+            <source>本程序依 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
+            <translation>本程序依 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</translation>
+        </message>
+    </context>
+    <context>
         <name>DataPathDialog</name>
         <message>
             <source>用户数据的文件路径</source>
@@ -470,6 +481,10 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>开源许可与数据来源</translation>
         </message>
     </context>
     <context>

@@ -10,6 +10,8 @@ ScrollablePage {
     property string documentFile: ""
     property string fallback: ""
     property string extra: ""
+    // Text.RichText (Qt's HTML subset) or Text.MarkdownText.
+    property int format: Text.RichText
     property string body: documentText(documentFile, fallback) + extra
     signal textPressed()
 
@@ -23,7 +25,7 @@ ScrollablePage {
         id: bodyLabel
         objectName: "documentBody"
         text: docPage.body
-        textFormat: Text.RichText
+        textFormat: docPage.format
         wrapMode: Label.Wrap
         lineHeight: 1.25
         onLinkActivated: Qt.openUrlExternally(link)

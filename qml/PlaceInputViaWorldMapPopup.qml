@@ -23,4 +23,12 @@ Item {
         dialog.open();
         return dialog;
     }
+
+    function close() {
+        if (dialog)
+            dialog.close();
+    }
+
+    // The dialog lives beside the picker (on its parent); it goes with it.
+    Component.onDestruction: if (dialog) dialog.destroy()
 }

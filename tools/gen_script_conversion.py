@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Writes datafiles/scriptConversion.txt, the table of ScriptConverter.
+"""Writes cpp/scriptConversion.txt, the table of ScriptConverter.
 
     s  simplified -> traditional, one character or a phrase; the converter
        takes the longest phrase that starts at each place (as OpenCC does)
@@ -10,7 +10,7 @@
 
 Sources (Debian libopencc-data 1.1.6, nothing fetched): the dictionaries of
 OpenCC's s2twp chain (STPhrases, STCharacters, TWPhrases, TWVariants), which
-the Traditional translation catalogue also uses (tools/make_trad_ts.py), and
+the Traditional translation catalogue also uses (tools/gen_trad_ts.py), and
 TSCharacters. Each entry's value is what `opencc -c s2twp.json` makes of the
 entry alone, then the field's own usage below is laid over it.
 
@@ -22,7 +22,7 @@ import sys
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parent.parent
-OUT = ROOT / "datafiles" / "scriptConversion.txt"
+OUT = ROOT / "cpp" / "scriptConversion.txt"
 DICTS = Path("/usr/share/opencc")
 
 # This field's own writing, where OpenCC reads the everyday word instead.
