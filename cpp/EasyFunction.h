@@ -34,11 +34,6 @@ public:
     Q_INVOKABLE QVariant getZhiCangGanShen10fullStr(int riGan, int zhi);
     Q_INVOKABLE QVariant getYun12Str(int riGan, int zhi);
 
-    // Shown texts in the window's script (0 简体, 1 繁體), and a search key
-    // that is equal for a text written in either script.
-    Q_INVOKABLE QString convertScript(const QString &text, int language);
-    Q_INVOKABLE QString searchKey(const QString &text);
-
     // Book pages (EasyFunctionBooks.cpp)
     Q_INVOKABLE QVariant getBookContent(int bookindex);
     Q_INVOKABLE QVariant getBookFrame(int bookindex, int appLNG);
@@ -84,6 +79,12 @@ public:
     // three whole numbers joined by "." (blanks around are ignored).
     // (EasyFunctionReport.cpp)
     Q_INVOKABLE static bool isNewerVersion(const QString &answer, const QString &current);
+
+    // Shown texts in the window's script (0 简体, 1 繁體), and a search key
+    // that is equal for a text written in either script.
+    // (EasyFunctionVocabulary.cpp)
+    Q_INVOKABLE QString convertScript(const QString &text, int language);
+    Q_INVOKABLE QString searchKey(const QString &text);
 
     // The plain page loader of the start-up pages (EasyFunctionBooks.cpp).
     static QString loadHtmlPage(const QString &name);

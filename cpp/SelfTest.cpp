@@ -23,7 +23,7 @@ namespace {
 // Long enough for transitions (popups, stack pushes) to settle.
 constexpr int kSettleMs = 1500;
 constexpr int kQuickSettleMs = 60;
-constexpr int kPopupSettleMs = 120;
+constexpr int kPopupSettleMs = 80;
 
 // A phone held upright and a desktop window.
 const QList<QSize> kSizes = {QSize(480, 860), QSize(1280, 900)};
@@ -377,7 +377,7 @@ void SelfTest::openPopupsUnder(QObject *scope, const QString &state)
         openPopupsUnder(popup, inner);
         if (guard)
             QMetaObject::invokeMethod(popup, "close");
-        settle(kQuickSettleMs);
+        settle(kQuickSettleMs / 2);
     }
 }
 

@@ -41,7 +41,8 @@ private slots:
             "isInDaZhongHuaArea", "isNotInZhongHuaMainLandArea", "isInTaiwanTimeZone",
             "isInSingaporeTimeZone", "isInHongKongTimeZone", "getSystemTimeZoneId",
             "getStandardTimeOffset", "getStandardTimeOffsetHours", "getStandardTimezoneLng",
-            "getTheLatestAppLog", "clearTheLatestAppLog", "isNewerVersion"};
+            "getTheLatestAppLog", "clearTheLatestAppLog", "isNewerVersion",
+            "convertScript", "searchKey"};
         const QMetaObject &meta = EasyFunction::staticMetaObject;
         QStringList actual;
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
