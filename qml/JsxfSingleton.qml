@@ -60,6 +60,8 @@ QtObject {
 
     // ---- numerology -------------------------------------------------------
 
+    // One character to one character, for counting strokes by the
+    // Traditional form; shown texts go through shown() instead.
     function sxf_getTranBySimp(simTotal) {
         var s = String(simTotal === undefined || simTotal === null ? "" : simTotal)
         var r = ""
