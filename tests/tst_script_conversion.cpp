@@ -34,6 +34,8 @@ private slots:
         QTest::newRow("everyday words keep their reading")
             << "干净的干部 丑陋 冲突 历史 公历"
             << "乾淨的幹部 醜陋 衝突 歷史 公曆";
+        QTest::newRow("Taiwan phrasing, as the catalogue")
+            << "用户资料的文件路径" << "使用者資料的檔案路徑";
         QTest::newRow("markup and other scripts untouched")
             << "<img src=\"x\">abc 123 𠮷" << "<img src=\"x\">abc 123 𠮷";
         QTest::newRow("empty") << "" << "";

@@ -84,7 +84,7 @@ def main():
 
     # Every phrase stays, also those that convert like their characters:
     # they keep a longer or overlapping match from starting inside them.
-    kept = {k: v for k, v in values.items() if len(k) > 1 and len(v) == len(k)}
+    kept = {k: v for k, v in values.items() if len(k) > 1}
     kept.update(PROTECTED_PHRASES)
 
     fold = {k: v[0] for k, v in ts_chars.items() if len(k) == 1 and v[0] != k}
