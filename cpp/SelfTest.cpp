@@ -303,6 +303,11 @@ void SelfTest::walk(QSize size, int lang)
         openPopupsUnder(step.kind == QLatin1String("main") ? root : shown, state);
         if (shown)
             QMetaObject::invokeMethod(root, "selfTestClose", Q_ARG(QVariant, QVariant::fromValue(shown)));
+        // A push that starts while the pop is still running leaves the popped
+        // page on the window; let the stack finish first.
+        QObject *stack = root->property("mainstackView").value<QObject *>();
+        for (int i = 0; stack && stack->property("busy").toBool() && i < 100; ++i)
+            settle(20);
     }
 }
 
