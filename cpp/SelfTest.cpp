@@ -231,6 +231,10 @@ int SelfTest::language() const
 
 void SelfTest::settle(int ms)
 {
+    // Objects the pages deleted from this level (closed popups, popped pages)
+    // are not deleted inside the nested loop below; delete them now, or they
+    // would stay on the window for the rest of the walk.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QEventLoop loop;
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
