@@ -98,6 +98,9 @@ int run(const QStringList &args)
     const QString problem = readOptions(args, o);
     if (!problem.isEmpty())
         return cliUsageError(problem);
+    if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
+        && TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap) > 0)
+        return cliUsageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
     InSight s;
     const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2], o.moment[3],
                                        o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();

@@ -177,7 +177,9 @@ QtObject {
         var leap = Number(bl) === 1 ? 1 : 0
         var r = nativePlace(1, by, bm, bd, 12, 0, leap)
         if (r === null) {
-            if (leap === 1 && nativePlace(1, by, bm, bd, 12, 0, 0) !== null) {
+            // Only a year without that leap month gets the leap message; a day
+            // past the end of a leap month that exists is a date that does not.
+            if (leap === 1 && nativePlace(1, by, bm, 1, 12, 0, 1) === null) {
                 var k = ((Number(bm) % 12) + 12) % 12
                 outString.str = qsTr("当年农历无闰") + ymcZheng.charAt((k === 0 ? 12 : k) - 1) + qsTr("月。")
                 return -1

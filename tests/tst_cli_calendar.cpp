@@ -17,6 +17,8 @@ private slots:
     void lunarDaysAroundALeapMonth();
     void solarFromLunar_data();
     void solarFromLunar();
+    void nonexistentLunarDateRefused_data();
+    void nonexistentLunarDateRefused();
     void chartShowsThePillars();
     void chartsBatchKeepsGoingAfterAnError();
 
@@ -136,7 +138,7 @@ void TestCliCalendar::solarFromLunar_data()
 
     QTest::newRow("leap sixth month 2025") << QStringList{"2025", "6", "1", "--leap"} << 0 << QByteArray("2025-07-25\n") << QByteArray();
     QTest::newRow("sixth month 2025")      << QStringList{"2025", "6", "1"} << 0 << QByteArray("2025-06-25\n") << QByteArray();
-    QTest::newRow("day 30 of 29 days")     << QStringList{"2024", "1", "30"} << 0 << QByteArray("2024-03-10\n") << QByteArray();
+    QTest::newRow("day 29 of 29 days")     << QStringList{"2024", "1", "29"} << 0 << QByteArray("2024-03-09\n") << QByteArray();
     QTest::newRow("no leap month in 2024") << QStringList{"2024", "6", "1", "--leap"} << 2 << QByteArray()
                                            << QByteArray("qingyao-cli: the year without leap month or the leapidx not correct\n");
 }
@@ -151,6 +153,26 @@ void TestCliCalendar::solarFromLunar()
     QCOMPARE(r.code, code);
     QCOMPARE(r.out, out);
     QCOMPARE(r.err, err);
+}
+
+// Day 30 of a 29-day month used to roll over into the next month.
+void TestCliCalendar::nonexistentLunarDateRefused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("2024 month 1 day 30")       << QStringList{"solar-from-lunar", "2024", "1", "30"};
+    QTest::newRow("2007 month 1 day 30")       << QStringList{"solar-from-lunar", "2007", "1", "30"};
+    QTest::newRow("2023 leap month 2 day 30")  << QStringList{"solar-from-lunar", "2023", "2", "30", "--leap"};
+    QTest::newRow("chart 2024 month 1 day 30") << QStringList{"chart", "--lunar", "2024-01-30 12:00"};
+    QTest::newRow("chart, JSON, leap month")   << QStringList{"chart", "--json", "--lunar", "--leap", "2023-02-30 08:00"};
+}
+
+void TestCliCalendar::nonexistentLunarDateRefused()
+{
+    QFETCH(QStringList, args);
+    const Run r = run(args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("qingyao-cli: 无该农历日期。\n"));
 }
 
 void TestCliCalendar::chartShowsThePillars()
