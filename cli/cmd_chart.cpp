@@ -1,3 +1,4 @@
+#include "ChartExtras.h"
 #include "ChartInput.h"
 #include "Command.h"
 
@@ -18,6 +19,9 @@ struct ChartOptions {
     int switch11pm = 1;
     double zty = 0;
     int moment[5] = {0, 0, 0, 0, 0};
+    QString luckRule;
+    QString luckDirection;
+    bool hourUnknown = false;
 };
 
 // Empty on success, else the reason.
@@ -42,6 +46,10 @@ QString readOptions(QStringList args, ChartOptions &o)
             o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
             if (!ok)
                 return QStringLiteral("--zty takes a number of days");
+        } else if (a == QLatin1String("--luck-rule") || a == QLatin1String("--luck-direction")) {
+            (a == QLatin1String("--luck-rule") ? o.luckRule : o.luckDirection) = args.isEmpty() ? QStringLiteral("?") : args.takeFirst();
+        } else if (a == QLatin1String("--hour-unknown")) {
+            o.hourUnknown = true;
         } else if (a.startsWith(QLatin1String("--"))) {
             return QStringLiteral("unknown option ") + a;
         } else {
@@ -50,8 +58,11 @@ QString readOptions(QStringList args, ChartOptions &o)
     }
     if (o.leap && !o.lunar)
         return QStringLiteral("--leap needs --lunar");
+    if (o.hourUnknown) // a day only; the hour is filled in for reading
+        positional << QStringLiteral("12:00");
     if (positional.isEmpty() || !parseDateTime(positional.join(QLatin1Char(' ')), o.moment))
-        return QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
+        return o.hourUnknown ? QStringLiteral("--hour-unknown takes the day as \"YYYY-MM-DD\"")
+                             : QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
     return QString();
 }
 
@@ -82,13 +93,15 @@ QString readable(InSight &s)
         % QStringLiteral("lunar date   ") % s.thisLunarDateStr() % QLatin1Char('\n');
 }
 
-QString asJson(InSight &s)
+QString asJson(InSight &s, int switch11pm, bool trueSolarTime)
 {
     QJsonObject object;
     const QMetaObject *mo = s.metaObject();
     for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
         object.insert(QString::fromLatin1(mo->property(i).name()), QJsonValue::fromVariant(mo->property(i).read(&s)));
     object.insert(QStringLiteral("summary"), s.getEssentials().toString());
+    object.insert(QStringLiteral("luckStarts"), ChartExtras::luckStartsJson(s));
+    object.insert(QStringLiteral("warnings"), ChartExtras::warningsJson(s, switch11pm, trueSolarTime));
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
@@ -102,12 +115,25 @@ int run(const QStringList &args)
         && TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap) > 0)
         return cliUsageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
     InSight s;
+    const QString ruleProblem = ChartExtras::chooseLuckRule(s, o.luckRule, o.luckDirection);
+    if (!ruleProblem.isEmpty())
+        return cliUsageError(ruleProblem);
+    if (o.hourUnknown) {
+        const QString text = ChartExtras::hourCandidatesText(s, o.gender, o.lunar, o.leap, o.moment, o.zty,
+                                                             o.switch11pm, o.json);
+        if (text.isEmpty())
+            return cliUsageError(QStringLiteral("no chart for this day: the date must exist and lie in 1800..2099"));
+        cliWrite(text);
+        return 0;
+    }
     const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2], o.moment[3],
                                        o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
     if (result != 0)
         return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099"
                                             " (a leap flag only on the leap month of that lunar year)"));
-    cliWrite(o.json ? asJson(s) : readable(s));
+    const bool trueSolarTime = o.zty != 0;
+    cliWrite(o.json ? asJson(s, o.switch11pm, trueSolarTime)
+                    : readable(s) + ChartExtras::readableLines(s, o.switch11pm, trueSolarTime));
     return 0;
 }
 
@@ -115,5 +141,8 @@ int run(const QStringList &args)
 
 static const CliCommand chartCommand{
     "chart",
-    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS] [--json] \"YYYY-MM-DD HH:MM\"",
-    "the chart of one birth moment: pillars, luck pillars, start, summary, bone weight, date texts", run};
+    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS] [--json]\n"
+    "        [--luck-rule described|plain-seconds|minutes-4320|days-and-hours|minutes-2h]\n"
+    "        [--luck-direction yang-male|male-forward] \"YYYY-MM-DD HH:MM\" | --hour-unknown \"YYYY-MM-DD\"",
+    "the chart of one birth moment: pillars, luck pillars, start (every rule), boundary warnings, summary,"
+    " bone weight, date texts; with --hour-unknown the twelve double-hours of the day", run};

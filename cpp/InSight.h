@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LuckStart.h"
 #include "TimePoints.h"
 
 #include <QDate>
@@ -71,6 +72,28 @@ public:
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();
+
+    // The luck-start rule and direction convention the begin properties follow
+    // (names as LuckStart::ruleName / directionName); false for an unknown
+    // name. A chart already cast is refreshed at once.
+    Q_INVOKABLE bool setLuckRuleName(const QString &name);
+    Q_INVOKABLE QString luckRuleName() const { return LuckStart::ruleName(m_luckRule); }
+    Q_INVOKABLE bool setLuckDirectionName(const QString &name);
+    Q_INVOKABLE QString luckDirectionName() const { return LuckStart::directionName(m_luckDirection); }
+    // Every rule's start for the cast chart: a list of maps with rule, ageYears,
+    // ageMonths, ageDays, ageHours, start, age, jd, steps.
+    Q_INVOKABLE QVariant luckStarts() const;
+    LuckStart luckStart(LuckRule rule) const;
+    // Boundaries within the error budget of the cast chart (BoundaryWarnings):
+    // maps with kind, minutesAway, budgetSeconds, alternative (four pillar
+    // names), alternativeChacs, moment ([y, m, d, h, minute] to enter for the
+    // other side) and, for an uncertain month, alternativeMonthStart.
+    Q_INVOKABLE QVariant boundaryWarnings(int switch11pm = 1, bool trueSolarTime = false) const;
+    // The twelve double-hours of a birth day whose hour is unknown, each with
+    // its pillars, the ten-gods of its hour pillar and its luck start under
+    // the chosen rule; an empty list when the date cannot be placed.
+    Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
+                                        double ztyJdPlus = 0.0, int switch11pm = 1) const;
 
     // The moments of four pillars, newest first, at most three (the search of
     // beginWithChacs without touching any engine state).
@@ -172,6 +195,8 @@ private:
     int boneWeight() const;
 
     TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
+    LuckRule m_luckRule = LuckRule::Described;
+    LuckDirection m_luckDirection = LuckDirection::YangMaleYinFemale;
 
     int m_baseGan = 0;
     int m_timepointCnt = 0;
