@@ -57,7 +57,7 @@ QString hourCandidatesText(const InSight &s, int gender, bool lunar, bool leap, 
         return QString();
     if (json)
         return QString::fromUtf8(QJsonDocument(QJsonArray::fromVariantList(list)).toJson(QJsonDocument::Indented));
-    QString out = QStringLiteral("clock\tpillars\thour stem\thour branch\tluck start age\tluck start\n");
+    QString out = QStringLiteral("clock\tpillars\thour stem\thour branch\tluck start age\tluck start\trelations\n");
     for (const QVariant &v : list) {
         const QVariantMap m = v.toMap();
         const QVariantMap luck = m.value(QStringLiteral("luckStart")).toMap();
@@ -70,7 +70,8 @@ QString hourCandidatesText(const InSight &s, int gender, bool lunar, bool leap, 
                   .arg(luck.value(QStringLiteral("ageMonths")).toInt())
                   .arg(luck.value(QStringLiteral("ageDays")).toInt())
                   .arg(luck.value(QStringLiteral("ageHours")).toInt())
-            % QLatin1Char('\t') % luck.value(QStringLiteral("start")).toString() % QLatin1Char('\n');
+            % QLatin1Char('\t') % luck.value(QStringLiteral("start")).toString() % QLatin1Char('\t')
+            % m.value(QStringLiteral("relations")).toStringList().join(QLatin1Char(' ')) % QLatin1Char('\n');
     }
     return out;
 }

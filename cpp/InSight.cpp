@@ -1,6 +1,7 @@
 #include "InSight.h"
 
 #include "BoundaryWarnings.h"
+#include "GetShenShaRelations.h"
 #include "HourCandidates.h"
 
 #include "Vocabulary.h"
@@ -527,6 +528,15 @@ QVariant InSight::hourCandidates(int malefemale, int solarlunar, int y, int m, i
                                                       m_luckRule, m_luckDirection)) {
         const int dayStem = Vocabulary::stemOf(c.pillars[2]);
         const int hour = c.pillars[3];
+        // The stars, combinations and clashes that touch the hour column.
+        GetShenShaRelations relations;
+        relations.updateShenShaRel(c.pillars[0], c.pillars[1], c.pillars[2], c.pillars[3]);
+        QStringList hourRelations;
+        for (const QString &r : relations.zhu(3)) {
+            const QString name = GetShenShaRelations::starName(r.section(QLatin1Char('|'), 0, 0).toInt());
+            if (!name.isEmpty() && !hourRelations.contains(name))
+                hourRelations << name;
+        }
         list.append(QVariantMap{
             {QStringLiteral("branch"), c.branch},
             {QStringLiteral("clock"), QString::asprintf("%02d:%02d", c.hour, c.minute)},
@@ -534,6 +544,7 @@ QVariant InSight::hourCandidates(int malefemale, int solarlunar, int y, int m, i
             {QStringLiteral("chacs"), intList(c.pillars.data(), 4)},
             {QStringLiteral("hourStemGod"), Vocabulary::qs(Vocabulary::shen10Full(dayStem, Vocabulary::stemOf(hour)).name)},
             {QStringLiteral("hourBranchGods"), Vocabulary::hiddenShen10Full(dayStem, Vocabulary::branchOf(hour))},
+            {QStringLiteral("relations"), hourRelations},
             {QStringLiteral("luckStart"), luckStartMap(c.luck)}});
     }
     return list;

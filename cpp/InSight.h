@@ -91,7 +91,8 @@ public:
     Q_INVOKABLE QVariant boundaryWarnings(int switch11pm = 1, bool trueSolarTime = false) const;
     // The twelve double-hours of a birth day whose hour is unknown, each with
     // its pillars, the ten-gods of its hour pillar and its luck start under
-    // the chosen rule; an empty list when the date cannot be placed.
+    // the chosen rule, and the names of the relations touching the hour
+    // column; an empty list when the date cannot be placed.
     Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
                                         double ztyJdPlus = 0.0, int switch11pm = 1) const;
 

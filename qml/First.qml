@@ -4,6 +4,7 @@ import QtQuick.Controls 2.15
 import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/chartCalculation.js" as Calc
+import "qrc:/js/recordWords.js" as Words
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The chart view of one person record: header, time switches, the four
@@ -129,6 +130,9 @@ Pane {
             itoChangeDay23clock = parseInt(record.toChangeDay23clock, 10) === 0 ? 0 : 1;
             itoUsingXiaShiLing = parseInt(record.usingXiaShiLingclock, 10) === 1 ? 1 : 0;
         }
+        recordWords = String(inviewOneCustModel.getCustInfoByStrName(theuserid, "extraColumn4"));
+        inviewInSight.setLuckRuleName(Words.luckRule(recordWords, settings.luckRule || "described"));
+        showingAlternative = false;
         var r = Calc.calculate(record, pageSwitches(recal),
                                { jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
                                  warn: function (m) { console.warn(m); } });
@@ -306,6 +310,43 @@ Pane {
         storeSwitch("usingPty", isUsingJingDuTransit);
     }
 
+    // Luck-start rule, boundary warnings and unknown hour (LuckRulesTable,
+    // ChartBoundaryStrip, HourCandidatesView).
+    property string recordWords: ""
+    property bool showingAlternative: false
+    property bool showLuckRules: false
+
+    function chooseLuckRule(rule) {
+        if (typeof settings.luckRule === "string")
+            settings.luckRule = rule;
+        if (Calc.isUsableUserid(theuserid))
+            inviewOneCustModel.updateCustInfoByStrName(theuserid, "extraColumn4", Words.withLuckRule(recordWords, rule));
+        toCalculate(1);
+    }
+
+    // The chart on the other side of a boundary, cast from the corrected moment.
+    function showAlternative(w) {
+        if (!lastResult || !lastResult.ok)
+            return;
+        var m = w.moment;
+        inviewInSight.reinitAllTimepoints();
+        if (Number(inviewInSight.beginWithTime(lastResult.genderCode, 0, m[0], m[1], m[2], m[3], m[4], 0,
+                                               lastResult.out.bz_zptyGap, lastResult.switches.day23)) !== 0) {
+            toCalculate(1);
+            return;
+        }
+        thisYearJiaZi = inviewInSight.yearChac;
+        thisMonthJiaZi = inviewInSight.monthChac;
+        thisDayJiaZi = inviewInSight.dayChac;
+        thisHourJiaZi = inviewInSight.hourChac;
+        thisRiGanNum = thisDayJiaZi % 10;
+        thisYueZhiNum = thisMonthJiaZi % 12;
+        thisShiZhiNum = thisHourJiaZi % 12;
+        fillCells();
+        fillLuck(Calc.luckRows(inviewInSight, easyfunction));
+        showingAlternative = true;
+    }
+
     function shiftHour(step) {
         hourBackOrForward += step;
         toCalculate(1);
@@ -368,6 +409,13 @@ Pane {
                 checkable: true
                 checked: first.showSettings
                 onToggled: first.showSettings = checked
+            }
+            Button {
+                objectName: "luckRulesButton"
+                text: qsTr("起运规则")
+                checkable: true
+                checked: first.showLuckRules
+                onToggled: first.showLuckRules = checked
             }
             Button {
                 objectName: "shenShaButton"
@@ -442,6 +490,38 @@ Pane {
                     mainPixelSize: first.settings.normalMainChacpxSize || 28
                 }
             }
+        }
+
+        ChartBoundaryStrip {
+            objectName: "boundaryStrip"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady
+            insight: inviewInSight
+            switch11pm: first.itoChangeDay23clock
+            trueSolarTime: !!(first.lastResult && first.lastResult.ok && !first.lastResult.clockTime)
+            showingAlternative: first.showingAlternative
+            onAlternativeRequested: first.showAlternative(warning)
+            onOriginalRequested: first.toCalculate(1)
+        }
+        LuckRulesTable {
+            objectName: "luckRulesTable"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady && first.showLuckRules
+            insight: inviewInSight
+            onRuleChosen: first.chooseLuckRule(rule)
+        }
+        HourCandidatesView {
+            objectName: "hourCandidatesView"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady && Words.hourUnknown(first.recordWords)
+            insight: visible ? inviewInSight : null
+            gender: first.lastResult && first.lastResult.ok ? first.lastResult.genderCode : 0
+            year: first.lastResult && first.lastResult.ok ? first.lastResult.moment.y : 0
+            month: first.lastResult && first.lastResult.ok ? first.lastResult.moment.m : 0
+            day: first.lastResult && first.lastResult.ok ? first.lastResult.moment.d : 0
+            ztyJdPlus: first.lastResult && first.lastResult.ok ? first.lastResult.out.bz_zptyGap : 0
+            switch11pm: first.itoChangeDay23clock
+            useColor: first.useColor
         }
 
         Label {

@@ -44,6 +44,8 @@ QtObject {
     property int toShowShiSuiXuSui: 1
     property int toShowRiZhuRight: 1
     property int showHorizontalYunSuiAndSSAtOpening: 0
+    // Luck-start rule of new charts (LuckStart rule names); each record keeps its own.
+    property string luckRule: "described"
 
     property int timesOfUsingWebGLMap: 0
     property string currentYYYYMMSaved: "201906"
@@ -75,7 +77,7 @@ QtObject {
         "toUsingColorForChac", "toShowGan10Shen", "toShowZhiCang", "toShowChangSheng12yun",
         "toShowShiSuiXuSui", "toShowRiZhuRight", "showHorizontalYunSuiAndSSAtOpening",
         "timesOfUsingWebGLMap", "currentYYYYMMSaved", "allowToUsingGlobalMap",
-        "havingNewZoltra", "havingAgreePrivacy"
+        "havingNewZoltra", "havingAgreePrivacy", "luckRule"
     ]
 
     property bool loaded: false

@@ -34,6 +34,7 @@ Pane {
     property bool inputTimeIsReady: false
     property bool inputPlaceIsReady: false
     property bool startEnabled: true
+    property alias hourUnknown: hourUnknownBox.checked
 
     signal startRequested()
 
@@ -67,6 +68,7 @@ Pane {
         noteField.text = "";
         classBox.currentIndex = 0;
         simpleSwitchMale.checked = false;
+        hourUnknownBox.checked = false;
         inputWhere = "";
         fullPlaceName = "";
         inputPlaceXSLtype = -1;
@@ -144,12 +146,23 @@ Pane {
             }
         }
 
-        Button {
-            id: timeButton
-            objectName: "timeButton"
-            text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+        RowLayout {
+            spacing: 8
             Layout.fillWidth: true
-            onClicked: form.timeRequested()
+
+            Button {
+                id: timeButton
+                objectName: "timeButton"
+                text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+                Layout.fillWidth: true
+                onClicked: form.timeRequested()
+            }
+            // The chart then shows the twelve candidate hour pillars.
+            CheckBox {
+                id: hourUnknownBox
+                objectName: "hourUnknownBox"
+                text: qsTr("时辰不详")
+            }
         }
 
         RowLayout {
