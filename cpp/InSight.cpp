@@ -520,6 +520,12 @@ QVariant InSight::boundaryWarnings(int switch11pm, bool trueSolarTime) const
     return list;
 }
 
+bool InSight::uncertainLunarDay(int y, int m, int d) const
+{
+    const QDate date(y, m, d);
+    return date.isValid() && BoundaryWarnings::dayInUncertainMonth(int(date.toJulianDay()));
+}
+
 QVariant InSight::hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap, double ztyJdPlus,
                                  int switch11pm) const
 {

@@ -93,6 +93,9 @@ public:
     // its pillars, the ten-gods of its hour pillar and its luck start under
     // the chosen rule, and the names of the relations touching the hour
     // column; an empty list when the date cannot be placed.
+    // Whether the lunar date of a solar day could be a day off: its month's
+    // new moon lies within the table's error budget of midnight.
+    Q_INVOKABLE bool uncertainLunarDay(int y, int m, int d) const;
     Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
                                         double ztyJdPlus = 0.0, int switch11pm = 1) const;
 
