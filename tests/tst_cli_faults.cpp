@@ -267,7 +267,7 @@ private slots:
         QTest::newRow("chart, leap month that does not exist")
                 << QStringList{"chart", "--lunar", "--leap", "2020-05-01 12:00"} << QByteArray() << 2;
         QTest::newRow("chart, lunar day 30 of a short month")
-                << QStringList{"chart", "--lunar", "2024-01-30 12:00"} << QByteArray() << 0;
+                << QStringList{"chart", "--lunar", "2024-01-30 12:00"} << QByteArray() << 2;
     }
     void diagnosticsStayOffStandardOutput()
     {
