@@ -484,6 +484,8 @@ Pane {
                 model: ["年柱", "月柱", "日柱", "时柱"]
                 OneTextII {
                     objectName: "pillar" + index
+                    // With the hour unknown the candidates below stand for the hour pillar.
+                    visible: index < 3 || !Words.hourUnknown(first.recordWords)
                     zhuType: modelData
                     cell: first.pillarCells[index]
                     useColor: first.useColor

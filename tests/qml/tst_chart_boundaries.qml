@@ -134,7 +134,9 @@ TestCase {
         var view = findChild(o.page, "hourCandidatesView");
         verify(view.visible);
         compare(view.candidates.length, 12);
+        verify(!findChild(o.page, "pillar3").visible);
         var plain = openPage("1990/6/15/12/0");
         verify(!findChild(plain.page, "hourCandidatesView").visible);
+        verify(findChild(plain.page, "pillar3").visible);
     }
 }
