@@ -4,6 +4,7 @@
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
+#include "ChartCalculation.h"
 #include "InSight.h"
 #include "SimpleHttpRequest.h"
 #include "SqlBookDataModel.h"
@@ -27,6 +28,7 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterType<ChartCalculation>(uri, 1, 0, "ChartCalculation");
 }
 
 // The result codes are only logged by the procedures themselves: a run

@@ -293,8 +293,9 @@ void TimePoints::setStartMoments()
     // Three days to the Jie term count as one year, once the sino month is
     // stretched or shrunk to 30 days; the two ages add up to 10.
     const double scale = 30 / (jdJieAfter - jdJieBefore);
-    ageForward = (jdJieAfter - jdBirth) / 3 * scale;
-    ageBackward = (jdBirth - jdJieBefore) / 3 * scale;
+    const double t = startFromTermMoment ? jdBirth - ztyJdPlus : jdBirth;
+    ageForward = (jdJieAfter - t) / 3 * scale;
+    ageBackward = (t - jdJieBefore) / 3 * scale;
     jdBeginForward = jdBirth + ageForward * 365.25;
     jdBeginBackward = jdBirth + ageBackward * 365.25;
     getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
@@ -365,5 +366,6 @@ bool TimePoints::operator==(const TimePoints &o) const
         && beginCalForward == o.beginCalForward && beginSinoForward == o.beginSinoForward
         && ageBackward == o.ageBackward && beginCalBackward == o.beginCalBackward
         && beginSinoBackward == o.beginSinoBackward && jdBeginForward == o.jdBeginForward
-        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus;
+        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus
+        && startFromTermMoment == o.startFromTermMoment;
 }

@@ -77,6 +77,12 @@ public:
     double jdBeginForward = 0;
     double jdBeginBackward = 0;
     double ztyJdPlus = 0;
+    // Off: the start ages count the days from jdBirth, as the engine always
+    // did. On: from the term moment jdBirth - ztyJdPlus (the birth instant in
+    // the table's frame), so a chart of true or mean solar time, or of a zone
+    // other than UTC+8, measures the luck start from the real instant. The
+    // start moments stay in the frame of jdBirth either way.
+    bool startFromTermMoment = false;
 
 private:
     void setPillars(int switch11pm);
