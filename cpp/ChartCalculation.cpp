@@ -254,7 +254,8 @@ ChartCalculation::Result ChartCalculation::calculate(const Input &in, InSight &e
         return r;
     }
     const int *c = m.clockFields;
-    if (c[0] < 1800 || c[0] > 2099 || c[1] < 1 || c[1] > 12 || c[2] < 1 || c[2] > 31 || c[3] < 0 || c[3] > 23
+    // A date that does not exist (2-30) would be carried into the next month.
+    if (c[0] < 1800 || c[0] > 2099 || !QDate::isValid(c[0], c[1], c[2]) || c[3] < 0 || c[3] > 23
         || c[4] < 0 || c[4] > 59 || !std::isfinite(in.longitude)) {
         r.reason = QStringLiteral("inputtime not legal3");
         return r;
@@ -327,7 +328,6 @@ bool ChartCalculation::inputFromRecord(const QVariantMap &rec, const QVariantMap
     }
     in.timeKind = zty == 1 ? TimeKind::True : pty == 1 ? TimeKind::Mean : TimeKind::Clock;
     in.hourShift = intOf(page.value(QStringLiteral("hourBackOrForward")), 0);
-    in.daylightReading = page.value(QStringLiteral("daylightReading")).toBool();
     in.longitude = 120;
     numberOf(rec.value(QStringLiteral("mainJvalue")), in.longitude);
 
@@ -350,16 +350,25 @@ bool ChartCalculation::inputFromRecord(const QVariantMap &rec, const QVariantMap
         in.zone = QTimeZone(int(std::lround(zoneLongitude * 240))).id();
 
     in.recordedSummerTime = xsl == 1;
-    // Abroad the tz database decides unless the page's switch was used, or
-    // the record keeps an override ("on"/"off") beside its zone. Records
-    // without a zone keep their old meaning: the switch takes an hour off.
-    const bool recal = intOf(page.value(QStringLiteral("recal")), 0) == 1;
-    const QString mode = rec.value(QStringLiteral("extraColumn4")).toString().trimmed();
+    // Abroad the tz database decides unless the page's switch overrides it
+    // (page dstMode, kept in the record's words). Records without a zone keep
+    // their old meaning: the switch takes an hour off.
+    // extraColumn4 holds words: "on" or "off" (the override) and "daylight"
+    // (a gap or doubled local time read as summer time).
+    const QStringList words = rec.value(QStringLiteral("extraColumn4")).toString().split(QLatin1Char(' '),
+                                                                                      Qt::SkipEmptyParts);
+    in.daylightReading = page.contains(QStringLiteral("daylightReading"))
+        ? page.value(QStringLiteral("daylightReading")).toBool()
+        : words.contains(QStringLiteral("daylight"));
     if (isTableZone(in.zone))
         in.dst = DstMode::Auto;
-    else if (recal)
-        in.dst = xsl == 1 ? DstMode::On : DstMode::Off;
-    else if (!dstModeFromName(mode, in.dst))
+    else if (dstModeFromName(page.value(QStringLiteral("dstMode")).toString(), in.dst))
+        ; // the page's override
+    else if (words.contains(QStringLiteral("on")))
+        in.dst = DstMode::On;
+    else if (words.contains(QStringLiteral("off")))
+        in.dst = DstMode::Off;
+    else
         in.dst = stored.isEmpty() && xsl == 1 ? DstMode::On : DstMode::Auto;
     return true;
 }
@@ -447,6 +456,7 @@ QVariantMap ChartCalculation::calculateRecord(const QVariantMap &record, const Q
     o.insert(QStringLiteral("longitude"), in.longitude);
     o.insert(QStringLiteral("clockTime"), in.timeKind == TimeKind::Clock);
     o.insert(QStringLiteral("day23"), in.switch11pm);
+    o.insert(QStringLiteral("daylightReading"), in.daylightReading);
     o.insert(QStringLiteral("dstMode"), in.dst == DstMode::Auto ? QStringLiteral("auto")
                                                                 : in.dst == DstMode::On ? QStringLiteral("on")
                                                                                         : QStringLiteral("off"));

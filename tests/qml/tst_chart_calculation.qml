@@ -22,6 +22,11 @@ TestCase {
     }
 
     Component {
+        id: calculationComponent
+        ChartCalculation { }
+    }
+
+    Component {
         id: firstComponent
         First { }
     }
@@ -191,7 +196,8 @@ TestCase {
         rec.maintime = row.maintime;
         var ins = createTemporaryObject(insightComponent, this);
         var warned = [];
-        var r = Calc.calculate(rec, { recal: 0 }, { jsxf: JsxfSingleton, insight: ins, easyfunction: easyfunction,
+        var r = Calc.calculate(rec, { recal: 0 }, { calculation: createTemporaryObject(calculationComponent, this),
+                                                 jsxf: JsxfSingleton, insight: ins, easyfunction: easyfunction,
                                                  warn: function (m) { warned.push(m); } });
         compare(r.ok, false);
         compare(warned, ["inputtime not legal"]);
