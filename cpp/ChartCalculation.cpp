@@ -485,29 +485,10 @@ QVariantMap ChartCalculation::calculateRecord(const QVariantMap &record, const Q
     return o;
 }
 
-QVariantList ChartCalculation::daylightPeriods(const QString &zoneId, int fromYear, int toYear)
+int ChartCalculation::utcOffsetMinutes(const QString &zoneId, double jdUtc)
 {
-    QVariantList periods;
     const QTimeZone zone(zoneId.toUtf8());
-    if (!zone.isValid() || fromYear > toYear)
-        return periods;
-    const QDateTime from(QDate(fromYear, 1, 1), QTime(0, 0), Qt::UTC);
-    const QDateTime to(QDate(toYear + 1, 1, 1), QTime(0, 0), Qt::UTC);
-    double start = 0;
-    bool inSummer = zone.daylightTimeOffset(from) > 0;
-    if (inSummer)
-        start = unixEpochJd + (from.toSecsSinceEpoch() + zone.standardTimeOffset(from)) / 86400.0;
-    for (const QTimeZone::OffsetData &t : zone.transitions(from, to)) {
-        const double localStandard = unixEpochJd + (t.atUtc.toSecsSinceEpoch() + t.standardTimeOffset) / 86400.0;
-        if (t.daylightTimeOffset > 0 && !inSummer) {
-            start = localStandard;
-            inSummer = true;
-        } else if (t.daylightTimeOffset <= 0 && inSummer) {
-            periods << QVariant(QVariantList{start, localStandard});
-            inSummer = false;
-        }
-    }
-    if (inSummer)
-        periods << QVariant(QVariantList{start, unixEpochJd + (to.toSecsSinceEpoch() + zone.standardTimeOffset(to)) / 86400.0});
-    return periods;
+    if (!zone.isValid() || !std::isfinite(jdUtc))
+        return 0;
+    return offsetAt(zone, secondsOf(jdUtc)) / 60;
 }

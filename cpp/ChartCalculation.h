@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
-#include <QVariantList>
 #include <QVariantMap>
 
 class InSight;
@@ -91,7 +90,7 @@ public:
     // The record's chart: { ok, reason, message, moment, chart, ... } (see
     // js/chartCalculation.js for the page's use).
     Q_INVOKABLE QVariantMap calculateRecord(const QVariantMap &record, const QVariantMap &page, InSight *engine);
-    // Summer-time periods of a zone from the tz database, years fromYear..toYear:
-    // a list of [start, end] pairs of local standard-time Julian days.
-    Q_INVOKABLE QVariantList daylightPeriods(const QString &zone, int fromYear, int toYear);
+    // UTC offset of a zone at an instant (a Julian day of UTC), summer time
+    // included, from the tz database; 0 for a zone it does not know.
+    Q_INVOKABLE int utcOffsetMinutes(const QString &zone, double jdUtc);
 };
