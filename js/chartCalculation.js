@@ -190,8 +190,8 @@ function solarTimeText(jd, withDate) {
     return withDate ? t.Y + "-" + twoDigits(t.M) + "-" + twoDigits(t.D) + " " + hm : hm;
 }
 
-// Figures of the chain for the page header: zone, offset, summer time, the
-// mean and true solar times and their minutes from the entered clock time.
+// Figures of the chain for the page header: zone, offset, summer time, and
+// the minutes by which mean and true solar time differ from the entered clock.
 function chainFigures(result) {
     var chain = result.chain;
     var c = chain.clockFields;
@@ -201,9 +201,7 @@ function chainFigures(result) {
         offset: offsetText(chain.utcOffsetMinutes),
         dstMinutes: chain.dstMinutes,
         tableRegion: chain.tableRegion,
-        mean: result.out.bz_pty,
         meanMinutes: Math.round((chain.jdMeanSolar - clock) * 1440),
-        trueTime: result.out.bz_zty,
         trueMinutes: Math.round((chain.jdTrueSolar - clock) * 1440),
         localTime: String(chain.localTime),
         daylightReading: result.daylightReading === true

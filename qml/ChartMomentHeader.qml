@@ -4,10 +4,11 @@ import QtQuick.Controls 2.15
 import "qrc:/js/chartCalculation.js" as Calc
 import "qrc:/qml/MyFusion/Palette.js" as P
 
-// How the entered clock time became the charted moment: the zone and its
-// offset at that moment, summer time applied or not, mean and true solar time
-// with their minutes from the clock, and the reading of a local time that did
-// not exist or existed twice (chosen here, never silently).
+// How the entered clock time became the charted moment, below the header's
+// true and mean solar times: the zone and its offset at that moment, summer
+// time applied or not, the minutes by which mean and true solar time differ
+// from the clock, and the reading of a local time that did not exist or
+// existed twice (chosen here, never silently).
 ColumnLayout {
     id: header
     property var result: null
@@ -40,8 +41,8 @@ ColumnLayout {
         wrapMode: Text.Wrap
         font.pixelSize: 13
         text: header.figures === null ? ""
-            : qsTr("平太阳时") + " " + header.figures.mean + " (" + header.minutesText(header.figures.meanMinutes) + ")  "
-              + qsTr("真太阳时") + " " + header.figures.trueTime + " (" + header.minutesText(header.figures.trueMinutes) + ")"
+            : qsTr("较钟表时间：平太阳时") + " " + header.minutesText(header.figures.meanMinutes) + "，"
+              + qsTr("真太阳时") + " " + header.minutesText(header.figures.trueMinutes)
     }
     RowLayout {
         visible: header.figures !== null && header.figures.localTime !== "ok"
