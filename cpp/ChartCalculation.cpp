@@ -113,7 +113,9 @@ Resolved resolveLocal(const QTimeZone &zone, qint64 local, const ChartCalculatio
 
 // Mainland, Hong Kong, Taiwan: standard offset from the tz database; the
 // local mean time the database keeps before standard time was adopted is read
-// as Beijing time, the frame these records were always charted in.
+// as Beijing time, the frame these records were always charted in. The switch
+// says the clock ran an hour ahead of Beijing time: where the database already
+// has the war years' UTC+9 as standard time, that hour is not added again.
 Resolved resolveTableZone(const QTimeZone &zone, qint64 local, const ChartCalculation::Input &in)
 {
     Resolved r;
@@ -122,8 +124,9 @@ Resolved resolveTableZone(const QTimeZone &zone, qint64 local, const ChartCalcul
         standard = tableFrameMinutes * 60;
     const bool summer = in.dst == ChartCalculation::DstMode::On
         || (in.dst == ChartCalculation::DstMode::Auto && in.recordedSummerTime);
-    r.dstSeconds = summer ? usualSummerMinutes * 60 : 0;
-    r.offsetSeconds = standard + r.dstSeconds;
+    const int summerClock = (tableFrameMinutes + usualSummerMinutes) * 60;
+    r.offsetSeconds = summer ? std::max(standard, summerClock) : standard;
+    r.dstSeconds = r.offsetSeconds - standard;
     return r;
 }
 

@@ -88,6 +88,12 @@ void TestChartMoment::birthMoment_data()
         << "2000-01-15 12:00" << 660 << 60 << "2000-01-15T01:00:00" << "ok" << "己卯 丁丑";
     QTest::newRow("London 1941 double summer") << "Europe/London" << -0.13 << "clock" << "auto" << false
         << "1941-07-01 12:00" << 120 << 120 << "1941-07-01T10:00:00" << "ok" << "辛巳 甲午";
+    // War years: the tz database keeps UTC+9 as standard time; the switch of
+    // the program's table must not add a second hour.
+    QTest::newRow("Hong Kong 1943, switch on") << "Asia/Hong_Kong" << 114.17 << "clock" << "on" << false
+        << "1943-07-01 12:00" << 540 << 0 << "1943-07-01T03:00:00" << "ok" << "癸未 戊午";
+    QTest::newRow("Taipei 1940, no switch") << "Asia/Taipei" << 121.5 << "clock" << "auto" << false
+        << "1940-07-01 12:00" << 540 << 0 << "1940-07-01T03:00:00" << "ok" << "庚辰 壬午";
     // Mainland 1988 with the described switch on: an hour off the clock.
     QTest::newRow("Beijing 1988, switch on") << "Asia/Shanghai" << 116.4 << "clock" << "on" << false
         << "1988-07-01 11:30" << 540 << 60 << "1988-07-01T02:30:00" << "ok" << "戊辰 戊午 丁巳 乙巳";
