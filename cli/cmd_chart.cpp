@@ -18,6 +18,8 @@
 
 #include <algorithm>
 
+#include <cmath>
+
 namespace {
 
 struct ChartOptions {
@@ -85,8 +87,8 @@ QString readOptions(QStringList args, ChartOptions &o)
         } else if (a == QLatin1String("--zty")) {
             bool ok = false;
             o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
-            if (!ok)
-                return QStringLiteral("--zty takes a number of days");
+            if (!ok || !(std::fabs(o.zty) <= TimePoints::maxZtyDays))
+                return QStringLiteral("--zty takes a number of days from -1 to 1");
             o.ztyGiven = true;
         } else if (a == QLatin1String("--tz") || a == QLatin1String("--lng") || a == QLatin1String("--time")
                    || a == QLatin1String("--dst") || a == QLatin1String("--record") || a == QLatin1String("--db")) {
@@ -205,12 +207,14 @@ int run(const QStringList &args)
     if (!problem.isEmpty())
         return cliUsageError(problem);
     InSight s;
+    const QString noChart = QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099,"
+                                           " its solar time before the 立春 of 2100"
+                                           " (a leap flag only on the leap month of that lunar year)");
     if (o.ztyGiven) {
         const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2],
                                            o.moment[3], o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
         if (result != 0)
-            return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099"
-                                                " (a leap flag only on the leap month of that lunar year)"));
+            return cliUsageError(noChart);
         cliWrite(o.json ? asJson(s, {}) : readable(s));
         return 0;
     }
@@ -235,9 +239,7 @@ int run(const QStringList &args)
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');
-        return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099"
-                                            " (a leap flag only on the leap month of that lunar year)")
-                             % why);
+        return cliUsageError(noChart % why);
     }
     const QVariantMap moment = ChartCalculation::momentMap(r.moment);
     cliWrite(o.json ? asJson(s, moment) : readable(s) % momentLines(moment));
@@ -248,6 +250,6 @@ int run(const QStringList &args)
 
 static const CliCommand chartCommand{
     "chart",
-    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS | --tz ZONE --lng DEGREES"
+    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1) | --tz ZONE --lng DEGREES"
     " --time true|mean|clock --dst auto|on|off] [--json] \"YYYY-MM-DD HH:MM\" | chart --record ID [--db PATH] [--json]",
     "the chart of one birth moment: pillars, luck pillars, start, summary, bone weight, date texts", run};

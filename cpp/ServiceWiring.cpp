@@ -6,6 +6,7 @@
 #include "GetShenShaRelations.h"
 #include "ChartCalculation.h"
 #include "InSight.h"
+#include "SignatureCheck.h"
 #include "SimpleHttpRequest.h"
 #include "SqlBookDataModel.h"
 #include "SqloneCustomerModel.h"
@@ -29,6 +30,8 @@ void registerTypes()
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
     qmlRegisterType<ChartCalculation>(uri, 1, 0, "ChartCalculation");
+    qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
+                                             [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }
 
 // The result codes are only logged by the procedures themselves: a run

@@ -2,6 +2,7 @@
 // accepted. A loopback WebSocket server watches for any connection.
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "ServiceWiring.h"
 #include "TestSupport.h"
 
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ void TstPrivacyGate::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
     QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
+    ServiceWiring::registerTypes();
 }
 
 void TstPrivacyGate::report_data()

@@ -77,6 +77,10 @@ bool findTermPlace(double t, int g, TermPlace &place)
         ++r;
     if (r < 0 || r > lastPlaceableRow)
         return false;
+    // At or after the 立春 that ends the last placeable row the table has no
+    // month for t; the walk above stops there rather than placing it.
+    if (t >= solarTerms[r + 1][0])
+        return false;
     int i = 0;
     while (i < 22 && solarTerms[r][i + 2] <= t)
         i += 2;
@@ -317,8 +321,11 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     if (solarlunar == 0 && day > daysInMonth(year, month))
         return BadInput;
     // A true-solar-time offset that is not a number (a failed correction on
-    // the page) would place the moment nowhere and still give pillars.
-    if (!std::isfinite(zty))
+    // the page), or larger than any solar correction, would place the moment
+    // nowhere or in another month and still give pillars.
+    // A moment measured from its birth instant (startFromTermMoment) may lie
+    // a zone's whole distance from UTC+8 away, and the hour shifts beyond.
+    if (!std::isfinite(zty) || std::fabs(zty) > (startFromTermMoment ? maxInstantOffsetDays : maxZtyDays))
         return BadInput;
 
     // Launches are frequent (the pillar search runs hundreds): reuse one record.
