@@ -1,6 +1,7 @@
 #include "DatabaseConnections.h"
 
 #include "AppContext.h"
+#include "SqloneCustomerModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,10 +44,14 @@ bool usableFile(const QString &path)
 }
 
 // One step per version: steps[v] lifts a file from version v to v + 1.
-// Version 0 files already hold the 26 columns; they only gain the stamp.
+// Version 0 files of this program already hold the 26 columns and only gain
+// the stamp; a table of another shape is no file of ours and stays as it is.
 using MigrationStep = bool (*)(QSqlQuery &query);
 const MigrationStep migrationSteps[] = {
-    [](QSqlQuery &) { return true; },
+    [](QSqlQuery &query) {
+        return query.exec(QStringLiteral("SELECT %1 FROM oneCustomer LIMIT 0")
+                                  .arg(SqloneCustomerModel::columnNames().join(QLatin1Char(','))));
+    },
 };
 static_assert(sizeof(migrationSteps) / sizeof(migrationSteps[0]) == userSchemaVersion);
 

@@ -56,8 +56,13 @@ void publishContext(QQmlContext *context)
     QVariantMap documents;
     QDirIterator it(QStringLiteral(":/datafiles/docs"), {QStringLiteral("*.html"), QStringLiteral("*.txt")},
                     QDir::Files);
-    while (it.hasNext()) {
-        QFile file(it.next());
+    QStringList files;
+    while (it.hasNext())
+        files << it.next();
+    // The credits page shows the attribution list kept beside the sources.
+    files << QStringLiteral(":/docs/THIRD-PARTY.md");
+    for (const QString &path : qAsConst(files)) {
+        QFile file(path);
         if (file.open(QIODevice::ReadOnly))
             documents.insert(QFileInfo(file).fileName(), QString::fromUtf8(file.readAll()));
     }

@@ -262,10 +262,7 @@ private slots:
         QFETCH(QStringList, env);
         QTemporaryDir home;
         QProcess child;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("HOME"), home.path());
-        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-        environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+        QProcessEnvironment environment = TestSupport::childEnvironment(home);
         for (const QString &pair : env)
             environment.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
         child.setProcessEnvironment(environment);
