@@ -3,7 +3,7 @@
 // generated - do not edit.
 // Source: CLDR zone exemplar cities and country names in ICU 72.1 (Debian libicu-dev, Unicode licence), via tools/zone_names_zh.cpp.
 // Regenerate: c++ -O2 -o /tmp/zone_names_zh tools/zone_names_zh.cpp $(pkg-config --cflags --libs icu-i18n)
-//   && node tools/make_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js
+//   && node tools/gen_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js
 // 323 zones, 209 countries.
 
 // IANA zone: [exemplar city in English, in Chinese]

@@ -5,7 +5,7 @@
 //
 // Regenerate (needs Debian's libicu-dev):
 //   c++ -O2 -o /tmp/zone_names_zh tools/zone_names_zh.cpp $(pkg-config --cflags --libs icu-i18n)
-//   node tools/make_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js
+//   node tools/gen_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js
 'use strict';
 const fs = require('fs');
 const path = require('path');
@@ -40,7 +40,7 @@ lines.push('// generated - do not edit.');
 lines.push('// Source: CLDR zone exemplar cities and country names in ICU ' + icuVersion
            + ' (Debian libicu-dev, Unicode licence), via tools/zone_names_zh.cpp.');
 lines.push('// Regenerate: c++ -O2 -o /tmp/zone_names_zh tools/zone_names_zh.cpp $(pkg-config --cflags --libs icu-i18n)');
-lines.push('//   && node tools/make_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js');
+lines.push('//   && node tools/gen_world_city_names_zh.js /tmp/zone_names_zh > js/worldCityNamesZh.js');
 lines.push('// ' + Object.keys(cities).length + ' zones, ' + Object.keys(countryNames).length + ' countries.');
 lines.push('');
 lines.push('// IANA zone: [exemplar city in English, in Chinese]');
