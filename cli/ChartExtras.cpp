@@ -19,13 +19,23 @@ QJsonArray luckStartsJson(const InSight &s)
     return QJsonArray::fromVariantList(s.luckStarts().toList());
 }
 
-QJsonArray warningsJson(const InSight &s, int switch11pm, bool trueSolarTime)
+namespace {
+
+bool solarTimeUsed(const InSight &s)
 {
-    return QJsonArray::fromVariantList(s.boundaryWarnings(switch11pm, trueSolarTime).toList());
+    return s.primaryTimePoint().ztyJdPlus != 0;
 }
 
-QString readableLines(const InSight &s, int switch11pm, bool trueSolarTime)
+} // namespace
+
+QJsonArray warningsJson(const InSight &s, int switch11pm)
 {
+    return QJsonArray::fromVariantList(s.boundaryWarnings(switch11pm, solarTimeUsed(s)).toList());
+}
+
+QString readableLines(const InSight &s, int switch11pm)
+{
+    const bool trueSolarTime = solarTimeUsed(s);
     QString out = QStringLiteral("luck rule    ") + s.luckRuleName() + QLatin1Char('\n');
     for (const QVariant &v : s.luckStarts().toList()) {
         const QVariantMap m = v.toMap();

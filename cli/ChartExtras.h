@@ -15,9 +15,11 @@ namespace ChartExtras {
 QString chooseLuckRule(InSight &engine, const QString &rule, const QString &direction);
 
 QJsonArray luckStartsJson(const InSight &s);
-QJsonArray warningsJson(const InSight &s, int switch11pm, bool trueSolarTime);
+// The clock time counts as corrected to solar time when the engine was given
+// a solar-time offset.
+QJsonArray warningsJson(const InSight &s, int switch11pm);
 // Lines for the readable chart: the chosen rule's steps and the warnings.
-QString readableLines(const InSight &s, int switch11pm, bool trueSolarTime);
+QString readableLines(const InSight &s, int switch11pm);
 // The twelve candidates of a day whose hour is unknown; empty when the date
 // cannot be placed.
 QString hourCandidatesText(const InSight &s, int gender, bool lunar, bool leap, const int date[3], double zty,

@@ -69,6 +69,14 @@ public:
 
     Q_INVOKABLE QVariant beginWithTime(int malefemale, int solarlunar, int y, int m, int d, int h, int minute,
                                        int isleap = 0, double ztyJdPlus = 0.0, int switch11pm = 1);
+    // The chart of a birth whose instant and pillar moment differ: y..minute
+    // is the solar-date moment that decides the day and hour pillars (clock,
+    // mean or true solar time, after any hour shift); instantOffset is that
+    // moment minus the birth instant in the UTC+8 frame of the term table, in
+    // days. Year and month pillars and the days to the Jie for the luck start
+    // come from the instant. 0 on success, -1 on failure.
+    Q_INVOKABLE QVariant beginWithMoment(int malefemale, int y, int m, int d, int h, int minute,
+                                         double instantOffset, int switch11pm = 1);
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();
@@ -87,12 +95,15 @@ public:
     // Boundaries within the error budget of the cast chart (BoundaryWarnings):
     // maps with kind, minutesAway, budgetSeconds, alternative (four pillar
     // names), alternativeChacs, moment ([y, m, d, h, minute] to enter for the
-    // other side) and, for an uncertain month, alternativeMonthStart.
+    // other side, with the same ztyJdPlus) and, for an uncertain month,
+    // alternativeMonthStart.
     Q_INVOKABLE QVariant boundaryWarnings(int switch11pm = 1, bool trueSolarTime = false) const;
     // The twelve double-hours of a birth day whose hour is unknown, each with
     // its pillars, the ten-gods of its hour pillar and its luck start under
     // the chosen rule, and the names of the relations touching the hour
     // column; an empty list when the date cannot be placed.
+    // The true-solar-time offset (days) the cast chart was given.
+    Q_INVOKABLE double solarTimeOffset() const { return m_timePoints[0].ztyJdPlus; }
     // Whether the lunar date of a solar day could be a day off: its month's
     // new moon lies within the table's error budget of midnight.
     Q_INVOKABLE bool uncertainLunarDay(int y, int m, int d) const;

@@ -33,6 +33,10 @@ Pane {
     property int itoChangeDay23clock: 1
     property int itoUsingXiaShiLing: 0
     property int hourBackOrForward: 0
+    // A local time that did not exist or existed twice, read as summer time.
+    property bool daylightReading: false
+    // Abroad: "on" or "off" when the summer-time switch overrides the tz database.
+    property string dstOverride: ""
 
     property bool isIn23clock: false
     property bool isIn23clockAfterZPty: false
@@ -95,6 +99,10 @@ Pane {
         id: inviewInSight
     }
 
+    ChartCalculation {
+        id: chartCalculation
+    }
+
     GetShenShaRelations {
         id: gssRel
     }
@@ -114,7 +122,8 @@ Pane {
     function pageSwitches(recal) {
         return { recal: recal, toUseZhenTaiYangShiTransit: toUseZhenTaiYangShiTransit,
                  isUsingJingDuTransit: isUsingJingDuTransit, itoChangeDay23clock: itoChangeDay23clock,
-                 itoUsingXiaShiLing: itoUsingXiaShiLing, hourBackOrForward: hourBackOrForward };
+                 itoUsingXiaShiLing: itoUsingXiaShiLing, hourBackOrForward: hourBackOrForward,
+                 daylightReading: daylightReading, dstMode: dstOverride };
     }
 
     // Steps 1 to 17; answers whether a chart was cast.
@@ -129,12 +138,15 @@ Pane {
             isUsingJingDuTransit = parseInt(record.usingPty, 10) === 1 ? 1 : 0;
             itoChangeDay23clock = parseInt(record.toChangeDay23clock, 10) === 0 ? 0 : 1;
             itoUsingXiaShiLing = parseInt(record.usingXiaShiLingclock, 10) === 1 ? 1 : 0;
+            var words = String(record.extraColumn4).split(" ");
+            daylightReading = words.indexOf("daylight") >= 0;
+            dstOverride = words.indexOf("on") >= 0 ? "on" : words.indexOf("off") >= 0 ? "off" : "";
         }
         recordWords = String(inviewOneCustModel.getCustInfoByStrName(theuserid, "extraColumn4"));
         inviewInSight.setLuckRuleName(Words.luckRule(recordWords, settings.luckRule || "described"));
         showingAlternative = false;
         var r = Calc.calculate(record, pageSwitches(recal),
-                               { jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
+                               { calculation: chartCalculation, jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
                                  warn: function (m) { console.warn(m); } });
         lastResult = r;
         if (!r.ok) {
@@ -142,6 +154,9 @@ Pane {
             return false;
         }
         isInXSLTime = r.isInXSLTime;
+        // Abroad the switch starts as the tz database found the moment.
+        if (!r.chain.tableRegion)
+            itoUsingXiaShiLing = r.chain.dstMinutes > 0 ? 1 : 0;
         isIn23clock = r.isIn23clock;
         isIn23clockAfterZPty = r.isIn23clockAfterZPty;
         thisYearJiaZi = r.pillars[0];
@@ -297,8 +312,34 @@ Pane {
 
     // A switch of the settings pane: stored in the record, then recalculated.
     function storeSwitch(column, value) {
-        if (Calc.isUsableUserid(theuserid))
+        if (Calc.isUsableUserid(theuserid)) {
             inviewOneCustModel.updateCustInfoByStrName(theuserid, column, String(value));
+            // Abroad the summer-time switch overrides the tz database; the
+            // override and the reading of a gap are kept beside the zone.
+            if (column === "usingXiaShiLingclock" && lastResult && lastResult.ok && !lastResult.chain.tableRegion) {
+                dstOverride = value === 1 ? "on" : "off";
+                storeMomentWords(dstOverride, daylightReading);
+            }
+        }
+        toCalculate(1);
+    }
+
+    function storeMomentWords(dst, daylight) {
+        // The luck-start rule and an unknown hour share the column.
+        var words = Words.wordsOf(recordWords).filter(function (w) {
+            return w.indexOf("luck:") === 0 || w === "hour-unknown";
+        });
+        if (dst.length > 0)
+            words.push(dst);
+        if (daylight)
+            words.push("daylight");
+        inviewOneCustModel.updateCustInfoByStrName(theuserid, "extraColumn4", words.join(" "));
+    }
+
+    function chooseReading(daylight) {
+        daylightReading = daylight;
+        if (Calc.isUsableUserid(theuserid))
+            storeMomentWords(dstOverride, daylight);
         toCalculate(1);
     }
 
@@ -331,19 +372,20 @@ Pane {
         var m = w.moment;
         inviewInSight.reinitAllTimepoints();
         if (Number(inviewInSight.beginWithTime(lastResult.genderCode, 0, m[0], m[1], m[2], m[3], m[4], 0,
-                                               lastResult.out.bz_zptyGap, lastResult.switches.day23)) !== 0) {
+                                               w.ztyJdPlus, itoChangeDay23clock)) !== 0) {
             toCalculate(1);
             return;
         }
-        thisYearJiaZi = inviewInSight.yearChac;
-        thisMonthJiaZi = inviewInSight.monthChac;
-        thisDayJiaZi = inviewInSight.dayChac;
-        thisHourJiaZi = inviewInSight.hourChac;
+        var c = chartCalculation.chartOf(inviewInSight);
+        thisYearJiaZi = c.pillars[0];
+        thisMonthJiaZi = c.pillars[1];
+        thisDayJiaZi = c.pillars[2];
+        thisHourJiaZi = c.pillars[3];
         thisRiGanNum = thisDayJiaZi % 10;
         thisYueZhiNum = thisMonthJiaZi % 12;
         thisShiZhiNum = thisHourJiaZi % 12;
         fillCells();
-        fillLuck(Calc.luckRows(inviewInSight, easyfunction));
+        fillLuck(Calc.luckRows(c.luck, c.pillars[2], easyfunction));
         showingAlternative = true;
     }
 
@@ -382,6 +424,12 @@ Pane {
                 anchors.fill: parent
                 onClicked: first.copyHeader()
             }
+        }
+        ChartMomentHeader {
+            objectName: "momentHeader"
+            Layout.fillWidth: true
+            result: first.lastResult
+            onReadingChosen: first.chooseReading(daylight)
         }
         Label {
             objectName: "copiedNote"
@@ -521,7 +569,7 @@ Pane {
             year: first.lastResult && first.lastResult.ok ? first.lastResult.moment.y : 0
             month: first.lastResult && first.lastResult.ok ? first.lastResult.moment.m : 0
             day: first.lastResult && first.lastResult.ok ? first.lastResult.moment.d : 0
-            ztyJdPlus: first.lastResult && first.lastResult.ok ? first.lastResult.out.bz_zptyGap : 0
+            ztyJdPlus: first.lastResult && first.lastResult.ok ? inviewInSight.solarTimeOffset() : 0
             switch11pm: first.itoChangeDay23clock
             useColor: first.useColor
         }
