@@ -57,22 +57,6 @@ function readRecord(model, userid) {
     return r;
 }
 
-// Life palace: the branch the summary names, the stem by the month-stem rule.
-function lifePalaceChac(essentials, yearChac) {
-    var sections = String(essentials).split("#");
-    if (sections.length < 6)
-        return -1;
-    var branch = zhiNames.indexOf(sections[5].slice(-1));
-    if (branch < 0)
-        return -1;
-    return chacOf(monthStem(mod(yearChac, 10), branch), branch);
-}
-
-// Conception pillar: stem one after the month stem, branch three after.
-function conceptionChac(monthChac) {
-    return chacOf(mod(monthChac + 1, 10), mod(monthChac + 3, 12));
-}
-
 function dayVoid(dayChac) {
     return dayVoidPairs[Math.floor(mod(dayChac, 60) / 10)];
 }
@@ -284,8 +268,10 @@ function calculate(rec, page, deps) {
         pillars: [ins.yearChac, ins.monthChac, ins.dayChac, ins.hourChac],
         luck: luckRows(ins, ef),
         essentials: essentials,
-        lifePalace: lifePalaceChac(essentials, ins.yearChac),
-        conception: conceptionChac(ins.monthChac),
-        dayVoid: dayVoid(ins.dayChac)
+        lifePalace: ins.lifePalaceChac,
+        conception: ins.conceptionChac,
+        bodyPalace: ins.bodyPalaceChac,
+        dayVoid: dayVoid(ins.dayChac),
+        yearVoid: dayVoid(ins.yearChac)
     };
 }
