@@ -150,6 +150,11 @@ function flowDays(beginJd, endJd) {
     return rows;
 }
 
+// Calendar date and time of a Julian day: { Y, M, D, h, m, s }.
+function jdToDate(jd) {
+    return Eph.DD(jd);
+}
+
 function twoDigits(n) {
     return (n < 10 ? "0" : "") + n;
 }

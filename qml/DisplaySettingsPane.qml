@@ -86,16 +86,16 @@ ColumnLayout {
         Repeater {
             model: 20
             Item {
-                readonly property int layer: Math.floor(index / 4)
+                readonly property int layerIndex: Math.floor(index / 4)
                 readonly property int aspect: index % 4 - 1
-                readonly property string key: aspect >= 0 ? "show" + pane.layerKeys[layer] + "Zhu" + pane.aspectKeys[aspect] : ""
+                readonly property string key: aspect >= 0 ? "show" + pane.layerKeys[layerIndex] + "Zhu" + pane.aspectKeys[aspect] : ""
                 implicitWidth: aspect < 0 ? layerLabel.implicitWidth : box.implicitWidth
                 implicitHeight: aspect < 0 ? layerLabel.implicitHeight : box.implicitHeight
                 Label {
                     id: layerLabel
                     visible: parent.aspect < 0
                     anchors.verticalCenter: parent.verticalCenter
-                    text: pane.layerNames[parent.layer]
+                    text: pane.layerNames[parent.layerIndex]
                     font.pixelSize: pane.labelPixelSize
                 }
                 CheckBox {
