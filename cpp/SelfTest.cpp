@@ -20,7 +20,7 @@ constexpr int kQuickSettleMs = 60;
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
-                                 QStringLiteral("chart-shensha")};
+                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-display")};
 
 QString storeSampleRecord()
 {
@@ -129,11 +129,16 @@ QVariant SelfTest::showChart(QObject *root, const QString &view)
         return shown;
     page->setProperty("theuseridpage", m_sampleUserid);
     page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
-    if (view != QLatin1String("chart-shensha"))
+    if (view == QLatin1String("chart-book") || view == QLatin1String("chart-notes"))
         QMetaObject::invokeMethod(page, "showTab", Q_ARG(QVariant, view == QLatin1String("chart-notes") ? 1 : 0));
     QObject *chart = page->property("first").value<QObject *>();
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
+    else if (view == QLatin1String("chart-display")) {
+        // The display pane and the navigator of all luck pillars, opened.
+        chart->setProperty("showDisplay", true);
+        chart->setProperty("showAllWalking", true);
+    }
     return shown;
 }
 

@@ -9,7 +9,11 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 // Each control's objectName is the key it sets.
 ColumnLayout {
     id: pane
-    required property QtObject settings
+    // The window's shared settings unless a view passes its own.
+    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : fallback
+    GlobalSettings {
+        id: fallback
+    }
     property int labelPixelSize: 13
     spacing: 4
 

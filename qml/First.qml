@@ -154,6 +154,7 @@ Pane {
     property bool completed: false
     Component.onCompleted: {
         completed = true;
+        settings.load(); // its own Component.onCompleted may come after this one
         showAllWalking = settings.showHorizontalYunSuiAndSSAtOpening === 1;
         toCalculate(0);
     }
@@ -662,13 +663,14 @@ Pane {
                         mainPixelSize: first.mainPx
                         smallPixelSize: first.smallPx - 1
                         marks: first.pillarMarks[index]
+                        Layout.alignment: Qt.AlignTop
                     }
                 }
             }
             Label {
                 objectName: "riZhuNote"
                 visible: first.settings.toShowRiZhuRight === 1 && first.thisTotalReady
-                text: first.thisRiGanNum >= 0 ? qsTr("日主") + "\n" + first.pillarCells[2].gan
+                text: first.thisRiGanNum >= 0 && first.pillarCells[2] ? qsTr("日主") + "\n" + first.pillarCells[2].gan
                                                  + "\n" + first.dayMasterWords() : ""
                 horizontalAlignment: Text.AlignHCenter
                 font.pixelSize: first.smallPx

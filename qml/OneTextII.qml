@@ -93,7 +93,7 @@ ColumnLayout {
             color: P.warning
             padding: 1
             Layout.alignment: Qt.AlignHCenter
-            Layout.maximumWidth: Math.max(cellRoot.mainPixelSize * 2.5, 60)
+            Layout.maximumWidth: Math.max(cellRoot.smallPixelSize * 6, 72)
             wrapMode: Text.Wrap
             horizontalAlignment: Text.AlignHCenter
             background: Rectangle { color: "#fdecea"; radius: 3 }

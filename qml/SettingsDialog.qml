@@ -3,7 +3,8 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "qrc:/qml/MyFusion/Palette.js" as P
 
-// Style chooser; the choice applies at the next start.
+// Style chooser (applies at the next start) and the chart page's display
+// choices (stored and applied at once, the same controls as on the page).
 Dialog {
     id: settingsDialog
     x: Math.round((parent.width - width) / 2)
@@ -26,6 +27,9 @@ Dialog {
     }
 
     property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
+    // The window's shared settings, or the ones a caller passes.
+    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null
+    height: Math.min(implicitHeight, parent.height - y - 12)
 
     function currentStyleIndex() {
         var stored = String(easyfunction.getValueByKeyFromSettings("style", ""));
@@ -37,26 +41,48 @@ Dialog {
     onAccepted: easyfunction.setValueByKeyFromSettings("style", styleBox.displayText)
     onRejected: styleBox.currentIndex = Math.max(0, currentStyleIndex())
 
-    contentItem: ColumnLayout {
-        spacing: 12
+    contentItem: Flickable {
+        implicitHeight: settingsColumn.implicitHeight
+        contentHeight: settingsColumn.implicitHeight
+        clip: true
+        ScrollIndicator.vertical: ScrollIndicator { }
 
-        RowLayout {
-            spacing: 10
+        ColumnLayout {
+            id: settingsColumn
+            width: parent.width
+            spacing: 12
+
+            RowLayout {
+                spacing: 10
+                Label {
+                    text: qsTr("风格:")
+                }
+                SimpleComboBox {
+                    id: styleBox
+                    model: settingsDialog.styles
+                    Layout.fillWidth: true
+                }
+            }
+
             Label {
-                text: qsTr("风格:")
-            }
-            SimpleComboBox {
-                id: styleBox
-                model: settingsDialog.styles
+                text: qsTr("Restart required")
+                color: P.warning
                 Layout.fillWidth: true
+                wrapMode: Label.Wrap
             }
-        }
 
-        Label {
-            text: qsTr("Restart required")
-            color: P.warning
-            Layout.fillWidth: true
-            wrapMode: Label.Wrap
+            Label {
+                text: qsTr("命盘显示")
+                font.bold: true
+            }
+            Loader {
+                // Only with shared settings; the pane writes to them directly.
+                active: settingsDialog.settings !== null
+                Layout.fillWidth: true
+                sourceComponent: DisplaySettingsPane {
+                    settings: settingsDialog.settings
+                }
+            }
         }
     }
 }
