@@ -322,7 +322,7 @@ Pane {
         var startAge = inviewInSight.startAgeYears;
         for (var i = 0; i < rows.length; i++)
             list.push(Object.assign(detailRow(rows[i].solarYear, rows[i].chac, startAge + 10 * i, true),
-                                    { sinoYear: rows[i].sinoYear }));
+                                    { sinoYear: rows[i].sinoYear, solarYear: rows[i].solarYear }));
         luckRows = list;
         if (keep && keep.luck >= 0 && keep.luck < list.length) {
             selectLuck(keep.luck, undefined, keep);
