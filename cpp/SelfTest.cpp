@@ -20,7 +20,8 @@ constexpr int kQuickSettleMs = 60;
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
-                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-display")};
+                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-display"),
+                                 QStringLiteral("chart-layers")};
 
 QString storeSampleRecord()
 {
@@ -135,9 +136,11 @@ QVariant SelfTest::showChart(QObject *root, const QString &view)
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
     else if (view == QLatin1String("chart-display")) {
-        // The display pane and the navigator of all luck pillars, opened.
         chart->setProperty("showDisplay", true);
+    } else if (view == QLatin1String("chart-layers")) {
+        // The luck and flow lists with the navigator of all luck pillars.
         chart->setProperty("showAllWalking", true);
+        QMetaObject::invokeMethod(page, "showLists", Qt::QueuedConnection);
     }
     return shown;
 }

@@ -44,6 +44,16 @@ Page {
         }, expandedSections, language === 1 ? firstView.jsxf.sxf_getTranBySimp : null);
     }
 
+    // Scrolls the luck and flow lists to the top of the chart column.
+    function showLists() {
+        listsTimer.restart();
+    }
+    Timer {
+        id: listsTimer
+        interval: 150
+        onTriggered: flick.contentY = Math.max(0, Math.min(firstView.y + firstView.listsTop(), flick.contentHeight - flick.height))
+    }
+
     // Opens a tab and scrolls it into view.
     function showTab(index) {
         tabs.currentIndex = index;

@@ -495,6 +495,11 @@ Pane {
         toCalculate(1);
     }
 
+    // Where the luck and flow lists begin, for scrolling them into view.
+    function listsTop() {
+        return layerLists.mapToItem(first, 0, 0).y;
+    }
+
     function copyHeader() {
         easyfunction.setTextToClipboard(headerPlain);
         copiedNote = qsTr("已复制到粘贴板");
@@ -533,8 +538,9 @@ Pane {
             color: P.accent
         }
 
-        RowLayout {
+        Flow {
             visible: !first.isInComparedMode
+            Layout.fillWidth: true
             spacing: 4
             Button {
                 objectName: "hourBackButton"
@@ -561,10 +567,6 @@ Pane {
                 checked: first.showShenSha
                 onToggled: first.showShenSha = checked
             }
-        }
-        RowLayout {
-            visible: !first.isInComparedMode
-            spacing: 4
             Button {
                 objectName: "displayButton"
                 text: qsTr("显示")
@@ -723,7 +725,8 @@ Pane {
         }
 
         ColumnLayout {
-            visible: first.thisTotalReady && !first.showShenSha
+            id: layerLists
+            visible: first.thisTotalReady && !(first.showShenSha && !first.shenShaElsewhere)
             Layout.fillWidth: true
             spacing: 2
             StripLoader {

@@ -27,8 +27,16 @@ Item {
     readonly property bool hasCang: sample.cang !== undefined && showCang
     readonly property bool hasYun12: sample.yun12 !== undefined && showYun12
     readonly property bool hasSub: sample.sub !== undefined && String(sample.sub).length > 0
-    readonly property int smallLine: smallPixelSize + 4
-    property int cellHeight: 8 + 2 * (mainPixelSize + 5)
+    FontMetrics {
+        id: smallMetrics
+        font.pixelSize: strip.smallPixelSize
+    }
+    FontMetrics {
+        id: mainMetrics
+        font.pixelSize: strip.mainPixelSize
+    }
+    readonly property int smallLine: Math.ceil(smallMetrics.height)
+    property int cellHeight: 10 + 2 * Math.ceil(mainMetrics.height)
                              + smallLine * (1 + (hasAge ? 1 : 0) + (hasShen10 ? 1 : 0) + (hasCang ? 2 : 0)
                                             + (hasYun12 ? 1 : 0) + (hasSub ? 1 : 0))
     signal picked(int index)

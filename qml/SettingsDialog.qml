@@ -29,7 +29,6 @@ Dialog {
     property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
     // The window's shared settings, or the ones a caller passes.
     property QtObject settings: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null
-    height: Math.min(implicitHeight, parent.height - y - 12)
 
     function currentStyleIndex() {
         var stored = String(easyfunction.getValueByKeyFromSettings("style", ""));
@@ -42,17 +41,21 @@ Dialog {
     onRejected: styleBox.currentIndex = Math.max(0, currentStyleIndex())
 
     contentItem: Flickable {
-        implicitHeight: settingsColumn.implicitHeight
+        // Scrolls once the display choices outgrow the window.
+        implicitHeight: Math.min(contentHeight, settingsDialog.parent ? settingsDialog.parent.height * 0.62 : 500)
         contentHeight: settingsColumn.implicitHeight
+        contentWidth: width
         clip: true
         ScrollIndicator.vertical: ScrollIndicator { }
 
-        ColumnLayout {
+        // A plain column: the pane's flows wrap to the width they are given.
+        Column {
             id: settingsColumn
-            width: parent.width
+            width: settingsDialog.availableWidth
             spacing: 12
 
             RowLayout {
+                width: parent.width
                 spacing: 10
                 Label {
                     text: qsTr("风格:")
@@ -67,7 +70,7 @@ Dialog {
             Label {
                 text: qsTr("Restart required")
                 color: P.warning
-                Layout.fillWidth: true
+                width: parent.width
                 wrapMode: Label.Wrap
             }
 
@@ -75,13 +78,17 @@ Dialog {
                 text: qsTr("命盘显示")
                 font.bold: true
             }
-            Loader {
-                // Only with shared settings; the pane writes to them directly.
-                active: settingsDialog.settings !== null
-                Layout.fillWidth: true
-                sourceComponent: DisplaySettingsPane {
-                    settings: settingsDialog.settings
-                }
+            DisplaySettingsPane {
+                id: displayPane
+                objectName: "displayPane"
+                width: parent.width
+            }
+            // The window's settings, or the ones a caller passes.
+            Binding {
+                target: displayPane
+                property: "settings"
+                value: settingsDialog.settings
+                when: settingsDialog.settings !== null
             }
         }
     }
