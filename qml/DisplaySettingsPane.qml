@@ -10,9 +10,11 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 ColumnLayout {
     id: pane
     // The window's shared settings unless a view passes its own.
-    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : fallback
-    GlobalSettings {
+    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet ? windowRoot.gSet
+                                                                                       : fallback.createObject(pane)
+    Component {
         id: fallback
+        GlobalSettings { }
     }
     property int labelPixelSize: 13
     spacing: 4

@@ -60,9 +60,10 @@ Pane {
     // The window's shared settings; a view without a window (tests, tools)
     // reads and writes the same store through its own instance.
     readonly property QtObject settings: (typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet) ? windowRoot.gSet
-                                                                                                           : ownSettings
-    GlobalSettings {
+                                                                                                           : ownSettings.createObject(first)
+    Component {
         id: ownSettings
+        GlobalSettings { }
     }
     readonly property bool useColor: settings.toUsingColorForChac !== 0
     readonly property int smallPx: settings.normalpxSize > 0 ? settings.normalpxSize : 14

@@ -28,7 +28,7 @@ Dialog {
 
     property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
     // The window's shared settings, or the ones a caller passes.
-    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null
+    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet ? windowRoot.gSet : null
 
     function currentStyleIndex() {
         var stored = String(easyfunction.getValueByKeyFromSettings("style", ""));
@@ -88,7 +88,7 @@ Dialog {
                 target: displayPane
                 property: "settings"
                 value: settingsDialog.settings
-                when: settingsDialog.settings !== null
+                when: !!settingsDialog.settings
             }
         }
     }
