@@ -7,7 +7,8 @@
 // object, the usage report and the database wiring.
 namespace AppContext {
 
-inline const QString applicationVersion = QStringLiteral("2.0.6");
+// From project(VERSION) in CMakeLists.txt, the one place it is written.
+inline const QString applicationVersion = QStringLiteral(QINGYAO_VERSION);
 inline const QString userConnectionName = QStringLiteral("userdataconnection");
 inline const QString bookConnectionName = QStringLiteral("funcdataconnection");
 
@@ -23,7 +24,8 @@ inline QString userDatabaseInAppDir = QStringLiteral("0");
 } // namespace AppContext
 
 // The process-wide message handler and its in-memory log buffer. Lines are kept
-// (and echoed) only while log saving is switched on.
+// (and echoed) only while log saving is switched on; critical and fatal
+// messages always reach standard error.
 namespace AppLog {
 
 constexpr int bufferCap = 204800;

@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QDateTime>
 #include <QSqlTableModel>
 #include <QStringList>
 
@@ -20,6 +21,11 @@ public:
 
     QString userid() const;
     void setUserid(const QString &userid);
+
+    // The moment stamped on the next new record; an invalid value (the
+    // default) means the clock's current time. Tests set it to get distinct,
+    // known timestamps without waiting.
+    void setCurrentDateTime(const QDateTime &now) { m_now = now; }
 
     Q_INVOKABLE QVariant newCustomer(int gender, int caltype, const QString &inputtime,
                                      const QString &originInputTime, const QString &inputJvalue,
@@ -45,8 +51,9 @@ public:
 
     // The 26 columns of oneCustomer in table order.
     static const QStringList &columnNames();
-    // Creates oneCustomer in db when it is missing; false when that fails.
-    static bool ensureTable(const QSqlDatabase &db);
+    // Creates oneCustomer in db when it is missing; false when that fails,
+    // with the database's reason in error.
+    static bool ensureTable(const QSqlDatabase &db, QString *error = nullptr);
     // "2019年7月16日9时5分" or "2019/07/16 09 05" -> "2019/7/16/9/5"; empty when
     // the text does not hold four or five numbers.
     static QString mainTimeText(const QString &inputtime);
@@ -60,4 +67,5 @@ private:
     bool submitOrRevert(const char *failureLine);
 
     QString m_userid;
+    QDateTime m_now;
 };

@@ -55,13 +55,15 @@ private:
     void fillThree()
     {
         SqloneCustomerModel model;
+        const QDateTime t0(QDate(2024, 3, 1), QTime(8, 0));
+        model.setCurrentDateTime(t0);
         m_ids.clear();
         m_ids << TestSupport::addPerson(&model, QStringLiteral("O'Brien"), QStringLiteral("同事"),
                                         QStringLiteral("line\nbreak"), QStringLiteral("Dublin"));
-        QTest::qWait(3);
+        model.setCurrentDateTime(t0.addMSecs(1));
         m_ids << TestSupport::addPerson(&model, QStringLiteral("张\t三"), QStringLiteral("家人"), QString(),
                                         QStringLiteral("北京"));
-        QTest::qWait(3);
+        model.setCurrentDateTime(t0.addMSecs(2));
         m_ids << TestSupport::addPerson(&model, QStringLiteral("李四"));
         model.setUserid(m_ids[2]);
         model.updateCustomer2(m_ids[2], 1, 2, 3, 4);
@@ -159,6 +161,8 @@ private slots:
         QTest::newRow("null maintime")    << "[" + good + "," + recordJson("y").replace("\"2020/1/1/0/0\"", "null") + "]"
                                           << R"(record 2: column "maintime" is missing or null)";
         QTest::newRow("seqno not whole")  << "[" + recordJson("x", R"(,"seqno":"abc")") + "]" << R"(record 1: column "seqno" must be a whole number or null)";
+        QTest::newRow("number past 2^63") << "[" + recordJson("x", R"(,"name":1e300)") + "]" << R"(record 1: column "name" holds a number outside the 64-bit range)";
+        QTest::newRow("number below -2^63") << "[" + recordJson("x", R"(,"seqno":-1e19)") + "]" << R"(record 1: column "seqno" holds a number outside the 64-bit range)";
         QTest::newRow("refused by table") << "[" + recordJson("x", R"(,"extraColumn5":"same")") + ","
                                                  + recordJson("y", R"(,"extraColumn5":"same")") + "]"
                                           << "record 2: ";
