@@ -167,8 +167,10 @@ Pane {
         function onToShowZhiCangChanged() { first.refreshCells(); }
         function onToShowChangSheng12yunChanged() { first.refreshCells(); }
         function onToShowShiSuiXuSuiChanged() { first.refreshCells(); }
-        function onLayerLimitChanged() { first.updateRelations(); }
     }
+    // A layer that is not shown takes no part in the relations either.
+    readonly property var shownLayers: [layerShown(1), layerShown(2), layerShown(3), layerShown(4)]
+    onShownLayersChanged: updateRelations()
 
     // Cells and list rows again, keeping the selection.
     function refreshCells() {
@@ -426,12 +428,12 @@ Pane {
     function updateRelations() {
         if (!lastResult || !lastResult.ok)
             return;
-        // Layers outside the chosen view take no part.
+        // Layers outside the chosen view, or switched off, take no part.
         var args = [thisYearJiaZi, thisMonthJiaZi, thisDayJiaZi, thisHourJiaZi,
-                    layerLimit >= 1 ? chacAt(luckRows, yunlistiiCurrentIndex) : -1,
-                    layerLimit >= 2 ? chacAt(yearRows, yearlistiiCurrentIndex) : -1,
-                    layerLimit >= 3 ? chacAt(monthRows, ymonlistiiCurrentIndex) : -1,
-                    layerLimit >= 4 ? chacAt(dayRows, ydaylistiiCurrentIndex) : -1,
+                    layerShown(1) ? chacAt(luckRows, yunlistiiCurrentIndex) : -1,
+                    layerShown(2) ? chacAt(yearRows, yearlistiiCurrentIndex) : -1,
+                    layerShown(3) ? chacAt(monthRows, ymonlistiiCurrentIndex) : -1,
+                    layerShown(4) ? chacAt(dayRows, ydaylistiiCurrentIndex) : -1,
                     lastResult.lifePalace, lastResult.conception];
         gssRel.updateShenShaRel(args[0], args[1], args[2], args[3], args[4], args[5], args[6], args[7], args[8], args[9]);
         var cols = [];

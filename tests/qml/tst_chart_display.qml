@@ -130,9 +130,10 @@ TestCase {
             ss["show" + l[0] + "ZhuSs"] = "0";
             eff["show" + l[0] + "ZhuEff"] = "0";
             rows.push({ tag: l[0] + " shown", control: "show" + l[0] + "ZhuInfo", stored: info,
+                        // Hidden layers also leave the relations.
                         shows: function (p) {
                             var item = findChild(p, l[1]);
-                            return item.visible && item.parent.visible;
+                            return item.visible + "/" + p.first.presentColumns.join(",");
                         } });
             rows.push({ tag: l[0] + " ShenSha", control: "show" + l[0] + "ZhuSs", stored: ss,
                         shows: function (p) { return hasStars(p, l[2]) + "/" + hasJoins(p, l[2]); } });
