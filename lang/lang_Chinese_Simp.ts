@@ -144,6 +144,84 @@
         </message>
     </context>
     <context>
+        <name>ChartCalculation</name>
+        <message>
+            <source>当年农历无闰</source>
+            <translation>当年农历无闰</translation>
+        </message>
+        <message>
+            <source>月。</source>
+            <translation>月。</translation>
+        </message>
+        <message>
+            <source>无该农历日期。</source>
+            <translation>无该农历日期。</translation>
+        </message>
+        <message>
+            <source>时区不明：</source>
+            <translation>时区不明：</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartMomentHeader</name>
+        <message>
+            <source>分</source>
+            <translation>分</translation>
+        </message>
+        <message>
+            <source>时区：</source>
+            <translation>时区：</translation>
+        </message>
+        <message>
+            <source>夏令时：已计入</source>
+            <translation>夏令时：已计入</translation>
+        </message>
+        <message>
+            <source>夏令时：未计入</source>
+            <translation>夏令时：未计入</translation>
+        </message>
+        <message>
+            <source>较钟表时间：平太阳时</source>
+            <translation>较钟表时间：平太阳时</translation>
+        </message>
+        <message>
+            <source>真太阳时</source>
+            <translation>真太阳时</translation>
+        </message>
+        <message>
+            <source>此当地时间因拨快时钟而不存在</source>
+            <translation>此当地时间因拨快时钟而不存在</translation>
+        </message>
+        <message>
+            <source>此当地时间因拨回时钟而出现两次</source>
+            <translation>此当地时间因拨回时钟而出现两次</translation>
+        </message>
+        <message>
+            <source>，现按</source>
+            <translation>，现按</translation>
+        </message>
+        <message>
+            <source>夏令时</source>
+            <translation>夏令时</translation>
+        </message>
+        <message>
+            <source>标准时</source>
+            <translation>标准时</translation>
+        </message>
+        <message>
+            <source>读取</source>
+            <translation>读取</translation>
+        </message>
+        <message>
+            <source>改按标准时</source>
+            <translation>改按标准时</translation>
+        </message>
+        <message>
+            <source>改按夏令时</source>
+            <translation>改按夏令时</translation>
+        </message>
+    </context>
+    <context>
         <name>ComeIn</name>
         <message>
             <source>晴曜命盘</source>
@@ -210,6 +288,17 @@
         <message>
             <source>&lt;h3&gt;贡献者荣誉榜&lt;/h3&gt;&lt;p&gt;感谢所有提出建议、报告问题与核对排盘结果的用户。&lt;/p&gt;&lt;p&gt;历法数据依据公开的天文算法（VSOP87 太阳理论）计算；地名与坐标来自公开的地名数据集（GeoNames）。&lt;/p&gt;</source>
             <translation>&lt;h3&gt;贡献者荣誉榜&lt;/h3&gt;&lt;p&gt;感谢所有提出建议、报告问题与核对排盘结果的用户。&lt;/p&gt;&lt;p&gt;历法数据依据公开的天文算法（VSOP87 太阳理论）计算；地名与坐标来自公开的地名数据集（GeoNames）。&lt;/p&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>Credits</name>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>开源许可与数据来源</translation>
+        </message>
+        <message>
+            <source>本程序依 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
+            <translation>本程序依 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</translation>
         </message>
     </context>
     <context>
@@ -597,6 +686,10 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>开源许可与数据来源</translation>
         </message>
     </context>
     <context>
