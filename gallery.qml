@@ -388,6 +388,7 @@ ApplicationWindow {
 
     DataPathDialog {
         id: dataPathDialog
+        onFolderBrowseRequested: stackView.push("qrc:/qml/LeftSheet/FolderListView.qml")
     }
 
     PrivacyPopup {

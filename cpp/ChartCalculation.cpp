@@ -413,24 +413,13 @@ QVariantMap ChartCalculation::chartMap(InSight &e)
     o.insert(QStringLiteral("luck"), luck);
     const QString essentials = e.getEssentials().toString();
     o.insert(QStringLiteral("essentials"), essentials);
-    // Life palace: the branch the summary names, the stem by the month-stem
-    // rule (寅 month of a 甲 year is 丙寅).
-    int palace = -1;
-    const QStringList sections = essentials.split(QLatin1Char('#'));
-    if (sections.size() >= 6 && !sections.at(5).isEmpty()) {
-        const QString last = sections.at(5).right(1);
-        for (int b = 0; b < 12; ++b) {
-            if (last == QString::fromUtf8(Vocabulary::zhiNames[b].data(), int(Vocabulary::zhiNames[b].size()))) {
-                const int stem = mod(mod(year, 10) % 5 * 2 + 2 + mod(b - 2, 12), 10);
-                palace = mod(6 * stem - 5 * b, 60);
-            }
-        }
-    }
-    o.insert(QStringLiteral("lifePalace"), palace);
-    // Conception pillar: stem one after the month stem, branch three after.
-    o.insert(QStringLiteral("conception"), mod(6 * mod(month + 1, 10) - 5 * mod(month + 3, 12), 60));
+    // The derived pillars as the engine computes them.
+    o.insert(QStringLiteral("lifePalace"), e.lifePalaceChac());
+    o.insert(QStringLiteral("conception"), e.conceptionChac());
+    o.insert(QStringLiteral("bodyPalace"), e.bodyPalaceChac());
     static const char *const voids[] = {"戌亥", "申酉", "午未", "辰巳", "寅卯", "子丑"};
     o.insert(QStringLiteral("dayVoid"), QString::fromUtf8(voids[mod(day, 60) / 10]));
+    o.insert(QStringLiteral("yearVoid"), QString::fromUtf8(voids[mod(year, 60) / 10]));
     return o;
 }
 

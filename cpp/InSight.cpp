@@ -149,6 +149,13 @@ SummaryWordCache &summaryWords()
     return cache;
 }
 
+// Stem of a branch by the month-stem rule (五虎遁): a 甲 or 己 year gives 丙寅.
+constexpr int monthStemOf(int yearStem, int branch) { return ((yearStem % 5) * 2 + 2 + mod12(branch - 2)) % 10; }
+
+// The palaces are counted from the 卯 (命宫) and 酉 (身宫) hours: "逢卯安命，逢酉安身".
+constexpr int lifePalaceAnchor = 3;
+constexpr int bodyPalaceAnchor = 9;
+
 // Month position counted from the 寅 month: 寅 0, 卯 1, .. 丑 11.
 constexpr int monthPosition(int chac) { return (mod12(chac) + 10) % 12; }
 
@@ -350,6 +357,14 @@ int InSight::boneWeight() const
         + boneByYearPillar[m_yearChac];
 }
 
+// From 子 as the first month count back to the birth month, there take 子 as
+// the birth hour and count on to the anchor hour; a birth past the middle
+// term counts as the next month.
+int InSight::palaceBranch(int anchorBranch) const
+{
+    return mod12(anchorBranch + 2 - mod12(m_monthChac) - m_isPassMiddleTerm - mod12(m_hourChac));
+}
+
 void InSight::refresh()
 {
     const TimePoints &p = m_timePoints[0];
@@ -410,6 +425,23 @@ void InSight::refresh()
     m_jd_QiTimeMiddle = p.jdQiMiddle;
     m_jd_JieTimeAfter = p.jdJieAfter;
 
+    // Unrounded, as the start moment itself is.
+    const double startAge = std::isfinite(age) && age > 0 ? age : 0;
+    const double startMonths = (startAge - std::floor(startAge)) * 12;
+    m_startAgeYears = int(std::floor(startAge));
+    m_startAgeMonths = int(std::floor(startMonths));
+    m_startAgeDays = int(std::floor((startMonths - m_startAgeMonths) * 30));
+    m_hourOfBegin = beginCal[3];
+    m_minuteOfBegin = beginCal[4];
+
+    const int yearStem = Vocabulary::stemOf(m_yearChac);
+    const int lifeBranch = palaceBranch(lifePalaceAnchor);
+    const int bodyBranch = palaceBranch(bodyPalaceAnchor);
+    m_lifePalaceChac = Vocabulary::cycleOf(monthStemOf(yearStem, lifeBranch), lifeBranch);
+    m_bodyPalaceChac = Vocabulary::cycleOf(monthStemOf(yearStem, bodyBranch), bodyBranch);
+    // 胎元: the stem after the month stem, the branch three after the month branch.
+    m_conceptionChac = Vocabulary::cycleOf(Vocabulary::stemOf(m_monthChac) + 1, Vocabulary::branchOf(m_monthChac) + 3);
+
     emit baseGanChanged();
     emit malefemaleChanged();
     emit clockwiseChanged();
@@ -433,6 +465,14 @@ void InSight::refresh()
     emit jd_JieTimeBeforeChanged();
     emit jd_QiTimeMiddleChanged();
     emit jd_JieTimeAfterChanged();
+    emit startAgeYearsChanged();
+    emit startAgeMonthsChanged();
+    emit startAgeDaysChanged();
+    emit hourOfBeginChanged();
+    emit minuteOfBeginChanged();
+    emit lifePalaceChacChanged();
+    emit conceptionChacChanged();
+    emit bodyPalaceChacChanged();
     emit totalReadyCalcChanged();
 }
 
@@ -625,9 +665,8 @@ QVariant InSight::getEssentials()
         text += w.noneMissing;
     text += hash;
 
-    const int palace = mod12(135 - mod12(m_monthChac) - m_isPassMiddleTerm - mod12(m_hourChac));
     text += w.palace;
-    text += cachedName<Vocabulary::zhiNames>((palace + 2) % 12);
+    text += cachedName<Vocabulary::zhiNames>(palaceBranch(lifePalaceAnchor));
     text += hash;
 
     // ageOfBegin is writable from QML; an age that is no number of years
@@ -647,6 +686,11 @@ QVariant InSight::getEssentials()
     appendNumber(text, m_solarDayOfBegin);
     text += QStringLiteral("日");
     return text;
+}
+
+QVariant InSight::getNaYinStr(int chac)
+{
+    return Vocabulary::qs(Vocabulary::nayinOf(chac));
 }
 
 // The twelve date-text signals, in property order.

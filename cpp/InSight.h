@@ -63,6 +63,14 @@ class InSight : public QObject
     Q_PROPERTY(double jd_JieTimeBefore READ jd_JieTimeBefore WRITE setJd_JieTimeBefore NOTIFY jd_JieTimeBeforeChanged)
     Q_PROPERTY(double jd_QiTimeMiddle READ jd_QiTimeMiddle WRITE setJd_QiTimeMiddle NOTIFY jd_QiTimeMiddleChanged)
     Q_PROPERTY(double jd_JieTimeAfter READ jd_JieTimeAfter WRITE setJd_JieTimeAfter NOTIFY jd_JieTimeAfterChanged)
+    Q_PROPERTY(int startAgeYears READ startAgeYears WRITE setStartAgeYears NOTIFY startAgeYearsChanged)
+    Q_PROPERTY(int startAgeMonths READ startAgeMonths WRITE setStartAgeMonths NOTIFY startAgeMonthsChanged)
+    Q_PROPERTY(int startAgeDays READ startAgeDays WRITE setStartAgeDays NOTIFY startAgeDaysChanged)
+    Q_PROPERTY(int hourOfBegin READ hourOfBegin WRITE setHourOfBegin NOTIFY hourOfBeginChanged)
+    Q_PROPERTY(int minuteOfBegin READ minuteOfBegin WRITE setMinuteOfBegin NOTIFY minuteOfBeginChanged)
+    Q_PROPERTY(int lifePalaceChac READ lifePalaceChac WRITE setLifePalaceChac NOTIFY lifePalaceChacChanged)
+    Q_PROPERTY(int conceptionChac READ conceptionChac WRITE setConceptionChac NOTIFY conceptionChacChanged)
+    Q_PROPERTY(int bodyPalaceChac READ bodyPalaceChac WRITE setBodyPalaceChac NOTIFY bodyPalaceChacChanged)
 
 public:
     explicit InSight(QObject *parent = nullptr);
@@ -80,6 +88,8 @@ public:
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();
+    // NaYin of a sixty-cycle index (normalised), for the derived pillars and layers.
+    Q_INVOKABLE QVariant getNaYinStr(int chac);
 
     // The luck-start rule and direction convention the begin properties follow
     // (names as LuckStart::ruleName / directionName); false for an unknown
@@ -158,6 +168,14 @@ public:
     INSIGHT_ACCESSORS(double, jd_JieTimeBefore, setJd_JieTimeBefore)
     INSIGHT_ACCESSORS(double, jd_QiTimeMiddle, setJd_QiTimeMiddle)
     INSIGHT_ACCESSORS(double, jd_JieTimeAfter, setJd_JieTimeAfter)
+    INSIGHT_ACCESSORS(int, startAgeYears, setStartAgeYears)
+    INSIGHT_ACCESSORS(int, startAgeMonths, setStartAgeMonths)
+    INSIGHT_ACCESSORS(int, startAgeDays, setStartAgeDays)
+    INSIGHT_ACCESSORS(int, hourOfBegin, setHourOfBegin)
+    INSIGHT_ACCESSORS(int, minuteOfBegin, setMinuteOfBegin)
+    INSIGHT_ACCESSORS(int, lifePalaceChac, setLifePalaceChac)
+    INSIGHT_ACCESSORS(int, conceptionChac, setConceptionChac)
+    INSIGHT_ACCESSORS(int, bodyPalaceChac, setBodyPalaceChac)
 
 signals:
     void baseGanChanged();
@@ -196,6 +214,14 @@ signals:
     void jd_JieTimeBeforeChanged();
     void jd_QiTimeMiddleChanged();
     void jd_JieTimeAfterChanged();
+    void startAgeYearsChanged();
+    void startAgeMonthsChanged();
+    void startAgeDaysChanged();
+    void hourOfBeginChanged();
+    void minuteOfBeginChanged();
+    void lifePalaceChacChanged();
+    void conceptionChacChanged();
+    void bodyPalaceChacChanged();
 
 private:
     void emitDateTextSignals();
@@ -208,6 +234,7 @@ private:
     static DateTexts dateTexts(const TimePoints &tp);
     void refresh();
     int boneWeight() const;
+    int palaceBranch(int anchorBranch) const;
 
     TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
     LuckRule m_luckRule = LuckRule::Described;
@@ -249,6 +276,17 @@ private:
     double m_jd_JieTimeBefore = 0;
     double m_jd_QiTimeMiddle = 0;
     double m_jd_JieTimeAfter = 0;
+    // The luck start as years, months and days (three days of distance to
+    // the Jie term make a year, so a year of age is 12 months of 30 days).
+    int m_startAgeYears = 0;
+    int m_startAgeMonths = 0;
+    int m_startAgeDays = 0;
+    int m_hourOfBegin = 0;
+    int m_minuteOfBegin = 0;
+    // Derived pillars as sixty-cycle indices, -1 before a chart is cast.
+    int m_lifePalaceChac = -1;
+    int m_conceptionChac = -1;
+    int m_bodyPalaceChac = -1;
 };
 
 #undef INSIGHT_ACCESSORS

@@ -20,7 +20,8 @@ constexpr int kQuickSettleMs = 60;
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
-                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-boundaries")};
+                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-display"),
+                                 QStringLiteral("chart-layers"), QStringLiteral("chart-boundaries")};
 
 QString storeSampleRecord()
 {
@@ -148,13 +149,20 @@ QVariant SelfTest::showChart(QObject *root, const QString &view)
         m_boundarySampleUserid = storeBoundarySampleRecord();
     page->setProperty("theuseridpage", boundaries ? m_boundarySampleUserid : m_sampleUserid);
     page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
-    if (view != QLatin1String("chart-shensha") && !boundaries)
+    if (view == QLatin1String("chart-book") || view == QLatin1String("chart-notes"))
         QMetaObject::invokeMethod(page, "showTab", Q_ARG(QVariant, view == QLatin1String("chart-notes") ? 1 : 0));
     QObject *chart = page->property("first").value<QObject *>();
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
     else if (boundaries)
         chart->setProperty("showLuckRules", true);
+    else if (view == QLatin1String("chart-display")) {
+        chart->setProperty("showDisplay", true);
+    } else if (view == QLatin1String("chart-layers")) {
+        // The luck and flow lists with the navigator of all luck pillars.
+        chart->setProperty("showAllWalking", true);
+        QMetaObject::invokeMethod(page, "showLists", Qt::QueuedConnection);
+    }
     return shown;
 }
 

@@ -147,6 +147,11 @@ function flowDays(beginJd, endJd) {
     return rows;
 }
 
+// Calendar date and time of a Julian day: { Y, M, D, h, m, s }.
+function jdToDate(jd) {
+    return Eph.DD(jd);
+}
+
 function twoDigits(n) {
     return (n < 10 ? "0" : "") + n;
 }
@@ -263,6 +268,8 @@ function calculate(rec, page, deps) {
         essentials: r.essentials,
         lifePalace: r.lifePalace,
         conception: r.conception,
-        dayVoid: r.dayVoid
+        bodyPalace: r.bodyPalace,
+        dayVoid: r.dayVoid,
+        yearVoid: r.yearVoid
     };
 }

@@ -274,6 +274,10 @@
             <source>完成编辑</source>
             <translation>完成編輯</translation>
         </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
     </context>
     <context>
         <name>ContributorHonorList</name>
@@ -284,6 +288,17 @@
         <message>
             <source>&lt;h3&gt;贡献者荣誉榜&lt;/h3&gt;&lt;p&gt;感谢所有提出建议、报告问题与核对排盘结果的用户。&lt;/p&gt;&lt;p&gt;历法数据依据公开的天文算法（VSOP87 太阳理论）计算；地名与坐标来自公开的地名数据集（GeoNames）。&lt;/p&gt;</source>
             <translation>&lt;h3&gt;貢獻者榮譽榜&lt;/h3&gt;&lt;p&gt;感謝所有提出建議、報告問題與核對排盤結果的使用者。&lt;/p&gt;&lt;p&gt;曆法資料依據公開的天文演算法（VSOP87 太陽理論）計算；地名與座標來自公開的地名資料集（GeoNames）。&lt;/p&gt;</translation>
+        </message>
+    </context>
+    <context>
+        <name>Credits</name>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>開源許可與資料來源</translation>
+        </message>
+        <message>
+            <source>本程序依 GNU 通用公共许可证第 3 版或更新版本（GPL-3.0-or-later）发布。</source>
+            <translation>本程式依 GNU 通用公共許可證第 3 版或更新版本（GPL-3.0-or-later）釋出。</translation>
         </message>
     </context>
     <context>
@@ -311,6 +326,10 @@
         <message>
             <source>（用户数据库尚未打开）</source>
             <translation>（使用者資料庫尚未開啟）</translation>
+        </message>
+        <message>
+            <source>浏览所在文件夹</source>
+            <translation>瀏覽所在資料夾</translation>
         </message>
     </context>
     <context>
@@ -508,6 +527,125 @@
         </message>
     </context>
     <context>
+        <name>DisplaySettingsPane</name>
+        <message>
+            <source>五行着色</source>
+            <translation>五行著色</translation>
+        </message>
+        <message>
+            <source>天干十神</source>
+            <translation>天干十神</translation>
+        </message>
+        <message>
+            <source>地支藏干</source>
+            <translation>地支藏干</translation>
+        </message>
+        <message>
+            <source>十二长生</source>
+            <translation>十二長生</translation>
+        </message>
+        <message>
+            <source>日主旁注</source>
+            <translation>日主旁註</translation>
+        </message>
+        <message>
+            <source>打开时显示大运流年总览</source>
+            <translation>開啟時顯示大運流年總覽</translation>
+        </message>
+        <message>
+            <source>原局</source>
+            <translation>原局</translation>
+        </message>
+        <message>
+            <source>大运</source>
+            <translation>大運</translation>
+        </message>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+        <message>
+            <source>岁数：周岁</source>
+            <translation>歲數：週歲</translation>
+        </message>
+        <message>
+            <source>岁数：虚岁</source>
+            <translation>歲數：虛歲</translation>
+        </message>
+        <message>
+            <source>从右到左排列</source>
+            <translation>從右到左排列</translation>
+        </message>
+        <message>
+            <source>从左到右排列</source>
+            <translation>從左到右排列</translation>
+        </message>
+        <message>
+            <source>字号</source>
+            <translation>字號</translation>
+        </message>
+        <message>
+            <source>显示</source>
+            <translation>顯示</translation>
+        </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
+        <message>
+            <source>刑冲合会</source>
+            <translation>刑沖合會</translation>
+        </message>
+        <message>
+            <source>显示层次</source>
+            <translation>顯示層次</translation>
+        </message>
+        <message>
+            <source>仅原局</source>
+            <translation>僅原局</translation>
+        </message>
+        <message>
+            <source>原局与大运</source>
+            <translation>原局與大運</translation>
+        </message>
+        <message>
+            <source>至流年</source>
+            <translation>至流年</translation>
+        </message>
+        <message>
+            <source>至流月</source>
+            <translation>至流月</translation>
+        </message>
+        <message>
+            <source>全部</source>
+            <translation>全部</translation>
+        </message>
+        <message>
+            <source>月令当令</source>
+            <translation>月令當令</translation>
+        </message>
+        <message>
+            <source>子平真诠</source>
+            <translation>子平真詮</translation>
+        </message>
+        <message>
+            <source>网传盲派</source>
+            <translation>網傳盲派</translation>
+        </message>
+        <message>
+            <source>渊海子平</source>
+            <translation>淵海子平</translation>
+        </message>
+    </context>
+    <context>
         <name>DrawerEntries</name>
         <message>
             <source>晴曜命盘公钥验证数字签名</source>
@@ -548,6 +686,10 @@
         <message>
             <source>AppLog</source>
             <translation>AppLog</translation>
+        </message>
+        <message>
+            <source>开源许可与数据来源</source>
+            <translation>開源許可與資料來源</translation>
         </message>
     </context>
     <context>
@@ -627,6 +769,118 @@
         <message>
             <source>日空</source>
             <translation>日空</translation>
+        </message>
+        <message>
+            <source>阳</source>
+            <translation>陽</translation>
+        </message>
+        <message>
+            <source>阴</source>
+            <translation>陰</translation>
+        </message>
+        <message>
+            <source>木</source>
+            <translation>木</translation>
+        </message>
+        <message>
+            <source>火</source>
+            <translation>火</translation>
+        </message>
+        <message>
+            <source>土</source>
+            <translation>土</translation>
+        </message>
+        <message>
+            <source>金</source>
+            <translation>金</translation>
+        </message>
+        <message>
+            <source>水</source>
+            <translation>水</translation>
+        </message>
+        <message>
+            <source>日主</source>
+            <translation>日主</translation>
+        </message>
+        <message>
+            <source>起运：出生后%1年%2个月%3天</source>
+            <translation>起運：出生後%1年%2個月%3天</translation>
+        </message>
+        <message>
+            <source>交运：%1年%2月%3日 %4时%5分</source>
+            <translation>交運：%1年%2月%3日 %4時%5分</translation>
+        </message>
+        <message>
+            <source>命宫</source>
+            <translation>命宮</translation>
+        </message>
+        <message>
+            <source>胎元</source>
+            <translation>胎元</translation>
+        </message>
+        <message>
+            <source>身宫</source>
+            <translation>身宮</translation>
+        </message>
+        <message>
+            <source>%1岁</source>
+            <translation>%1歲</translation>
+        </message>
+        <message>
+            <source>虚%1岁</source>
+            <translation>虛%1歲</translation>
+        </message>
+        <message>
+            <source>%1年%2月%3日</source>
+            <translation>%1年%2月%3日</translation>
+        </message>
+        <message>
+            <source>年柱</source>
+            <translation>年柱</translation>
+        </message>
+        <message>
+            <source>月柱</source>
+            <translation>月柱</translation>
+        </message>
+        <message>
+            <source>日柱</source>
+            <translation>日柱</translation>
+        </message>
+        <message>
+            <source>时柱</source>
+            <translation>時柱</translation>
+        </message>
+        <message>
+            <source>大运</source>
+            <translation>大運</translation>
+        </message>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+        <message>
+            <source>显示</source>
+            <translation>顯示</translation>
+        </message>
+        <message>
+            <source>大运流年总览</source>
+            <translation>大運流年總覽</translation>
+        </message>
+        <message>
+            <source>年空</source>
+            <translation>年空</translation>
+        </message>
+        <message>
+            <source>大运%1 交运：%2</source>
+            <translation>大運%1 交運：%2</translation>
         </message>
     </context>
     <context>
@@ -1239,6 +1493,10 @@
         <message>
             <source>确定</source>
             <translation>確定</translation>
+        </message>
+        <message>
+            <source>命盘显示</source>
+            <translation>命盤顯示</translation>
         </message>
     </context>
     <context>

@@ -13,6 +13,8 @@ ColumnLayout {
     property bool useColor: true
     property int mainPixelSize: 28
     property int smallPixelSize: 13
+    // Relations with the selected luck and flow pillars, by name.
+    property var marks: []
     spacing: 1
 
     function colorOf(ch) {
@@ -81,5 +83,20 @@ ColumnLayout {
         visible: !cellRoot.cell || cellRoot.cell.showYun12
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter
+    }
+    Repeater {
+        objectName: "marks"
+        model: cellRoot.marks
+        Label {
+            text: modelData
+            font.pixelSize: cellRoot.smallPixelSize - 1
+            color: P.warning
+            padding: 1
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: Math.max(cellRoot.smallPixelSize * 6, 72)
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            background: Rectangle { color: "#fdecea"; radius: 3 }
+        }
     }
 }
