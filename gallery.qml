@@ -391,6 +391,7 @@ ApplicationWindow {
 
     DataPathDialog {
         id: dataPathDialog
+        onFolderBrowseRequested: stackView.push("qrc:/qml/LeftSheet/FolderListView.qml")
     }
 
     PrivacyPopup {

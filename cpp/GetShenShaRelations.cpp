@@ -158,11 +158,43 @@ QVariant GetShenShaRelations::updateShenShaRel(int n0, int n1, int n2, int n3, i
         (this->*zhuMembers[column]).append(relationString(entry));
     }
 
+    m_lastEntries = std::move(entries);
+
     m_tagForChangedCnt = (m_tagForChangedCnt + 1) % 100;
     for (Signal signal : zhuSignals)
         emit(this->*signal)();
     emit tagForChangedCntChanged();
     return 0;
+}
+
+QStringList GetShenShaRelations::layerRelations() const
+{
+    constexpr int firstJoiningCode = 80; // codes below name stars of one pillar
+    constexpr int firstLayer = 4; // luck pillar; 5..7 the flow year, month and day
+    constexpr int lastLayer = 7;
+    const auto isLayer = [](int column) { return column >= firstLayer && column <= lastLayer; };
+    QStringList out;
+    for (const ShenShaRules::Entry &entry : m_lastEntries) {
+        if (entry.size < 3 || entry.values[0] < firstJoiningCode)
+            continue;
+        const int hit = entry.values[1] % 20;
+        if (hit > lastLayer)
+            continue;
+        bool joinsLayer = isLayer(hit);
+        bool hasPartner = false;
+        for (int i = 2; i < entry.size; ++i) {
+            if (entry.values[i] < 0)
+                continue;
+            hasPartner = true;
+            joinsLayer = joinsLayer || isLayer(entry.values[i] % 20);
+        }
+        if (!joinsLayer || !hasPartner)
+            continue;
+        const QString text = relationString(entry);
+        if (!out.contains(text))
+            out << text;
+    }
+    return out;
 }
 
 void GetShenShaRelations::updateBasicRows(int n0, int n1, int n2, int n3, int n4, int n5, int ymon6, int ydmn7,

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "ShenShaRules.h"
+
 // ShenSha stars, combinations and clashes of up to ten pillars of one chart
 // (year, month, day, hour, luck pillar, flow year, flow month, flow day, life
 // palace, conception pillar), published as one string list per column, plus the
@@ -60,6 +62,14 @@ public:
 
     // Display name of a relation code ("天乙", "六冲", ...), empty for unused codes.
     static QString starName(int code);
+    // The same for the pages, which mark relations on the pillars by these names.
+    Q_INVOKABLE QString relationName(int code) const { return starName(code); }
+
+    // Every relation of the last call that joins a natal pillar with the luck
+    // pillar or a flow pillar, or two of those, as relation strings. Unlike the
+    // column lists it keeps every partner: a clash a flow year completes is
+    // listed even when the same clash already joins two natal pillars.
+    Q_INVOKABLE QStringList layerRelations() const;
 
 signals:
     void zhu0Changed();
@@ -113,4 +123,5 @@ private:
     QStringList m_zhu8_basic;
     QStringList m_zhu9_basic;
     int m_tagForChangedCnt = 0;
+    ShenShaRules::EntryList m_lastEntries; // all findings of the last call, unthinned
 };

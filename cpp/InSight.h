@@ -1,5 +1,6 @@
 #pragma once
 
+#include "LuckStart.h"
 #include "TimePoints.h"
 
 #include <QDate>
@@ -62,15 +63,62 @@ class InSight : public QObject
     Q_PROPERTY(double jd_JieTimeBefore READ jd_JieTimeBefore WRITE setJd_JieTimeBefore NOTIFY jd_JieTimeBeforeChanged)
     Q_PROPERTY(double jd_QiTimeMiddle READ jd_QiTimeMiddle WRITE setJd_QiTimeMiddle NOTIFY jd_QiTimeMiddleChanged)
     Q_PROPERTY(double jd_JieTimeAfter READ jd_JieTimeAfter WRITE setJd_JieTimeAfter NOTIFY jd_JieTimeAfterChanged)
+    Q_PROPERTY(int startAgeYears READ startAgeYears WRITE setStartAgeYears NOTIFY startAgeYearsChanged)
+    Q_PROPERTY(int startAgeMonths READ startAgeMonths WRITE setStartAgeMonths NOTIFY startAgeMonthsChanged)
+    Q_PROPERTY(int startAgeDays READ startAgeDays WRITE setStartAgeDays NOTIFY startAgeDaysChanged)
+    Q_PROPERTY(int hourOfBegin READ hourOfBegin WRITE setHourOfBegin NOTIFY hourOfBeginChanged)
+    Q_PROPERTY(int minuteOfBegin READ minuteOfBegin WRITE setMinuteOfBegin NOTIFY minuteOfBeginChanged)
+    Q_PROPERTY(int lifePalaceChac READ lifePalaceChac WRITE setLifePalaceChac NOTIFY lifePalaceChacChanged)
+    Q_PROPERTY(int conceptionChac READ conceptionChac WRITE setConceptionChac NOTIFY conceptionChacChanged)
+    Q_PROPERTY(int bodyPalaceChac READ bodyPalaceChac WRITE setBodyPalaceChac NOTIFY bodyPalaceChacChanged)
 
 public:
     explicit InSight(QObject *parent = nullptr);
 
     Q_INVOKABLE QVariant beginWithTime(int malefemale, int solarlunar, int y, int m, int d, int h, int minute,
                                        int isleap = 0, double ztyJdPlus = 0.0, int switch11pm = 1);
+    // The chart of a birth whose instant and pillar moment differ: y..minute
+    // is the solar-date moment that decides the day and hour pillars (clock,
+    // mean or true solar time, after any hour shift); instantOffset is that
+    // moment minus the birth instant in the UTC+8 frame of the term table, in
+    // days. Year and month pillars and the days to the Jie for the luck start
+    // come from the instant. 0 on success, -1 on failure.
+    Q_INVOKABLE QVariant beginWithMoment(int malefemale, int y, int m, int d, int h, int minute,
+                                         double instantOffset, int switch11pm = 1);
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();
+    // NaYin of a sixty-cycle index (normalised), for the derived pillars and layers.
+    Q_INVOKABLE QVariant getNaYinStr(int chac);
+
+    // The luck-start rule and direction convention the begin properties follow
+    // (names as LuckStart::ruleName / directionName); false for an unknown
+    // name. A chart already cast is refreshed at once.
+    Q_INVOKABLE bool setLuckRuleName(const QString &name);
+    Q_INVOKABLE QString luckRuleName() const { return LuckStart::ruleName(m_luckRule); }
+    Q_INVOKABLE bool setLuckDirectionName(const QString &name);
+    Q_INVOKABLE QString luckDirectionName() const { return LuckStart::directionName(m_luckDirection); }
+    // Every rule's start for the cast chart: a list of maps with rule, ageYears,
+    // ageMonths, ageDays, ageHours, start, age, jd, steps.
+    Q_INVOKABLE QVariant luckStarts() const;
+    LuckStart luckStart(LuckRule rule) const;
+    // Boundaries within the error budget of the cast chart (BoundaryWarnings):
+    // maps with kind, minutesAway, budgetSeconds, alternative (four pillar
+    // names), alternativeChacs, moment ([y, m, d, h, minute] to enter for the
+    // other side, with the same ztyJdPlus) and, for an uncertain month,
+    // alternativeMonthStart.
+    Q_INVOKABLE QVariant boundaryWarnings(int switch11pm = 1, bool trueSolarTime = false) const;
+    // The twelve double-hours of a birth day whose hour is unknown, each with
+    // its pillars, the ten-gods of its hour pillar and its luck start under
+    // the chosen rule, and the names of the relations touching the hour
+    // column; an empty list when the date cannot be placed.
+    // The true-solar-time offset (days) the cast chart was given.
+    Q_INVOKABLE double solarTimeOffset() const { return m_timePoints[0].ztyJdPlus; }
+    // Whether the lunar date of a solar day could be a day off: its month's
+    // new moon lies within the table's error budget of midnight.
+    Q_INVOKABLE bool uncertainLunarDay(int y, int m, int d) const;
+    Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
+                                        double ztyJdPlus = 0.0, int switch11pm = 1) const;
 
     // The moments of four pillars, newest first, at most three (the search of
     // beginWithChacs without touching any engine state).
@@ -120,6 +168,14 @@ public:
     INSIGHT_ACCESSORS(double, jd_JieTimeBefore, setJd_JieTimeBefore)
     INSIGHT_ACCESSORS(double, jd_QiTimeMiddle, setJd_QiTimeMiddle)
     INSIGHT_ACCESSORS(double, jd_JieTimeAfter, setJd_JieTimeAfter)
+    INSIGHT_ACCESSORS(int, startAgeYears, setStartAgeYears)
+    INSIGHT_ACCESSORS(int, startAgeMonths, setStartAgeMonths)
+    INSIGHT_ACCESSORS(int, startAgeDays, setStartAgeDays)
+    INSIGHT_ACCESSORS(int, hourOfBegin, setHourOfBegin)
+    INSIGHT_ACCESSORS(int, minuteOfBegin, setMinuteOfBegin)
+    INSIGHT_ACCESSORS(int, lifePalaceChac, setLifePalaceChac)
+    INSIGHT_ACCESSORS(int, conceptionChac, setConceptionChac)
+    INSIGHT_ACCESSORS(int, bodyPalaceChac, setBodyPalaceChac)
 
 signals:
     void baseGanChanged();
@@ -158,6 +214,14 @@ signals:
     void jd_JieTimeBeforeChanged();
     void jd_QiTimeMiddleChanged();
     void jd_JieTimeAfterChanged();
+    void startAgeYearsChanged();
+    void startAgeMonthsChanged();
+    void startAgeDaysChanged();
+    void hourOfBeginChanged();
+    void minuteOfBeginChanged();
+    void lifePalaceChacChanged();
+    void conceptionChacChanged();
+    void bodyPalaceChacChanged();
 
 private:
     void emitDateTextSignals();
@@ -170,8 +234,11 @@ private:
     static DateTexts dateTexts(const TimePoints &tp);
     void refresh();
     int boneWeight() const;
+    int palaceBranch(int anchorBranch) const;
 
     TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
+    LuckRule m_luckRule = LuckRule::Described;
+    LuckDirection m_luckDirection = LuckDirection::YangMaleYinFemale;
 
     int m_baseGan = 0;
     int m_timepointCnt = 0;
@@ -209,6 +276,17 @@ private:
     double m_jd_JieTimeBefore = 0;
     double m_jd_QiTimeMiddle = 0;
     double m_jd_JieTimeAfter = 0;
+    // The luck start as years, months and days (three days of distance to
+    // the Jie term make a year, so a year of age is 12 months of 30 days).
+    int m_startAgeYears = 0;
+    int m_startAgeMonths = 0;
+    int m_startAgeDays = 0;
+    int m_hourOfBegin = 0;
+    int m_minuteOfBegin = 0;
+    // Derived pillars as sixty-cycle indices, -1 before a chart is cast.
+    int m_lifePalaceChac = -1;
+    int m_conceptionChac = -1;
+    int m_bodyPalaceChac = -1;
 };
 
 #undef INSIGHT_ACCESSORS

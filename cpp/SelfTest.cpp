@@ -30,7 +30,27 @@ const QList<QSize> kSizes = {QSize(480, 860), QSize(1280, 900)};
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
-                                 QStringLiteral("chart-shensha")};
+                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-display"),
+                                 QStringLiteral("chart-layers"), QStringLiteral("chart-boundaries")};
+
+// A birth by the clock in the last minute of the 午 double-hour, hour marked
+// unknown: the chart shows a boundary warning, the rules table and the twelve
+// candidates.
+const QString kBoundarySampleName = QStringLiteral("时辰边界");
+
+QString storeBoundarySampleRecord()
+{
+    SqloneCustomerModel model;
+    const QString id = model
+        .newCustomer(0, 0, QStringLiteral("2024/3/5/12/59"), QStringLiteral("公历: 2024年3月5日12时59分"),
+                     QStringLiteral("116.4"), QStringLiteral("北京市 东城区"), kBoundarySampleName, QString(),
+                     QString(), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                     QStringLiteral("0"), QStringLiteral("120"))
+        .toString();
+    model.setUserid(id);
+    model.updateCustInfoByStrName(id, QStringLiteral("extraColumn4"), QStringLiteral("hour-unknown"));
+    return id;
+}
 
 // Texts allowed to hold characters of the other script. The language switch
 // names each language in its own script; the rest is the sample record's
@@ -342,13 +362,25 @@ QObject *SelfTest::showChart(QObject *root, const QString &view)
         m_problems << QStringLiteral("page not shown: ") + view;
         return nullptr;
     }
-    page->setProperty("theuseridpage", m_sampleUserid);
+    const bool boundaries = view == QLatin1String("chart-boundaries");
+    if (boundaries && m_boundarySampleUserid.isEmpty())
+        m_boundarySampleUserid = storeBoundarySampleRecord();
+    page->setProperty("theuseridpage", boundaries ? m_boundarySampleUserid : m_sampleUserid);
     page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
-    if (view != QLatin1String("chart-shensha"))
+    if (view == QLatin1String("chart-book") || view == QLatin1String("chart-notes"))
         QMetaObject::invokeMethod(page, "showTab", Q_ARG(QVariant, view == QLatin1String("chart-notes") ? 1 : 0));
     QObject *chart = page->property("first").value<QObject *>();
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
+    else if (boundaries)
+        chart->setProperty("showLuckRules", true);
+    else if (view == QLatin1String("chart-display")) {
+        chart->setProperty("showDisplay", true);
+    } else if (view == QLatin1String("chart-layers")) {
+        // The luck and flow lists with the navigator of all luck pillars.
+        chart->setProperty("showAllWalking", true);
+        QMetaObject::invokeMethod(page, "showLists", Qt::QueuedConnection);
+    }
     return page;
 }
 
@@ -442,7 +474,7 @@ void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
                               .toUtf8());
         }
         QString checked = pair.second;
-        for (const QString &allowed : kOwnScriptNames + QStringList{m_sampleName, m_samplePlace})
+        for (const QString &allowed : kOwnScriptNames + QStringList{m_sampleName, m_samplePlace, kBoundarySampleName})
             checked.remove(allowed);
         const QString foreign = ScriptConverter::foreignCharacters(checked, lang);
         if (!foreign.isEmpty())

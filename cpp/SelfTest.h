@@ -71,4 +71,5 @@ private:
     QString m_sampleName;
     QString m_samplePlace;
     bool m_sampleNameShown = false;
+    QString m_boundarySampleUserid;
 };

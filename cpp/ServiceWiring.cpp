@@ -4,6 +4,7 @@
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
+#include "ChartCalculation.h"
 #include "InSight.h"
 #include "SignatureCheck.h"
 #include "SimpleHttpRequest.h"
@@ -28,6 +29,7 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterType<ChartCalculation>(uri, 1, 0, "ChartCalculation");
     qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }

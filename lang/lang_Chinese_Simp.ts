@@ -144,6 +144,84 @@
         </message>
     </context>
     <context>
+        <name>ChartCalculation</name>
+        <message>
+            <source>当年农历无闰</source>
+            <translation>当年农历无闰</translation>
+        </message>
+        <message>
+            <source>月。</source>
+            <translation>月。</translation>
+        </message>
+        <message>
+            <source>无该农历日期。</source>
+            <translation>无该农历日期。</translation>
+        </message>
+        <message>
+            <source>时区不明：</source>
+            <translation>时区不明：</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartMomentHeader</name>
+        <message>
+            <source>分</source>
+            <translation>分</translation>
+        </message>
+        <message>
+            <source>时区：</source>
+            <translation>时区：</translation>
+        </message>
+        <message>
+            <source>夏令时：已计入</source>
+            <translation>夏令时：已计入</translation>
+        </message>
+        <message>
+            <source>夏令时：未计入</source>
+            <translation>夏令时：未计入</translation>
+        </message>
+        <message>
+            <source>较钟表时间：平太阳时</source>
+            <translation>较钟表时间：平太阳时</translation>
+        </message>
+        <message>
+            <source>真太阳时</source>
+            <translation>真太阳时</translation>
+        </message>
+        <message>
+            <source>此当地时间因拨快时钟而不存在</source>
+            <translation>此当地时间因拨快时钟而不存在</translation>
+        </message>
+        <message>
+            <source>此当地时间因拨回时钟而出现两次</source>
+            <translation>此当地时间因拨回时钟而出现两次</translation>
+        </message>
+        <message>
+            <source>，现按</source>
+            <translation>，现按</translation>
+        </message>
+        <message>
+            <source>夏令时</source>
+            <translation>夏令时</translation>
+        </message>
+        <message>
+            <source>标准时</source>
+            <translation>标准时</translation>
+        </message>
+        <message>
+            <source>读取</source>
+            <translation>读取</translation>
+        </message>
+        <message>
+            <source>改按标准时</source>
+            <translation>改按标准时</translation>
+        </message>
+        <message>
+            <source>改按夏令时</source>
+            <translation>改按夏令时</translation>
+        </message>
+    </context>
+    <context>
         <name>ComeIn</name>
         <message>
             <source>晴曜命盘</source>
@@ -196,6 +274,10 @@
             <source>完成编辑</source>
             <translation>完成编辑</translation>
         </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
     </context>
     <context>
         <name>ContributorHonorList</name>
@@ -244,6 +326,10 @@
         <message>
             <source>（用户数据库尚未打开）</source>
             <translation>（用户数据库尚未打开）</translation>
+        </message>
+        <message>
+            <source>浏览所在文件夹</source>
+            <translation>浏览所在文件夹</translation>
         </message>
     </context>
     <context>
@@ -441,6 +527,125 @@
         </message>
     </context>
     <context>
+        <name>DisplaySettingsPane</name>
+        <message>
+            <source>五行着色</source>
+            <translation>五行着色</translation>
+        </message>
+        <message>
+            <source>天干十神</source>
+            <translation>天干十神</translation>
+        </message>
+        <message>
+            <source>地支藏干</source>
+            <translation>地支藏干</translation>
+        </message>
+        <message>
+            <source>十二长生</source>
+            <translation>十二长生</translation>
+        </message>
+        <message>
+            <source>日主旁注</source>
+            <translation>日主旁注</translation>
+        </message>
+        <message>
+            <source>打开时显示大运流年总览</source>
+            <translation>打开时显示大运流年总览</translation>
+        </message>
+        <message>
+            <source>原局</source>
+            <translation>原局</translation>
+        </message>
+        <message>
+            <source>大运</source>
+            <translation>大运</translation>
+        </message>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+        <message>
+            <source>岁数：周岁</source>
+            <translation>岁数：周岁</translation>
+        </message>
+        <message>
+            <source>岁数：虚岁</source>
+            <translation>岁数：虚岁</translation>
+        </message>
+        <message>
+            <source>从右到左排列</source>
+            <translation>从右到左排列</translation>
+        </message>
+        <message>
+            <source>从左到右排列</source>
+            <translation>从左到右排列</translation>
+        </message>
+        <message>
+            <source>字号</source>
+            <translation>字号</translation>
+        </message>
+        <message>
+            <source>显示</source>
+            <translation>显示</translation>
+        </message>
+        <message>
+            <source>神煞</source>
+            <translation>神煞</translation>
+        </message>
+        <message>
+            <source>刑冲合会</source>
+            <translation>刑冲合会</translation>
+        </message>
+        <message>
+            <source>显示层次</source>
+            <translation>显示层次</translation>
+        </message>
+        <message>
+            <source>仅原局</source>
+            <translation>仅原局</translation>
+        </message>
+        <message>
+            <source>原局与大运</source>
+            <translation>原局与大运</translation>
+        </message>
+        <message>
+            <source>至流年</source>
+            <translation>至流年</translation>
+        </message>
+        <message>
+            <source>至流月</source>
+            <translation>至流月</translation>
+        </message>
+        <message>
+            <source>全部</source>
+            <translation>全部</translation>
+        </message>
+        <message>
+            <source>月令当令</source>
+            <translation>月令当令</translation>
+        </message>
+        <message>
+            <source>子平真诠</source>
+            <translation>子平真诠</translation>
+        </message>
+        <message>
+            <source>网传盲派</source>
+            <translation>网传盲派</translation>
+        </message>
+        <message>
+            <source>渊海子平</source>
+            <translation>渊海子平</translation>
+        </message>
+    </context>
+    <context>
         <name>DrawerEntries</name>
         <message>
             <source>晴曜命盘公钥验证数字签名</source>
@@ -564,6 +769,118 @@
         <message>
             <source>日空</source>
             <translation>日空</translation>
+        </message>
+        <message>
+            <source>阳</source>
+            <translation>阳</translation>
+        </message>
+        <message>
+            <source>阴</source>
+            <translation>阴</translation>
+        </message>
+        <message>
+            <source>木</source>
+            <translation>木</translation>
+        </message>
+        <message>
+            <source>火</source>
+            <translation>火</translation>
+        </message>
+        <message>
+            <source>土</source>
+            <translation>土</translation>
+        </message>
+        <message>
+            <source>金</source>
+            <translation>金</translation>
+        </message>
+        <message>
+            <source>水</source>
+            <translation>水</translation>
+        </message>
+        <message>
+            <source>日主</source>
+            <translation>日主</translation>
+        </message>
+        <message>
+            <source>起运：出生后%1年%2个月%3天</source>
+            <translation>起运：出生后%1年%2个月%3天</translation>
+        </message>
+        <message>
+            <source>交运：%1年%2月%3日 %4时%5分</source>
+            <translation>交运：%1年%2月%3日 %4时%5分</translation>
+        </message>
+        <message>
+            <source>命宫</source>
+            <translation>命宫</translation>
+        </message>
+        <message>
+            <source>胎元</source>
+            <translation>胎元</translation>
+        </message>
+        <message>
+            <source>身宫</source>
+            <translation>身宫</translation>
+        </message>
+        <message>
+            <source>%1岁</source>
+            <translation>%1岁</translation>
+        </message>
+        <message>
+            <source>虚%1岁</source>
+            <translation>虚%1岁</translation>
+        </message>
+        <message>
+            <source>%1年%2月%3日</source>
+            <translation>%1年%2月%3日</translation>
+        </message>
+        <message>
+            <source>年柱</source>
+            <translation>年柱</translation>
+        </message>
+        <message>
+            <source>月柱</source>
+            <translation>月柱</translation>
+        </message>
+        <message>
+            <source>日柱</source>
+            <translation>日柱</translation>
+        </message>
+        <message>
+            <source>时柱</source>
+            <translation>时柱</translation>
+        </message>
+        <message>
+            <source>大运</source>
+            <translation>大运</translation>
+        </message>
+        <message>
+            <source>流年</source>
+            <translation>流年</translation>
+        </message>
+        <message>
+            <source>流月</source>
+            <translation>流月</translation>
+        </message>
+        <message>
+            <source>流日</source>
+            <translation>流日</translation>
+        </message>
+        <message>
+            <source>显示</source>
+            <translation>显示</translation>
+        </message>
+        <message>
+            <source>大运流年总览</source>
+            <translation>大运流年总览</translation>
+        </message>
+        <message>
+            <source>年空</source>
+            <translation>年空</translation>
+        </message>
+        <message>
+            <source>大运%1 交运：%2</source>
+            <translation>大运%1 交运：%2</translation>
         </message>
     </context>
     <context>
@@ -1184,6 +1501,10 @@
         <message>
             <source>确定</source>
             <translation>确定</translation>
+        </message>
+        <message>
+            <source>命盘显示</source>
+            <translation>命盘显示</translation>
         </message>
     </context>
     <context>

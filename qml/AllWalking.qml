@@ -31,7 +31,8 @@ ListView {
             text: modelData.gan + modelData.zhi
             font.pixelSize: 17
             font.bold: true
-            color: luckColumn.luckIndex === walking.selectedLuck ? P.accent : P.ink
+            color: luckColumn.luckIndex === walking.selectedLuck ? P.accent
+                   : walking.useColor ? P.chacColor(modelData.gan) : P.ink
             anchors.horizontalCenter: parent.horizontalCenter
         }
         Repeater {

@@ -1,7 +1,9 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/js/birthInput.js" as Birth
+import "qrc:/js/recordWords.js" as Words
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The first page: the birth form above the calendar, records and study tabs.
@@ -66,7 +68,22 @@ Page {
                             String(form.toUsingXSL),
                             String(form.inputPlaceXSLtype),
                             String(form.inputTimzoneJvalue)));
+        // The luck-start rule of new charts and an unknown hour go with the
+        // record, written through a model narrowed to it.
+        var wordStore = id.length > 6 ? createModel() : null;
+        if (wordStore) {
+            wordStore.userid = id;
+            wordStore.updateCustInfoByStrName(id, "extraColumn4", Words.withHourUnknown(
+                Words.withLuckRule("", gSet() ? gSet().luckRule : "described"), form.hourUnknown));
+            wordStore.destroy();
+        }
         lastUserId = id;
+        // A world city's zone goes with the record: the chart reads offsets
+        // and summer time for the birth moment from the tz database.
+        if (id.length > 6 && form.inputZone.length > 0) {
+            zoneStore.userid = id;
+            zoneStore.updateCustInfoByStrName(id, "extraColumn3", form.inputZone);
+        }
         tabs.currentIndex = 1;
         var g = gSet();
         if (g)
@@ -184,6 +201,10 @@ Page {
 
     Notice {
         id: notice
+    }
+
+    SqloneCustomerModel {
+        id: zoneStore
     }
 
     Component.onCompleted: oneCustModelAll = createModel()

@@ -21,8 +21,7 @@ Page {
     property bool notesLoaded: false
 
     readonly property string notesPlaceholder: qsTr("尚未作评语或笔记。<br/>可以在此输入有关信息（如联系方式、其特点或经历等等）。<br/>输入后会自动保存。<br/>对于手机，只有授权本App访问手机的存储空间，才能保存。")
-    readonly property var settings: (typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet) ? windowRoot.gSet
-                                                                                                        : ({ intTypeOfYueDangLing: 0 })
+    readonly property QtObject settings: firstView.settings
     readonly property int school: settings.intTypeOfYueDangLing
     onSchoolChanged: if (firstView.thisTotalReady) buildBook()
     onLanguageChanged: if (firstView.thisTotalReady) buildBook()
@@ -45,6 +44,16 @@ Page {
         }, expandedSections, language === 1 ? function (t) { return JsxfSingleton.shown(t, 1); } : null);
     }
 
+    // Scrolls the luck and flow lists to the top of the chart column.
+    function showLists() {
+        listsTimer.restart();
+    }
+    Timer {
+        id: listsTimer
+        interval: 150
+        onTriggered: flick.contentY = Math.max(0, Math.min(firstView.y + firstView.listsTop(), flick.contentHeight - flick.height))
+    }
+
     // Opens a tab and scrolls it into view.
     function showTab(index) {
         tabs.currentIndex = index;
@@ -55,7 +64,7 @@ Page {
     Timer {
         id: scrollTimer
         interval: 100
-        onTriggered: flick.contentY = Math.max(0, Math.min(tabs.y, flick.contentHeight - flick.height))
+        onTriggered: if (!comeInNext.wide) flick.contentY = Math.max(0, Math.min(tabArea.y, flick.contentHeight - flick.height))
     }
 
     function loadNotes() {
@@ -76,9 +85,19 @@ Page {
         onTriggered: comeInNext.saveNotes()
     }
 
+    // At 1000 px and wider: the chart on the left, the tabs (with the
+    // ShenSha view as a third tab) on the right, each scrolling on its own.
+    readonly property bool wide: width >= 1000
+    onShowShenShaChanged: if (wide && showShenSha) tabs.currentIndex = 2
+    onWideChanged: if (!wide && tabs.currentIndex === 2) tabs.currentIndex = 0
+
     Flickable {
         id: flick
-        anchors.fill: parent
+        objectName: "chartFlick"
+        anchors.left: parent.left
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        width: comeInNext.wide ? Math.round(parent.width * 0.5) : parent.width
         contentHeight: column.implicitHeight
         clip: true
         ScrollIndicator.vertical: ScrollIndicator { }
@@ -93,6 +112,7 @@ Page {
                 objectName: "first"
                 Layout.fillWidth: true
                 theuserid: comeInNext.theuseridpage
+                shenShaElsewhere: comeInNext.wide
                 panelMode: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.isShowingDoublePanelInComeInNext : false
                 onThisTotalReadyChanged: {
                     if (thisTotalReady) {
@@ -102,19 +122,51 @@ Page {
                     }
                 }
             }
+        }
+    }
+
+    Flickable {
+        id: sideFlick
+        objectName: "sideFlick"
+        visible: comeInNext.wide
+        anchors.left: flick.right
+        anchors.right: parent.right
+        anchors.top: parent.top
+        anchors.bottom: parent.bottom
+        contentHeight: sideColumn.implicitHeight
+        clip: true
+        ScrollIndicator.vertical: ScrollIndicator { }
+
+        ColumnLayout {
+            id: sideColumn
+            width: sideFlick.width
+            spacing: 0
+        }
+    }
+
+    ColumnLayout {
+        id: tabArea
+        objectName: "tabArea"
+        parent: comeInNext.wide ? sideColumn : column
+        Layout.fillWidth: true
+        spacing: 0
 
             TabBar {
                 id: tabs
                 objectName: "chartTabs"
                 Layout.fillWidth: true
-                TabButton { text: qsTr("古籍参考") }
-                TabButton { text: qsTr("评语笔记") }
+                Repeater {
+                    model: comeInNext.wide ? [qsTr("古籍参考"), qsTr("评语笔记"), qsTr("神煞")]
+                                           : [qsTr("古籍参考"), qsTr("评语笔记")]
+                    TabButton { text: modelData }
+                }
             }
 
             StackLayout {
                 currentIndex: tabs.currentIndex
                 Layout.fillWidth: true
-                Layout.preferredHeight: currentIndex === 0 ? bookLabel.implicitHeight + 20 : 360
+                Layout.preferredHeight: currentIndex === 0 ? bookLabel.implicitHeight + 20
+                                        : currentIndex === 2 ? sideShenSha.implicitHeight + 20 : 360
 
                 Label {
                     id: bookLabel
@@ -123,7 +175,7 @@ Page {
                     text: comeInNext.bookText
                     textFormat: Text.RichText
                     wrapMode: Text.Wrap
-                    font.pixelSize: 14
+                    font.pixelSize: firstView.smallPx
                     onLinkActivated: {
                         var key = String(link).replace(/^show(More|Less)/, "");
                         var e = comeInNext.expandedSections;
@@ -163,8 +215,13 @@ Page {
                         }
                     }
                 }
+
+                ShowingShenShaNew {
+                    id: sideShenSha
+                    objectName: "sideShenShaView"
+                    chart: firstView
+                }
             }
-        }
     }
 
     Component.onDestruction: if (saveTimer.running) saveNotes()

@@ -29,6 +29,9 @@ Dialog {
     readonly property alias memoryWarningShown: memoryWarning.visible
     readonly property alias appDirWarningShown: appDirWarning.visible
 
+    // The window opens the folder page (LeftSheet/FolderListView) on this.
+    signal folderBrowseRequested()
+
     contentItem: ColumnLayout {
         spacing: 10
 
@@ -43,6 +46,16 @@ Dialog {
             selectByMouse: true
             wrapMode: TextEdit.WrapAnywhere
             Layout.fillWidth: true
+        }
+        Button {
+            objectName: "browseFolderButton"
+            text: qsTr("浏览所在文件夹")
+            // A database in memory has no folder.
+            enabled: dataPathDialog.dataFile.length > 0 && !dataPathDialog.warnings.inMemory
+            onClicked: {
+                dataPathDialog.close();
+                dataPathDialog.folderBrowseRequested();
+            }
         }
         Label {
             id: memoryWarning

@@ -73,6 +73,43 @@ Popup {
         refresh();
     }
 
+    // Switching between 公历 and 农历 keeps the moment: the date on the
+    // spinners is converted (the switch has already changed when this runs;
+    // the spinner indexes have not).
+    function convertKind(toLunar) {
+        var f = facade();
+        var s = selected();
+        var out = {};
+        if (f && toLunar && Birth.isValidSolarDate(s.y, s.m, s.d) && f.sxf_myGetLunarBySolar(s.y, s.m, s.d, 12, 0, out) === 0) {
+            leapSwitch.checked = out.leap === 1;
+            setMoment(out.y, out.m, out.d, -1, -1);
+            return;
+        }
+        if (f && !toLunar && f.sxf_checkAndGetLunarInput(s.y, s.m, s.d, leapSwitch.checked ? 1 : 0, out, {}) === 0) {
+            leapSwitch.checked = false;
+            setMoment(out.y, out.m, out.d, -1, -1);
+            return;
+        }
+        refresh();
+    }
+
+    // The typed field in the mask's form, from the spinners.
+    function typedText() {
+        var s = selected();
+        return s.y + qsTr("年") + twoDigits(s.m) + qsTr("月") + twoDigits(s.d) + qsTr("日") + twoDigits(s.h) + qsTr("时")
+            + twoDigits(s.mi) + qsTr("分");
+    }
+
+    // Typed digits are read in the calendar kind already chosen: the field
+    // has no place for 公历 or 农历.
+    function applyTyped(text) {
+        var r = Clip.recognise(text);
+        if (!r)
+            return false;
+        setMoment(r.year, r.month, r.day, r.hour, r.minute);
+        return true;
+    }
+
     // A recognised text (clipboard or typed) fills the spinners.
     function applyRecognised(r) {
         calSwitch.checked = r.lunar;
@@ -99,6 +136,8 @@ Popup {
     function refresh() {
         var s = selected();
         message = "";
+        if (!typedField.activeFocus)
+            typedField.text = typedText();
         solar = null;
         var f = facade();
         if (!lunar) {
@@ -144,7 +183,10 @@ Popup {
     // Hands the moment on the spinners to the form.
     function emitMoment() {
         refresh();
-        if (!lunar && !solar)
+        // A date the calendar refused (正月三十 of a 29-day month) is never
+        // handed on; without the facade the chart page converts and refuses.
+        var f = facade();
+        if (!solar && (!lunar || (f && typeof f.sxf_checkAndGetLunarInput === "function")))
             return false;
         var s = selected();
         momentChosen({lunar: lunar, leap: leap, y: s.y, m: s.m, d: s.d, h: s.h, mi: s.mi, solar: solar,
@@ -206,7 +248,7 @@ Popup {
                 Switch {
                     id: calSwitch
                     objectName: "calSwitch"
-                    onToggled: dlg.refresh()
+                    onToggled: dlg.convertKind(checked)
                 }
                 Label { text: qsTr("农历"); font.bold: calSwitch.checked }
                 Item { width: 16 }
@@ -237,7 +279,7 @@ Popup {
                     }
                 }
 
-                Tumbler {
+                DateTumbler {
                     id: centuryTumbler
                     objectName: "centuryTumbler"
                     model: ["18", "19", "20"]
@@ -247,7 +289,7 @@ Popup {
                     Layout.fillWidth: true
                     onCurrentIndexChanged: Qt.callLater(dlg.refresh)
                 }
-                Tumbler {
+                DateTumbler {
                     id: yearTumbler
                     objectName: "yearTumbler"
                     model: 100
@@ -257,27 +299,26 @@ Popup {
                     delegate: tumblerText
                     onCurrentIndexChanged: Qt.callLater(dlg.refresh)
                 }
-                Tumbler {
+                DateTumbler {
                     id: monthTumbler
                     objectName: "monthTumbler"
-                    model: dlg.lunar ? [qsTr("正"), qsTr("二"), qsTr("三"), qsTr("四"), qsTr("五"), qsTr("六"), qsTr("七"),
-                                       qsTr("八"), qsTr("九"), qsTr("十"), qsTr("冬"), qsTr("腊")]
-                                     : 12
+                    // The same count in both kinds: a new model would reset the index.
+                    model: 12
                     visibleItemCount: 5
                     Layout.fillWidth: true
-                    delegate: dlg.lunar ? tumblerName : tumblerNumber
+                    delegate: monthName
                     onCurrentIndexChanged: Qt.callLater(dlg.refresh)
                 }
-                Tumbler {
+                DateTumbler {
                     id: dayTumbler
                     objectName: "dayTumbler"
-                    model: dlg.lunar ? Birth.lunarDayNames : 31
+                    model: 31
                     visibleItemCount: 5
                     Layout.fillWidth: true
-                    delegate: dlg.lunar ? tumblerName : tumblerNumber
+                    delegate: dayName
                     onCurrentIndexChanged: Qt.callLater(dlg.refresh)
                 }
-                Tumbler {
+                DateTumbler {
                     id: hourTumbler
                     objectName: "hourTumbler"
                     model: 24
@@ -287,7 +328,7 @@ Popup {
                     delegate: tumblerText
                     onCurrentIndexChanged: Qt.callLater(dlg.refresh)
                 }
-                Tumbler {
+                DateTumbler {
                     id: minuteTumbler
                     objectName: "minuteTumbler"
                     model: 60
@@ -306,13 +347,14 @@ Popup {
                 inputMask: JsxfSingleton.shown("D999年09月09日09时09分", dlg.language)
                 placeholderText: qsTr("手工输入时间或粘贴")
                 Layout.fillWidth: true
+                // Complete input moves the spinners at once; they write back
+                // here whenever the field is not being edited.
+                onTextEdited: if (acceptableInput) dlg.applyTyped(text)
                 onAccepted: {
-                    var r = Clip.recognise(text);
-                    if (r)
-                        dlg.applyRecognised(r);
-                    else
+                    if (!dlg.applyTyped(text))
                         dlg.message = qsTr("未能识别输入的时间。");
                 }
+                onActiveFocusChanged: if (!activeFocus) text = dlg.typedText()
             }
 
             Label {
@@ -426,26 +468,41 @@ Popup {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             font.pixelSize: 17
+            MouseArea {
+                anchors.fill: parent
+                onClicked: parent.Tumbler.tumbler.pick(index)
+            }
         }
     }
+    readonly property var lunarMonthNames: [qsTr("正"), qsTr("二"), qsTr("三"), qsTr("四"), qsTr("五"), qsTr("六"),
+                                            qsTr("七"), qsTr("八"), qsTr("九"), qsTr("十"), qsTr("冬"), qsTr("腊")]
     Component {
-        id: tumblerNumber
+        id: monthName
         Label {
-            text: modelData + 1
+            // One delegate for both kinds: a new delegate would reset the index.
+            text: dlg.lunar ? dlg.lunarMonthNames[modelData] : modelData + 1
             opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             font.pixelSize: 17
+            MouseArea {
+                anchors.fill: parent
+                onClicked: parent.Tumbler.tumbler.pick(index)
+            }
         }
     }
     Component {
-        id: tumblerName
+        id: dayName
         Label {
-            text: modelData
+            text: !dlg.lunar ? modelData + 1 : modelData < Birth.lunarDayNames.length ? Birth.lunarDayNames[modelData] : ""
             opacity: 1.0 - Math.abs(Tumbler.displacement) / (Tumbler.tumbler.visibleItemCount / 2)
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             font.pixelSize: 17
+            MouseArea {
+                anchors.fill: parent
+                onClicked: parent.Tumbler.tumbler.pick(index)
+            }
         }
     }
 }

@@ -44,6 +44,8 @@ QtObject {
     property int toShowShiSuiXuSui: 1
     property int toShowRiZhuRight: 1
     property int showHorizontalYunSuiAndSSAtOpening: 0
+    // Luck-start rule of new charts (LuckStart rule names); each record keeps its own.
+    property string luckRule: "described"
 
     property int timesOfUsingWebGLMap: 0
     property string currentYYYYMMSaved: "201906"
@@ -57,6 +59,32 @@ QtObject {
     property bool onlyShowMainYunInfo: false
     property bool onlyShowMainYunYearInfo: false
     property bool onlyShowMainYunYearYmonInfo: false
+
+    // Which layers the chart page shows: 0 natal pillars only, 1 with the
+    // luck pillar, 2 with the flow year, 3 with the flow month, 4 everything.
+    readonly property int layerLimit: onlyShowMainZhuInfo ? 0 : onlyShowMainYunInfo ? 1
+                                      : onlyShowMainYunYearInfo ? 2 : onlyShowMainYunYearYmonInfo ? 3 : 4
+    function chooseLayerLimit(limit) {
+        onlyShowMainZhuInfo = limit === 0;
+        onlyShowMainYunInfo = limit === 1;
+        onlyShowMainYunYearInfo = limit === 2;
+        onlyShowMainYunYearYmonInfo = limit === 3;
+    }
+
+    // Font steps of the chart page and the pixel sizes derived from them.
+    readonly property int minFontSteps: -3
+    readonly property int maxFontSteps: 8
+    function setFontSteps(steps) {
+        fontSizePlus = Math.max(minFontSteps, Math.min(maxFontSteps, steps));
+        normalpxSize = 14 + fontSizePlus;
+        normalMainChacpxSize = 28 + 2 * fontSizePlus;
+    }
+
+    // Natal pillars and the luck and flow rows always run the same way.
+    function setRightToLeft(on) {
+        firstPanelMainZhuRightToLeft = on ? 1 : 0;
+        firstPanelisShowRightToLeft = on ? 1 : 0;
+    }
 
     // Monthly allowance of the web map, which costs a paid look-up per use.
     readonly property int webMapMonthlyAllowance: 100
@@ -75,7 +103,7 @@ QtObject {
         "toUsingColorForChac", "toShowGan10Shen", "toShowZhiCang", "toShowChangSheng12yun",
         "toShowShiSuiXuSui", "toShowRiZhuRight", "showHorizontalYunSuiAndSSAtOpening",
         "timesOfUsingWebGLMap", "currentYYYYMMSaved", "allowToUsingGlobalMap",
-        "havingNewZoltra", "havingAgreePrivacy"
+        "havingNewZoltra", "havingAgreePrivacy", "luckRule"
     ]
 
     property bool loaded: false

@@ -18,6 +18,8 @@ Pane {
     property real inputTimzoneJvalue: 120
     property alias timeZoneJvOfPlace: form.inputTimzoneJvalue
     property int inputPlaceXSLtype: -1
+    // IANA zone of a world city; empty for the place table (its type says the zone).
+    property string inputZone: ""
     property alias placeXSLtype: form.inputPlaceXSLtype
     property string inputTime: ""
     property string inputTimeDisplay: ""
@@ -34,6 +36,7 @@ Pane {
     property bool inputTimeIsReady: false
     property bool inputPlaceIsReady: false
     property bool startEnabled: true
+    property alias hourUnknown: hourUnknownBox.checked
 
     signal startRequested()
 
@@ -59,6 +62,7 @@ Pane {
         inputJvalue = p.lng;
         inputTimzoneJvalue = p.timeZoneJv;
         inputPlaceXSLtype = p.xslType;
+        inputZone = p.zone ? String(p.zone) : "";
         inputPlaceIsReady = true;
     }
 
@@ -67,6 +71,7 @@ Pane {
         noteField.text = "";
         classBox.currentIndex = 0;
         simpleSwitchMale.checked = false;
+        hourUnknownBox.checked = false;
         inputWhere = "";
         fullPlaceName = "";
         inputPlaceXSLtype = -1;
@@ -144,12 +149,23 @@ Pane {
             }
         }
 
-        Button {
-            id: timeButton
-            objectName: "timeButton"
-            text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+        RowLayout {
+            spacing: 8
             Layout.fillWidth: true
-            onClicked: form.timeRequested()
+
+            Button {
+                id: timeButton
+                objectName: "timeButton"
+                text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+                Layout.fillWidth: true
+                onClicked: form.timeRequested()
+            }
+            // The chart then shows the twelve candidate hour pillars.
+            CheckBox {
+                id: hourUnknownBox
+                objectName: "hourUnknownBox"
+                text: qsTr("时辰不详")
+            }
         }
 
         RowLayout {

@@ -14,6 +14,8 @@ ColumnLayout {
     property bool useColor: true
     property int mainPixelSize: 28
     property int smallPixelSize: 13
+    // Relations with the selected luck and flow pillars, by name.
+    property var marks: []
     spacing: 1
     // Engine vocabulary is Simplified; it is shown in the window's script.
     readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
@@ -87,5 +89,20 @@ ColumnLayout {
         visible: !cellRoot.cell || cellRoot.cell.showYun12
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter
+    }
+    Repeater {
+        objectName: "marks"
+        model: cellRoot.marks
+        Label {
+            text: modelData
+            font.pixelSize: cellRoot.smallPixelSize - 1
+            color: P.warning
+            padding: 1
+            Layout.alignment: Qt.AlignHCenter
+            Layout.maximumWidth: Math.max(cellRoot.smallPixelSize * 6, 72)
+            wrapMode: Text.Wrap
+            horizontalAlignment: Text.AlignHCenter
+            background: Rectangle { color: "#fdecea"; radius: 3 }
+        }
     }
 }

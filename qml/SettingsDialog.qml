@@ -3,7 +3,8 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import "qrc:/qml/MyFusion/Palette.js" as P
 
-// Style chooser; the choice applies at the next start.
+// Style chooser (applies at the next start) and the chart page's display
+// choices (stored and applied at once, the same controls as on the page).
 Dialog {
     id: settingsDialog
     x: Math.round((parent.width - width) / 2)
@@ -26,6 +27,8 @@ Dialog {
     }
 
     property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
+    // The window's shared settings, or the ones a caller passes.
+    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet ? windowRoot.gSet : null
 
     function currentStyleIndex() {
         var stored = String(easyfunction.getValueByKeyFromSettings("style", ""));
@@ -37,26 +40,56 @@ Dialog {
     onAccepted: easyfunction.setValueByKeyFromSettings("style", styleBox.displayText)
     onRejected: styleBox.currentIndex = Math.max(0, currentStyleIndex())
 
-    contentItem: ColumnLayout {
-        spacing: 12
+    contentItem: Flickable {
+        // Scrolls once the display choices outgrow the window.
+        implicitHeight: Math.min(contentHeight, settingsDialog.parent ? settingsDialog.parent.height * 0.62 : 500)
+        contentHeight: settingsColumn.implicitHeight
+        contentWidth: width
+        clip: true
+        ScrollIndicator.vertical: ScrollIndicator { }
 
-        RowLayout {
-            spacing: 10
+        // A plain column: the pane's flows wrap to the width they are given.
+        Column {
+            id: settingsColumn
+            width: settingsDialog.availableWidth
+            spacing: 12
+
+            RowLayout {
+                width: parent.width
+                spacing: 10
+                Label {
+                    text: qsTr("风格:")
+                }
+                SimpleComboBox {
+                    id: styleBox
+                    model: settingsDialog.styles
+                    Layout.fillWidth: true
+                }
+            }
+
             Label {
-                text: qsTr("风格:")
+                text: qsTr("Restart required")
+                color: P.warning
+                width: parent.width
+                wrapMode: Label.Wrap
             }
-            SimpleComboBox {
-                id: styleBox
-                model: settingsDialog.styles
-                Layout.fillWidth: true
-            }
-        }
 
-        Label {
-            text: qsTr("Restart required")
-            color: P.warning
-            Layout.fillWidth: true
-            wrapMode: Label.Wrap
+            Label {
+                text: qsTr("命盘显示")
+                font.bold: true
+            }
+            DisplaySettingsPane {
+                id: displayPane
+                objectName: "displayPane"
+                width: parent.width
+            }
+            // The window's settings, or the ones a caller passes.
+            Binding {
+                target: displayPane
+                property: "settings"
+                value: settingsDialog.settings
+                when: !!settingsDialog.settings
+            }
         }
     }
 }

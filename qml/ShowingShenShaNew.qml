@@ -10,8 +10,11 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 // entry flashes the pillars it joins and shows its note.
 Pane {
     id: view
-    property var gss: null
-    property bool useColor: true
+    // The chart view this one shows; it answers starsShown(column),
+    // relationsShown(column) and holds the derived pillars.
+    property var chart: null
+    property var gss: chart ? chart.gssRel : null
+    property bool useColor: chart ? chart.useColor : true
     property var flashColumns: []
     property string noteText: ""
     padding: 6
@@ -21,6 +24,40 @@ Pane {
         return JsxfSingleton.shown(text, language);
     }
 
+    // A new set of relations makes the last note stale.
+    Connections {
+        target: view.gss
+        function onTagForChangedCntChanged() {
+            view.noteText = "";
+            view.flashColumns = [];
+        }
+    }
+
+    // The entries a column shows under the display settings: stars below
+    // code 80, combinations and clashes from 80 on.
+    function shownEntries(column) {
+        var list = relationLists.length > column ? relationLists[column] : [];
+        if (!chart)
+            return list;
+        var stars = chart.starsShown(column), joins = chart.relationsShown(column);
+        return list.filter(function (e) {
+            return parseInt(String(e).split("|")[0], 10) >= 80 ? joins : stars;
+        });
+    }
+
+    // 命宫 and 胎元 shown as full pillars with NaYin from the engine.
+    function headOf(column, basic) {
+        var head = basic.length > 0 ? String(basic[0]).split("|") : ["", "", "", ""];
+        var nayin = basic.length > 3 ? basic[3] : "";
+        if (chart && (column === 8 || column === 9) && chart.derivedPillars.length > column - 8) {
+            var d = chart.derivedPillars[column - 8];
+            head[1] = d.gan;
+            head[2] = d.zhi;
+            nayin = d.nayin;
+        }
+        return { head: head, nayin: nayin };
+    }
+
     readonly property var relationLists: gss ? [gss.zhu0, gss.zhu1, gss.zhu2, gss.zhu3, gss.zhu4, gss.zhu5,
                                                gss.zhu6, gss.zhu7, gss.zhu8, gss.zhu9] : []
     readonly property var basicLists: gss ? [gss.zhu0_basic, gss.zhu1_basic, gss.zhu2_basic, gss.zhu3_basic,
@@ -28,7 +65,7 @@ Pane {
                                             gss.zhu8_basic, gss.zhu9_basic] : []
     // Columns whose relation list is filled by the last call (absent columns
     // may keep old basic rows, so the relation lists decide).
-    property var presentColumns: []
+    property var presentColumns: chart ? chart.presentColumns : []
 
     function colored(ch) {
         return "<font color='" + (useColor ? P.chacColor(ch) : P.ink) + "'>" + ch + "</font>";
@@ -66,7 +103,8 @@ Pane {
                 id: rowRect
                 property int column: modelData
                 property var basic: view.basicLists.length > column ? view.basicLists[column] : []
-                property var head: basic.length > 0 ? String(basic[0]).split("|") : ["", "", "", ""]
+                property var shown: view.headOf(column, basic)
+                property var head: shown.head
                 property bool flashing: view.flashColumns.indexOf(column) >= 0
                 Layout.fillWidth: true
                 implicitHeight: rowLayout.implicitHeight + 6
@@ -94,7 +132,7 @@ Pane {
                         Layout.preferredWidth: 44
                     }
                     Label {
-                        text: rowRect.basic.length > 3 ? view.shown(rowRect.basic[3]) : ""
+                        text: view.shown(rowRect.shown.nayin)
                         font.pixelSize: 12
                         color: P.inkSoft
                         Layout.preferredWidth: 60
@@ -103,7 +141,7 @@ Pane {
                         Layout.fillWidth: true
                         spacing: 4
                         Repeater {
-                            model: view.relationLists.length > rowRect.column ? view.relationLists[rowRect.column] : []
+                            model: view.shownEntries(rowRect.column)
                             Label {
                                 text: view.shown(Notes.nameOf(parseInt(String(modelData).split("|")[0], 10)))
                                 font.pixelSize: 13

@@ -1,9 +1,12 @@
 #include "CalendarTestSupport.h"
 #include "InSight.h"
 #include "InSightTestSupport.h"
+#include "Vocabulary.h"
 
 #include <QMetaMethod>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace InSightTestSupport;
 
@@ -41,6 +44,8 @@ private slots:
     void luckPillars_data();
     void luckPillars();
     void refreshSignalOrder();
+    void derivedPillars_data();
+    void derivedPillars();
     void failedCallChangesNothing_data();
     void failedCallChangesNothing();
     void reinitClearsTextsOnly();
@@ -62,7 +67,8 @@ void TestInSightChart::declarationOrder()
         "alternativeLunarDateStr2", "alternativeSolarDateStr2Int", "alternativeLunarDateStr2Int",
         "alternativeSolarDateStr3", "alternativeLunarDateStr3", "alternativeSolarDateStr3Int",
         "alternativeLunarDateStr3Int", "totalReadyCalc", "ytgChengCnt", "isPassMiddleTerm", "jd_birthTime",
-        "jd_JieTimeBefore", "jd_QiTimeMiddle", "jd_JieTimeAfter"};
+        "jd_JieTimeBefore", "jd_QiTimeMiddle", "jd_JieTimeAfter", "startAgeYears", "startAgeMonths",
+        "startAgeDays", "hourOfBegin", "minuteOfBegin", "lifePalaceChac", "conceptionChac", "bodyPalaceChac"};
     const QStringList signalNames = {
         "baseGan", "malefemale", "clockwise", "ageOfBegin", "solarYearOfBegin", "solarMonthOfBegin",
         "solarDayOfBegin", "sinoYearOfBegin", "sinoMonthOfBegin", "jiaziNianOfBegin", "dayunJiaZiofBegin",
@@ -71,7 +77,8 @@ void TestInSightChart::declarationOrder()
         "alternativeSolarDateStr2Int", "alternativeLunarDateStr2Int", "alternativeSolarDateStr3",
         "alternativeLunarDateStr3", "alternativeSolarDateStr3Int", "alternativeLunarDateStr3Int", "timepointCnt",
         "totalReadyCalc", "ytgChengCnt", "isPassMiddleTerm", "jd_birthTime", "jd_JieTimeBefore",
-        "jd_QiTimeMiddle", "jd_JieTimeAfter"};
+        "jd_QiTimeMiddle", "jd_JieTimeAfter", "startAgeYears", "startAgeMonths", "startAgeDays", "hourOfBegin",
+        "minuteOfBegin", "lifePalaceChac", "conceptionChac", "bodyPalaceChac"};
     const QMetaObject &mo = InSight::staticMetaObject;
     QStringList actualProperties, actualSignals;
     for (int i = mo.propertyOffset(); i < mo.propertyCount(); ++i) {
@@ -244,7 +251,9 @@ void TestInSightChart::refreshSignalOrder()
         "alternativeLunarDateStr2IntChanged", "alternativeSolarDateStr3Changed", "alternativeLunarDateStr3Changed",
         "alternativeSolarDateStr3IntChanged", "alternativeLunarDateStr3IntChanged", "ytgChengCntChanged",
         "isPassMiddleTermChanged", "jd_birthTimeChanged", "jd_JieTimeBeforeChanged", "jd_QiTimeMiddleChanged",
-        "jd_JieTimeAfterChanged", "totalReadyCalcChanged"};
+        "jd_JieTimeAfterChanged", "startAgeYearsChanged", "startAgeMonthsChanged", "startAgeDaysChanged",
+        "hourOfBeginChanged", "minuteOfBeginChanged", "lifePalaceChacChanged", "conceptionChacChanged",
+        "bodyPalaceChacChanged", "totalReadyCalcChanged"};
     QCOMPARE(recorder.names, expected);
     // The same again: every signal is emitted whether or not its value changed.
     recorder.names.clear();
@@ -260,6 +269,49 @@ void TestInSightChart::refreshSignalOrder()
         "alternativeSolarDateStr3Changed", "alternativeLunarDateStr3Changed", "alternativeSolarDateStr3IntChanged",
         "alternativeLunarDateStr3IntChanged", "timepointCntChanged", "ytgChengCntChanged",
         "totalReadyCalcChanged"}));
+}
+
+// 命宫 and 身宫 take the 卯 and 酉 hours from the month counted back from 子,
+// their stems by the month-stem rule; 胎元 is one stem and three branches on.
+void TestInSightChart::derivedPillars_data()
+{
+    QTest::addColumn<QList<int>>("birth"); // gender code, y, m, d, h, minute
+    QTest::addColumn<QString>("lifePalace");
+    QTest::addColumn<QString>("conception");
+    QTest::addColumn<QString>("bodyPalace");
+    QTest::addColumn<int>("startYears"); // -1: not checked
+    QTest::addColumn<int>("startMonths");
+    QTest::newRow("巳 month 辰 hour, before 小满") << QList<int>{0, 1990, 5, 17, 8, 30} << "甲申" << "壬申" << "戊寅" << 6 << 4;
+    QTest::newRow("巳 month 巳 hour, past 小满")   << QList<int>{0, 1990, 5, 25, 10, 0} << "壬午" << "壬申" << "戊子" << -1 << -1;
+    QTest::newRow("丑 month 子 hour, 己 year")     << QList<int>{1, 1990, 1, 10, 0, 30} << "戊辰" << "戊辰" << "甲戌" << -1 << -1;
+}
+
+void TestInSightChart::derivedPillars()
+{
+    QFETCH(QList<int>, birth);
+    QFETCH(QString, lifePalace);
+    QFETCH(QString, conception);
+    QFETCH(QString, bodyPalace);
+    QFETCH(int, startYears);
+    QFETCH(int, startMonths);
+    InSight s;
+    QCOMPARE(s.lifePalaceChac(), -1);
+    QCOMPARE(s.beginWithTime(birth[0], 0, birth[1], birth[2], birth[3], birth[4], birth[5]).toInt(), 0);
+    QCOMPARE(Vocabulary::jiaziName(s.lifePalaceChac()), lifePalace);
+    QCOMPARE(Vocabulary::jiaziName(s.conceptionChac()), conception);
+    QCOMPARE(Vocabulary::jiaziName(s.bodyPalaceChac()), bodyPalace);
+    // The branch named by the summary is the branch of the full pillar.
+    QVERIFY(s.getEssentials().toString().contains(QStringLiteral("命宫在") + lifePalace.right(1)));
+    QVERIFY(!s.getNaYinStr(s.lifePalaceChac()).toString().isEmpty());
+    if (startYears >= 0) {
+        QCOMPARE(s.startAgeYears(), startYears);
+        QCOMPARE(s.startAgeMonths(), startMonths);
+    }
+    // Years, months of 30 days and days add up to the start moment, to a day.
+    const double parts = s.startAgeYears() + s.startAgeMonths() / 12.0 + s.startAgeDays() / 360.0;
+    QVERIFY2(std::fabs(s.jd_dateBeginDY() - s.jd_birthTime() - parts * 365.25) < 1.02,
+             qPrintable(QString::number(s.jd_dateBeginDY() - s.jd_birthTime() - parts * 365.25)));
+    QVERIFY(s.startAgeMonths() >= 0 && s.startAgeMonths() < 12 && s.startAgeDays() >= 0 && s.startAgeDays() < 30);
 }
 
 void TestInSightChart::failedCallChangesNothing_data()

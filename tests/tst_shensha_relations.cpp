@@ -223,6 +223,33 @@ private slots:
         QCOMPARE(withCode(relations.zhu(5), 100), QStringList{QStringLiteral("100|65|60")});
         QCOMPARE(withCode(relations.zhu(5), 102), QStringList{QStringLiteral("102|65|64")});
     }
+
+    // Relations a luck or flow pillar takes part in, every partner kept.
+    void layerRelations_data()
+    {
+        QTest::addColumn<QString>("chart");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("absent");
+        QTest::newRow("flow year clashes a year the month already clashes")
+            << "甲子 庚午 丁卯 庚午 - 丙午" << "82|20|25" << "82|20|21";
+        QTest::newRow("岁运并临")                 << "甲子 丙寅 丁卯 庚午 丙戌 丙戌" << "102|64|65" << "100|64|65";
+        QTest::newRow("水局 completed by the luck") << "甲申 丙子 丁卯 庚午 甲辰" << "87|20|21|24" << "91|20|21";
+        QTest::newRow("life palace only is no layer") << "甲子 丙寅 丁卯 辛未 - - - - 丁卯" << "" << "84|28|20";
+    }
+    void layerRelations()
+    {
+        QFETCH(QString, chart);
+        QFETCH(QString, present);
+        QFETCH(QString, absent);
+        GetShenShaRelations relations;
+        QCOMPARE(compute(relations, pillars(chart)), 0);
+        const QStringList found = relations.layerRelations();
+        if (!present.isEmpty())
+            QVERIFY2(found.contains(present), qPrintable(found.join(QLatin1Char(' '))));
+        QVERIFY2(!found.contains(absent), qPrintable(found.join(QLatin1Char(' '))));
+        for (const QString &entry : found)
+            QVERIFY(entry.section(QLatin1Char('|'), 0, 0).toInt() >= 80);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestShenShaRelations)

@@ -214,12 +214,33 @@ bool TimePoints::getSolarCalFromLunarCal(const Record &lunar)
     }
     const int p = (leapFlag || (leap != noLeap && month > leap)) ? month : month - 1;
     const int u = lunarMonthStarts[row][p];
+    // A day past the month's end would silently become a day of the next month.
+    if (lunar[2] > lunarMonthLength(lunar[0], month, leapFlag)) {
+        diagnose(noSuchLunarDate);
+        diagnose("\nerror Lunar_CAL\n");
+        return false;
+    }
     // Midnight that begins the lunar day, plus the clock time.
     const double jd = u + (lunar[2] - 1) - 0.5 + (lunar[3] + lunar[4] / 60.0 + lunarBiasHours) / 24;
     jdBirth = jd;
     if (solarCal.size() < recordSize)
         solarCal.assign(12, 0);
     return getSolarCalFromJulianDayUT(jd, solarCal);
+}
+
+int TimePoints::lunarMonthLength(int year, int month, bool leapFlag)
+{
+    if (year < firstBirthYear || year > lastBirthYear || month < 1 || month > 12)
+        return 0;
+    const int row = year - firstYear;
+    const int leap = leapMonths[row];
+    if (leapFlag && leap != month)
+        return 0;
+    const int p = (leapFlag || (leap != noLeap && month > leap)) ? month : month - 1; // [0, 12]
+    const std::int32_t *months = lunarMonthStarts[row];
+    const bool last = p == 12 || (p == 11 && months[12] == -1);
+    const int next = last ? lunarMonthStarts[row + 1][0] : months[p + 1];
+    return next - months[p];
 }
 
 bool TimePoints::placeInSolarTerms()
@@ -297,8 +318,9 @@ void TimePoints::setStartMoments()
     // Three days to the Jie term count as one year, once the sino month is
     // stretched or shrunk to 30 days; the two ages add up to 10.
     const double scale = 30 / (jdJieAfter - jdJieBefore);
-    ageForward = (jdJieAfter - jdBirth) / 3 * scale;
-    ageBackward = (jdBirth - jdJieBefore) / 3 * scale;
+    const double t = startFromTermMoment ? jdBirth - ztyJdPlus : jdBirth;
+    ageForward = (jdJieAfter - t) / 3 * scale;
+    ageBackward = (t - jdJieBefore) / 3 * scale;
     jdBeginForward = jdBirth + ageForward * 365.25;
     jdBeginBackward = jdBirth + ageBackward * 365.25;
     getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
@@ -322,7 +344,9 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     // A true-solar-time offset that is not a number (a failed correction on
     // the page), or larger than any solar correction, would place the moment
     // nowhere or in another month and still give pillars.
-    if (!std::isfinite(zty) || std::fabs(zty) > maxZtyDays)
+    // A moment measured from its birth instant (startFromTermMoment) may lie
+    // a zone's whole distance from UTC+8 away, and the hour shifts beyond.
+    if (!std::isfinite(zty) || std::fabs(zty) > (startFromTermMoment ? maxInstantOffsetDays : maxZtyDays))
         return BadInput;
 
     // Launches are frequent (the pillar search runs hundreds): reuse one record.
@@ -370,5 +394,6 @@ bool TimePoints::operator==(const TimePoints &o) const
         && beginCalForward == o.beginCalForward && beginSinoForward == o.beginSinoForward
         && ageBackward == o.ageBackward && beginCalBackward == o.beginCalBackward
         && beginSinoBackward == o.beginSinoBackward && jdBeginForward == o.jdBeginForward
-        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus;
+        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus
+        && startFromTermMoment == o.startFromTermMoment;
 }

@@ -20,6 +20,9 @@ public:
     // The largest solar-time offset a launch accepts, in days: longitude
     // and the equation of time together stay well inside it.
     static constexpr double maxZtyDays = 1.0;
+    // The same for a moment against its birth instant: any zone lies within a
+    // day of UTC+8; the page's hour shifts add up to a day more.
+    static constexpr double maxInstantOffsetDays = 2.0;
 
     enum LaunchResult { Launched = 0, BadCalendarKind = 1, BadInput = 2 };
 
@@ -31,6 +34,13 @@ public:
 
     bool getLunarCalFromSolarCal(const Record &solar, Record &lunar);
     bool getSolarCalFromLunarCal(const Record &lunar);
+    // Days in a lunar month (29 or 30), 0 when the year has no such month
+    // (a leap flag on a month that is not the leap month, a year outside
+    // 1800..2099).
+    static int lunarMonthLength(int year, int month, bool leap);
+    // The answer to a lunar day beyond its month's length (正月三十 of a
+    // 29-day month), in every place that takes a lunar date.
+    static constexpr const char *noSuchLunarDate = "无该农历日期。";
     bool placeInSolarTerms();
     static Record getSinoCalFromJulianDay(double jd);
 
@@ -80,6 +90,12 @@ public:
     double jdBeginForward = 0;
     double jdBeginBackward = 0;
     double ztyJdPlus = 0;
+    // Off: the start ages count the days from jdBirth, as the engine always
+    // did. On: from the term moment jdBirth - ztyJdPlus (the birth instant in
+    // the table's frame), so a chart of true or mean solar time, or of a zone
+    // other than UTC+8, measures the luck start from the real instant. The
+    // start moments stay in the frame of jdBirth either way.
+    bool startFromTermMoment = false;
 
 private:
     void setPillars(int switch11pm);

@@ -62,7 +62,7 @@ TestCase {
               ganColor: "SteelBlue", zhiColor: "red" },
             { tag: "month 壬午", index: 1, shen10: "伤官", gan: "壬", zhi: "午", cang: "丁己", cangShen: "杀枭", yun12: "病",
               ganColor: "blue", zhiColor: "red" },
-            { tag: "day 辛亥", index: 2, shen10: "比肩", gan: "辛", zhi: "亥", cang: "壬甲", cangShen: "伤财", yun12: "沐浴",
+            { tag: "day 辛亥", index: 2, shen10: "日主", gan: "辛", zhi: "亥", cang: "壬甲", cangShen: "伤财", yun12: "沐浴",
               ganColor: "SteelBlue", zhiColor: "blue" },
             { tag: "hour 癸巳", index: 3, shen10: "食神", gan: "癸", zhi: "巳", cang: "丙庚戊", cangShen: "官劫印", yun12: "死",
               ganColor: "blue", zhiColor: "red" }

@@ -164,4 +164,84 @@ TestCase {
         verify(view.flashColumns.indexOf(0) >= 0);
         verify(view.noteText.indexOf("自刑") === 0);
     }
+
+    // 1990-05-17 08:30, male, Guangzhou, clock time: the start in the window,
+    // the derived pillars, and a chosen luck pillar and flow year that stay
+    // chosen whatever recalculates the chart.
+    function test_selectionKeptAcrossRecalculation_data() {
+        return [
+            { tag: "调前一时", act: function (f) { findChild(f, "hourBackButton").clicked(); } },
+            { tag: "调后一时", act: function (f) { findChild(f, "hourForwardButton").clicked(); } },
+            { tag: "day change switch", act: function (f) {
+                var s = findChild(f, "day23Switch");
+                s.toggle();
+                s.toggled();
+            } },
+            { tag: "display switch", act: function (f) {
+                var s = findChild(f, "toShowZhiCang");
+                s.toggle();
+                s.toggled();
+            } }
+        ];
+    }
+
+    function test_selectionKeptAcrossRecalculation(row) {
+        var id = String(store.newCustomer(0, 0, "1990/5/17/8/30", "公历: 1990/5/17/8/30", "113.26", "广州",
+                                          "测试", "", "", "0", "0", "1", "0", "0", "120"));
+        var p = createTemporaryObject(pageComponent, host.contentItem, { theuseridpage: id });
+        var f = p.first;
+        verify(f.thisTotalReady);
+        compare(f.inviewInSight.startAgeYears, 6);
+        compare(f.inviewInSight.startAgeMonths, 4);
+        verify(findChild(f, "startLabel").text.indexOf("1996年10月7日") >= 0, findChild(f, "startLabel").text);
+        verify(findChild(f, "derived0").text.indexOf("甲申") >= 0);
+        verify(findChild(f, "derived1").text.indexOf("壬申") >= 0);
+        verify(findChild(f, "derived0").text.indexOf(String(f.inviewInSight.getNaYinStr(20))) >= 0);
+
+        var luck = f.luckRows.map(function (r) { return r.solarYear; }).indexOf(2036);
+        verify(luck >= 0);
+        f.selectLuck(luck);
+        var year = f.yearRows.map(function (r) { return r.sinoYear; }).indexOf(2043);
+        verify(year >= 0);
+        f.selectYear(year);
+        compare(findChild(f, "luckChosenLabel").text.indexOf("2036年10月7日") >= 0, true);
+        f.showSettings = true;
+        f.showDisplay = true;
+        var day = f.dayRows[f.ydaylistiiCurrentIndex];
+        row.act(f);
+        verify(f.thisTotalReady);
+        compare(f.luckRows[f.yunlistiiCurrentIndex].solarYear, 2036);
+        compare(f.yearRows[f.yearlistiiCurrentIndex].sinoYear, 2043);
+        var after = f.dayRows[f.ydaylistiiCurrentIndex];
+        compare([after.y, after.m, after.d], [day.y, day.m, day.d]);
+    }
+
+    // A chart opens on today: its flow year, month and day.
+    function test_todaySelectedAtOpening_data() {
+        return [
+            { tag: "mid-year", today: new Date(2031, 6, 20, 12, 0), sinoYear: 2031, m: 7, d: 20 },
+            { tag: "before 立春", today: new Date(2031, 0, 20, 12, 0), sinoYear: 2030, m: 1, d: 20 }
+        ];
+    }
+
+    function test_todaySelectedAtOpening(row) {
+        var o = openPage("");
+        var f = o.page.first;
+        f.currentDate = row.today;
+        f.toCalculate(0);
+        compare(f.yearRows[f.yearlistiiCurrentIndex].sinoYear, row.sinoYear);
+        var day = f.dayRows[f.ydaylistiiCurrentIndex];
+        compare([day.y, day.m, day.d], [row.today.getFullYear(), row.m, row.d]);
+    }
+
+    // A tapped ShenSha entry's note does not outlive the relations it explains.
+    function test_shenShaNoteClearedOnNewRelations() {
+        var o = openPage("");
+        o.page.showShenSha = true;
+        var view = findChild(o.page, "shenShaView");
+        view.entryTapped(String(o.page.first.gssRel.zhu0[0]));
+        verify(view.noteText.length > 0);
+        o.page.first.selectLuck(o.page.first.yunlistiiCurrentIndex === 0 ? 1 : 0);
+        compare(view.noteText, "");
+    }
 }

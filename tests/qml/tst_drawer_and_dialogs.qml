@@ -74,10 +74,10 @@ TestCase {
 
     function test_dataPathWarnings_data() {
         return [
-            {tag: "in memory", file: ":memory:", inApp: "0", memory: true, app: false},
-            {tag: "application folder", file: "/data/app/Solquist.db", inApp: "1", memory: false, app: true},
-            {tag: "documents folder", file: "/home/u/Documents/Solquist.db", inApp: "0", memory: false, app: false},
-            {tag: "memory path but not literal", file: "/tmp/:memory:.db", inApp: "0", memory: false, app: false}
+            {tag: "in memory", file: ":memory:", inApp: "0", memory: true, app: false, browse: false},
+            {tag: "application folder", file: "/data/app/Solquist.db", inApp: "1", memory: false, app: true, browse: true},
+            {tag: "documents folder", file: "/home/u/Documents/Solquist.db", inApp: "0", memory: false, app: false, browse: true},
+            {tag: "memory path but not literal", file: "/tmp/:memory:.db", inApp: "0", memory: false, app: false, browse: true}
         ];
     }
 
@@ -89,6 +89,16 @@ TestCase {
         compare(d.appDirWarningShown, row.app);
         verify(d.memoryWarningText.indexOf("内存") >= 0);
         verify(d.appDirWarningText.indexOf("卸载") >= 0);
+        // The folder page is offered for a database on disk.
+        var browse = findChild(d.contentItem, "browseFolderButton");
+        compare(browse.enabled, row.browse);
+        var asked = 0;
+        d.folderBrowseRequested.connect(function () { asked += 1; });
+        if (row.browse) {
+            browse.clicked();
+            compare(asked, 1);
+            tryCompare(d, "opened", false);
+        }
         d.close();
     }
 }
