@@ -144,6 +144,57 @@
         </message>
     </context>
     <context>
+        <name>ChartBoundaryStrip</name>
+        <message>
+            <source>临近节气交接，月柱（立春时连年柱）可能属另一侧</source>
+            <translation>臨近節氣交接，月柱（立春時連年柱）可能屬另一側</translation>
+        </message>
+        <message>
+            <source>临近时辰交界，时柱可能属另一侧</source>
+            <translation>臨近時辰交界，時柱可能屬另一側</translation>
+        </message>
+        <message>
+            <source>临近换日时刻，日柱可能属另一侧</source>
+            <translation>臨近換日時刻，日柱可能屬另一側</translation>
+        </message>
+        <message>
+            <source>本农历月的朔日距子夜仅数秒，月首日期不确定</source>
+            <translation>本農曆月的朔日距子夜僅數秒，月首日期不確定</translation>
+        </message>
+        <message>
+            <source>朔距子夜 </source>
+            <translation>朔距子夜 </translation>
+        </message>
+        <message>
+            <source>距交界 </source>
+            <translation>距交界 </translation>
+        </message>
+        <message>
+            <source> 分钟，误差预算 ±</source>
+            <translation> 分鐘，誤差預算 ±</translation>
+        </message>
+        <message>
+            <source> 秒</source>
+            <translation> 秒</translation>
+        </message>
+        <message>
+            <source>；月首也可能是 </source>
+            <translation>；月首也可能是 </translation>
+        </message>
+        <message>
+            <source>；另一侧：</source>
+            <translation>；另一側：</translation>
+        </message>
+        <message>
+            <source>看另一侧</source>
+            <translation>看另一側</translation>
+        </message>
+        <message>
+            <source>回到原盘</source>
+            <translation>回到原盤</translation>
+        </message>
+    </context>
+    <context>
         <name>ChartCalculation</name>
         <message>
             <source>当年农历无闰</source>
@@ -882,6 +933,10 @@
             <source>大运%1 交运：%2</source>
             <translation>大運%1 交運：%2</translation>
         </message>
+        <message>
+            <source>起运规则</source>
+            <translation>起運規則</translation>
+        </message>
     </context>
     <context>
         <name>FolderListView</name>
@@ -943,6 +998,49 @@
         <message>
             <source>日干</source>
             <translation>日干</translation>
+        </message>
+    </context>
+    <context>
+        <name>HourCandidatesView</name>
+        <message>
+            <source>时辰不详：</source>
+            <translation>時辰不詳：</translation>
+        </message>
+        <message>
+            <source> ＋ 十二个候选时柱</source>
+            <translation> ＋ 十二個候選時柱</translation>
+        </message>
+        <message>
+            <source>无法排出该日的候选时柱。</source>
+            <translation>無法排出該日的候選時柱。</translation>
+        </message>
+        <message>
+            <source>时辰</source>
+            <translation>時辰</translation>
+        </message>
+        <message>
+            <source>十神（干／藏干）</source>
+            <translation>十神（干／藏干）</translation>
+        </message>
+        <message>
+            <source>起运</source>
+            <translation>起運</translation>
+        </message>
+        <message>
+            <source>神煞刑冲合</source>
+            <translation>神煞刑沖合</translation>
+        </message>
+        <message>
+            <source>月</source>
+            <translation>月</translation>
+        </message>
+        <message>
+            <source>年</source>
+            <translation>年</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation>日</translation>
         </message>
     </context>
     <context>
@@ -1057,6 +1155,10 @@
             <source>农历：</source>
             <translation>農曆：</translation>
         </message>
+        <message>
+            <source>此农历月的朔日距子夜仅数秒，月首日期不确定，农历日期可能差一日。</source>
+            <translation>此農曆月的朔日距子夜僅數秒，月首日期不確定，農曆日期可能差一日。</translation>
+        </message>
     </context>
     <context>
         <name>ListViewBooks</name>
@@ -1142,6 +1244,104 @@
         <message>
             <source>取消</source>
             <translation>取消</translation>
+        </message>
+    </context>
+    <context>
+        <name>LuckRulesTable</name>
+        <message>
+            <source>节月折三十日（默认）</source>
+            <translation>節月折三十日（預設）</translation>
+        </message>
+        <message>
+            <source>按秒</source>
+            <translation>按秒</translation>
+        </message>
+        <message>
+            <source>四千三百二十分</source>
+            <translation>四千三百二十分</translation>
+        </message>
+        <message>
+            <source>按日与时辰</source>
+            <translation>按日與時辰</translation>
+        </message>
+        <message>
+            <source>一分作两时</source>
+            <translation>一分作兩時</translation>
+        </message>
+        <message>
+            <source> 天</source>
+            <translation> 天</translation>
+        </message>
+        <message>
+            <source>起运规则对照（三日为一年；差值相对所选规则）</source>
+            <translation>起運規則對照（三日為一年；差值相對所選規則）</translation>
+        </message>
+        <message>
+            <source>规则</source>
+            <translation>規則</translation>
+        </message>
+        <message>
+            <source>起运岁数</source>
+            <translation>起運歲數</translation>
+        </message>
+        <message>
+            <source>交运时刻</source>
+            <translation>交運時刻</translation>
+        </message>
+        <message>
+            <source>相差</source>
+            <translation>相差</translation>
+        </message>
+        <message>
+            <source>年</source>
+            <translation>年</translation>
+        </message>
+        <message>
+            <source>月</source>
+            <translation>月</translation>
+        </message>
+        <message>
+            <source>日</source>
+            <translation>日</translation>
+        </message>
+        <message>
+            <source>时</source>
+            <translation>時</translation>
+        </message>
+    </context>
+    <context>
+        <name>LuckStart</name>
+        <message>
+            <source>节：%1；出生：%2</source>
+            <translation>節：%1；出生：%2</translation>
+        </message>
+        <message>
+            <source>Δ = %1 秒（%2日%3时%4分%5秒）</source>
+            <translation>Δ = %1 秒（%2日%3時%4分%5秒）</translation>
+        </message>
+        <message>
+            <source>节月 %1 日折作 30 日：Δ × 30 ÷ %1 = %2 日；3 日 = 1 年：%3 年（%4）</source>
+            <translation>節月 %1 日折作 30 日：Δ × 30 ÷ %1 = %2 日；3 日 = 1 年：%3 年（%4）</translation>
+        </message>
+        <message>
+            <source>交运：%1 + %2 年 × 365.25 日 = %3</source>
+            <translation>交運：%1 + %2 年 × 365.25 日 = %3</translation>
+        </message>
+        <message>
+            <source>%1 秒：259200 秒 = 1 年，21600 秒 = 1 月，720 秒 = 1 日，30 秒 = 1 时（余 %2 秒不计）→ %3</source>
+            <translation>%1 秒：259200 秒 = 1 年，21600 秒 = 1 月，720 秒 = 1 日，30 秒 = 1 時（餘 %2 秒不計）→ %3</translation>
+        </message>
+        <message>
+            <source>%1 分：4320 分 = 1 年，360 分 = 1 月，12 分 = 1 日，余 1 分 = 2 时 → %2</source>
+            <translation>%1 分：4320 分 = 1 年，360 分 = 1 月，12 分 = 1 日，餘 1 分 = 2 時 → %2</translation>
+        </message>
+        <message>
+            <source>%1 分：4320 分 = 1 年，360 分 = 1 月，12 分 = 1 日（余 %2 分不计）→ %3</source>
+            <translation>%1 分：4320 分 = 1 年，360 分 = 1 月，12 分 = 1 日（餘 %2 分不計）→ %3</translation>
+        </message>
+        <message>
+            <source>按日与时辰数：%1 日 %2 时辰（23 时属亥时）；3 日 = 1 年，1 日 = 4 月，1 时辰 = 10 日 → %3</source>
+            <translation>按日與時辰數：%1 日 %2 時辰（23 時屬亥時）；3 日 = 1 年，1 日 = 4 月，1 時辰 = 10 日 → %3</translation>
         </message>
     </context>
     <context>
@@ -1253,6 +1453,10 @@
         <message>
             <source>开始计算</source>
             <translation>開始計算</translation>
+        </message>
+        <message>
+            <source>时辰不详</source>
+            <translation>時辰不詳</translation>
         </message>
     </context>
     <context>
@@ -1592,6 +1796,14 @@
         <message>
             <source>六</source>
             <translation>六</translation>
+        </message>
+        <message>
+            <source>农历月首不确定：</source>
+            <translation>農曆月首不確定：</translation>
+        </message>
+        <message>
+            <source>日（朔日距子夜仅数秒）</source>
+            <translation>日（朔日距子夜僅數秒）</translation>
         </message>
     </context>
     <context>

@@ -491,7 +491,7 @@ Pane {
             }
             if (!relationsShown(hit) || partners.some(function (pc) { return !relationsShown(pc); }))
                 continue;
-            var name = String(gssRel.relationName(v[0]));
+            var name = JsxfSingleton.shown(gssRel.relationName(v[0]), language);
             var others = partners.filter(function (pc) { return pc >= 4; })
                                  .map(function (pc) { return columnNames[pc]; }).join("、");
             if (hit < 4) {
@@ -821,7 +821,7 @@ Pane {
                 model: first.derivedPillars
                 Label {
                     objectName: "derived" + index
-                    text: modelData.name + "：" + modelData.gan + modelData.zhi + "（" + modelData.nayin + "）"
+                    text: modelData.name + "：" + modelData.gan + modelData.zhi + "（" + JsxfSingleton.shown(modelData.nayin, first.language) + "）"
                     font.pixelSize: first.smallPx - 1
                 }
             }

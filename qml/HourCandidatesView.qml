@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import chattutorial 1.0
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // A birth day whose hour is unknown: its pillars without the hour, and the
@@ -18,6 +19,7 @@ ColumnLayout {
     property int isleap: 0
     property real ztyJdPlus: 0
     property int switch11pm: 1
+    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
     property bool useColor: true
     spacing: 2
 
@@ -68,11 +70,12 @@ ColumnLayout {
                 readonly property int column: index % 4
                 // A Jie on this day changes the month pillar for part of the candidates.
                 readonly property bool otherMonth: c.pillars[1] !== view.candidates[0].pillars[1]
+                // Ten gods and stars are the engine's Simplified vocabulary.
                 text: column === 0 ? c.clock + " " + c.pillars[3] + (otherMonth ? "\n" + c.pillars[1] + qsTr("月") : "")
-                      : column === 1 ? c.hourStemGod + "\n" + c.hourBranchGods.split("|").join(" ")
+                      : column === 1 ? JsxfSingleton.shown(c.hourStemGod + "\n" + c.hourBranchGods.split("|").join(" "), view.language)
                       : column === 2 ? c.luckStart.ageYears + qsTr("年") + c.luckStart.ageMonths + qsTr("月")
                                        + c.luckStart.ageDays + qsTr("日") + "\n" + c.luckStart.start.substring(0, 10)
-                      : c.relations.join(" ")
+                      : JsxfSingleton.shown(c.relations.join(" "), view.language)
                 textFormat: Text.PlainText
                 wrapMode: column === 3 ? Text.Wrap : Text.NoWrap
                 Layout.fillWidth: column === 3
