@@ -37,13 +37,14 @@ const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("c
 // unknown: the chart shows a boundary warning, the rules table and the twelve
 // candidates.
 const QString kBoundarySampleName = QStringLiteral("时辰边界");
+const QString kBoundarySamplePlace = QStringLiteral("北京市 东城区");
 
 QString storeBoundarySampleRecord()
 {
     SqloneCustomerModel model;
     const QString id = model
         .newCustomer(0, 0, QStringLiteral("2024/3/5/12/59"), QStringLiteral("公历: 2024年3月5日12时59分"),
-                     QStringLiteral("116.4"), QStringLiteral("北京市 东城区"), kBoundarySampleName, QString(),
+                     QStringLiteral("116.4"), kBoundarySamplePlace, kBoundarySampleName, QString(),
                      QString(), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
                      QStringLiteral("0"), QStringLiteral("120"))
         .toString();
@@ -474,7 +475,8 @@ void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
                               .toUtf8());
         }
         QString checked = pair.second;
-        for (const QString &allowed : kOwnScriptNames + QStringList{m_sampleName, m_samplePlace, kBoundarySampleName})
+        for (const QString &allowed : kOwnScriptNames + QStringList{m_sampleName, m_samplePlace, kBoundarySampleName,
+                                                                          kBoundarySamplePlace})
             checked.remove(allowed);
         const QString foreign = ScriptConverter::foreignCharacters(checked, lang);
         if (!foreign.isEmpty())

@@ -2,6 +2,7 @@ import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import chattutorial 1.0
+import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // Every luck-start rule side by side (InSight.luckStarts): start age, 交运
@@ -87,7 +88,8 @@ ColumnLayout {
         Label {
             Layout.fillWidth: true
             Layout.preferredWidth: 10
-            text: modelData
+            // The engine writes its ages in Simplified.
+            text: JsxfSingleton.shown(modelData, typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0)
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 11
