@@ -11,6 +11,8 @@
 class SqloneCustomerModel : public QSqlTableModel
 {
     Q_OBJECT
+    // Identifier ("{uuid}_timestamp") of the one person the model is narrowed to; empty (all
+    // rows) until set. Blank text and "undefined" are ignored and keep the current person.
     Q_PROPERTY(QString userid READ userid WRITE setUserid NOTIFY useridChanged)
 public:
     explicit SqloneCustomerModel(QObject *parent = nullptr,

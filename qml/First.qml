@@ -116,7 +116,8 @@ Pane {
                  itoUsingXiaShiLing: itoUsingXiaShiLing, hourBackOrForward: hourBackOrForward };
     }
 
-    // Steps 1 to 17; answers whether a chart was cast.
+    // The whole calculation of the chart page for the chosen record; answers
+    // whether a chart was cast.
     function toCalculate(recal) {
         if (notToDoCalculation || !Calc.isUsableUserid(theuserid))
             return false;

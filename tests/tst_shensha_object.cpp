@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(declared, allNotifySignals());
     }
 
-    // Basic rows first (step 2), then the relation lists, the counter last.
+    // Basic rows first, then the relation lists, the counter last.
     void signalsEmittedInOrder()
     {
         GetShenShaRelations relations;
