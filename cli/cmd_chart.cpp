@@ -8,6 +8,8 @@
 #include <QJsonObject>
 #include <QMetaProperty>
 
+#include <cmath>
+
 namespace {
 
 struct ChartOptions {
@@ -40,8 +42,8 @@ QString readOptions(QStringList args, ChartOptions &o)
         } else if (a == QLatin1String("--zty")) {
             bool ok = false;
             o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
-            if (!ok)
-                return QStringLiteral("--zty takes a number of days");
+            if (!ok || !(std::fabs(o.zty) <= TimePoints::maxZtyDays))
+                return QStringLiteral("--zty takes a number of days from -1 to 1");
         } else if (a.startsWith(QLatin1String("--"))) {
             return QStringLiteral("unknown option ") + a;
         } else {
@@ -102,7 +104,8 @@ int run(const QStringList &args)
     const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2], o.moment[3],
                                        o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
     if (result != 0)
-        return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099"
+        return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099,"
+                                            " its solar time before the 立春 of 2100"
                                             " (a leap flag only on the leap month of that lunar year)"));
     cliWrite(o.json ? asJson(s) : readable(s));
     return 0;
@@ -112,5 +115,5 @@ int run(const QStringList &args)
 
 static const CliCommand chartCommand{
     "chart",
-    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS] [--json] \"YYYY-MM-DD HH:MM\"",
+    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1)] [--json] \"YYYY-MM-DD HH:MM\"",
     "the chart of one birth moment: pillars, luck pillars, start, summary, bone weight, date texts", run};

@@ -3,7 +3,9 @@
 
 #include "InSight.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -11,15 +13,11 @@ const char header[] = "datetime\tgender\tyearChac\tmonthChac\tdayChac\thourChac\
                       "jd_dateBeginDY\tdayunJiaZiofBegin\tytgChengCnt\tisPassMiddleTerm\tthisLunarDateStrInt\n";
 constexpr int columnCount = 13;
 
-QByteArray readAll(FILE *stream)
-{
-    QByteArray data;
-    char buffer[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, stream)) > 0)
-        data.append(buffer, int(n));
-    return data;
-}
+// Longer than any line of the documented shape; a longer one is answered with
+// an error row without being kept, so memory stays bounded whatever comes in.
+constexpr int maxLineLength = 4096;
+// Output is passed on in pieces of about this size.
+constexpr int flushSize = 1 << 16;
 
 bool parseSmallInt(const QByteArray &field, int &value)
 {
@@ -42,7 +40,7 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
     double zty = 0;
     if (!parseSmallInt(fields[1], gender) || (gender != 0 && gender != 1))
         return false;
-    if (fields.size() > 2 && !parseSmallInt(fields[2], switch11pm))
+    if (fields.size() > 2 && (!parseSmallInt(fields[2], switch11pm) || (switch11pm != 0 && switch11pm != 1)))
         return false;
     if (fields.size() > 3) {
         bool ok = false;
@@ -62,41 +60,92 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
     return true;
 }
 
+void writeOut(QByteArray &out)
+{
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+    out.clear();
+}
+
+// The row of a line that cannot be charted keeps the column count.
+void errorRow(const QByteArray &line, QByteArray &out)
+{
+    out += line.left(line.indexOf('\t')).trimmed() + "\terror" + QByteArray(columnCount - 2, '\t') + '\n';
+}
+
+void answerLine(InSight &s, QByteArray &line, QByteArray &out)
+{
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (line.trimmed().isEmpty() || line.startsWith("datetime\t"))
+        return;
+    if (!chartLine(s, line, out))
+        errorRow(line, out);
+}
+
 int run(const QStringList &args)
 {
     if (!args.isEmpty())
         return cliUsageError(QStringLiteral("charts takes no arguments; it reads lines "
                                             "\"datetime<TAB>gender[<TAB>switch11pm[<TAB>zty]]\" from standard input"));
-    const QByteArray input = readAll(stdin);
+    // Line by line, so that any number of lines streams through in constant
+    // memory and every answer leaves as soon as its piece is full.
     QByteArray out(header);
-    out.reserve(input.size() * 3 + 128);
+    out.reserve(flushSize + 1024);
+    QByteArray line;
+    line.reserve(maxLineLength + 1);
+    bool overlong = false;
+    qint64 lineNumber = 0;
+    int refused = 0;
     InSight s;
-    int start = 0;
-    while (start < input.size()) {
-        int end = input.indexOf('\n', start);
-        if (end < 0)
-            end = input.size();
-        QByteArray line = input.mid(start, end - start);
-        start = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        if (line.trimmed().isEmpty() || line.startsWith("datetime\t"))
-            continue;
-        if (!chartLine(s, line, out)) {
-            // The row keeps the column count; the run goes on.
-            out += line.split('\t').value(0).trimmed() + "\terror" + QByteArray(columnCount - 2, '\t') + '\n';
+    char buffer[1 << 16];
+    std::size_t n;
+    const auto endOfLine = [&] {
+        ++lineNumber;
+        if (overlong) {
+            errorRow(line, out);
+            ++refused;
+            if (refused <= 10) {
+                const QByteArray note = "qingyao-cli: charts: line " + QByteArray::number(lineNumber)
+                        + " is longer than " + QByteArray::number(maxLineLength) + " bytes; answered with an error row\n";
+                std::fwrite(note.constData(), 1, std::size_t(note.size()), stderr);
+            }
+        } else {
+            answerLine(s, line, out);
         }
-        if (out.size() > (1 << 20)) {
-            std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-            out.clear();
+        line.clear();
+        overlong = false;
+        if (out.size() >= flushSize)
+            writeOut(out);
+    };
+    while ((n = std::fread(buffer, 1, sizeof buffer, stdin)) > 0) {
+        const char *p = buffer;
+        const char *const end = buffer + n;
+        while (p < end) {
+            const char *newline = static_cast<const char *>(std::memchr(p, '\n', std::size_t(end - p)));
+            const char *stop = newline ? newline : end;
+            // Keep a line only up to the limit; the rest of it is skipped.
+            const int room = maxLineLength + 1 - line.size();
+            if (room > 0)
+                line.append(p, int(std::min<std::ptrdiff_t>(room, stop - p)));
+            if (line.size() > maxLineLength)
+                overlong = true;
+            p = stop;
+            if (newline) {
+                endOfLine();
+                ++p;
+            }
         }
     }
-    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
-    return 0;
+    if (!line.isEmpty() || overlong)
+        endOfLine();
+    writeOut(out);
+    if (std::ferror(stdin))
+        return cliUsageError(QStringLiteral("charts: cannot read standard input"));
+    return refused > 0 ? 1 : 0;
 }
 
 } // namespace
 
 static const CliCommand chartsCommand{
     "charts", "charts < lines",
-    "batch charts: reads \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm[<TAB>zty]]\" lines, writes one row each", run};
+    "batch charts: reads \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm (0|1)[<TAB>zty (days, -1..1)]]\" lines, writes one row each", run};

@@ -83,8 +83,9 @@ QString openDatabase(const Options &options)
         // Only an import may start a new database file.
         if (options.action != QLatin1String("import") && !QFileInfo(options.db).isFile())
             return QStringLiteral("no database file at %1").arg(options.db);
-        if (DatabaseConnections::openUserDatabaseAt(options.db) != 0)
-            return QStringLiteral("cannot open %1 as a database").arg(options.db);
+        QString reason;
+        if (DatabaseConnections::openUserDatabaseAt(options.db, &reason) != 0)
+            return QStringLiteral("cannot open %1 as a database: %2").arg(options.db, reason);
         return QString();
     }
     if (DatabaseConnections::openUserDatabase() != 0)
@@ -97,7 +98,11 @@ QString openDatabase(const Options &options)
 int list(const Options &options)
 {
     QString out;
-    for (const QStringList &row : RecordTransfer::listRows(options.classNote, options.search))
+    QString error;
+    const QList<QStringList> rows = RecordTransfer::listRows(options.classNote, options.search, &error);
+    if (!error.isEmpty())
+        return fail(error);
+    for (const QStringList &row : rows)
         out += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     cliWrite(out);
     return 0;
@@ -105,8 +110,17 @@ int list(const Options &options)
 
 int exportTo(const Options &options)
 {
+    // Saving renames a new file over the target: over a device node or a
+    // pipe that would put a regular file in its place.
+    const QFileInfo target(options.file);
+    if (target.exists() && !target.isFile())
+        return fail(QStringLiteral("%1 is not a regular file; nothing exported").arg(options.file));
     int count = 0;
-    const QByteArray json = RecordTransfer::exportJson(QSqlDatabase::database(AppContext::userConnectionName), &count);
+    QString error;
+    const QByteArray json =
+            RecordTransfer::exportJson(QSqlDatabase::database(AppContext::userConnectionName), &count, &error);
+    if (!error.isEmpty())
+        return fail(QStringLiteral("%1; %2 left as it was").arg(error, options.file));
     QSaveFile file(options.file);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
         return fail(QStringLiteral("cannot write %1: %2").arg(options.file, file.errorString()));

@@ -1,6 +1,7 @@
 #include "Command.h"
 
 #include "AppContext.h"
+#include "TimePoints.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -9,6 +10,13 @@
 #include <cstdio>
 
 namespace {
+
+// Standard output carries only a command's answer; the engine's notes on
+// input it refused belong with the other diagnostics.
+void diagnosticToStderr(const char *text)
+{
+    std::fputs(text, stderr);
+}
 
 struct Entry {
     QString usage;
@@ -62,6 +70,7 @@ int main(int argc, char *argv[])
     // The program's own handler: log lines are kept only when log saving is on,
     // so the engines' log lines do not end up in the command's output.
     AppLog::install();
+    TimePoints::setDiagnosticSink(diagnosticToStderr);
 
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())

@@ -30,10 +30,20 @@ void install()
     qInstallMessageHandler(messageHandler);
 }
 
-void messageHandler(QtMsgType, const QMessageLogContext &context, const QString &message)
+void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &message)
 {
-    if (g_saving.loadRelaxed() == 0)
+    // A critical or fatal message is often the last word of a failing start
+    // (no display, a missing plugin); it is never dropped, and goes where
+    // failures are looked for.
+    const bool severe = type == QtCriticalMsg || type == QtFatalMsg;
+    if (g_saving.loadRelaxed() == 0) {
+        if (severe) {
+            const QByteArray local = message.toLocal8Bit() + '\n';
+            std::fwrite(local.constData(), 1, size_t(local.size()), stderr);
+            std::fflush(stderr);
+        }
         return;
+    }
 
     const QByteArray text = message.toUtf8();
     const QByteArray line = QByteArray(text)
@@ -47,10 +57,10 @@ void messageHandler(QtMsgType, const QMessageLogContext &context, const QString 
     buf += QString::fromUtf8(line);
     if (buf.size() > bufferCap)
         buf = buf.right(bufferKeep);
-    const QByteArray local = message.toLocal8Bit();
-    std::fwrite(local.constData(), 1, size_t(local.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    const QByteArray local = message.toLocal8Bit() + '\n';
+    FILE *const stream = severe ? stderr : stdout;
+    std::fwrite(local.constData(), 1, size_t(local.size()), stream);
+    std::fflush(stream);
 }
 
 void setSaving(int on)

@@ -24,7 +24,8 @@ inline QString userDatabaseInAppDir = QStringLiteral("0");
 } // namespace AppContext
 
 // The process-wide message handler and its in-memory log buffer. Lines are kept
-// (and echoed) only while log saving is switched on.
+// (and echoed) only while log saving is switched on; critical and fatal
+// messages always reach standard error.
 namespace AppLog {
 
 constexpr int bufferCap = 204800;

@@ -1,6 +1,7 @@
 #include "DatabaseConnections.h"
 
 #include "AppContext.h"
+#include "SqloneCustomerModel.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
+#include <QVariant>
 
 namespace DatabaseConnections {
 namespace {
@@ -41,7 +43,19 @@ bool usableFile(const QString &path)
     return true;
 }
 
-int openUserConnectionOn(QSqlDatabase db, const QString &path)
+// One step per version: steps[v] lifts a file from version v to v + 1.
+// Version 0 files of this program already hold the 26 columns and only gain
+// the stamp; a table of another shape is no file of ours and stays as it is.
+using MigrationStep = bool (*)(QSqlQuery &query);
+const MigrationStep migrationSteps[] = {
+    [](QSqlQuery &query) {
+        return query.exec(QStringLiteral("SELECT %1 FROM oneCustomer LIMIT 0")
+                                  .arg(SqloneCustomerModel::columnNames().join(QLatin1Char(','))));
+    },
+};
+static_assert(sizeof(migrationSteps) / sizeof(migrationSteps[0]) == userSchemaVersion);
+
+int openUserConnectionOn(QSqlDatabase db, const QString &path, QString *problem = nullptr)
 {
     AppContext::userDatabasePath = path;
     // Reopening would close the queries of every model already bound to the
@@ -50,8 +64,17 @@ int openUserConnectionOn(QSqlDatabase db, const QString &path)
         db.setDatabaseName(path);
         if (!db.open()) {
             qDebug("Cannot open database: %s", qPrintable(db.lastError().text()));
+            if (problem)
+                *problem = db.lastError().text();
             return -3;
         }
+    }
+    const QString reason = migrateUserDatabase(db);
+    if (!reason.isEmpty()) {
+        qWarning("Cannot use database %s: %s", qPrintable(path), qPrintable(reason));
+        if (problem)
+            *problem = reason;
+        return reason.startsWith(QLatin1String("made by a newer")) ? -5 : -4;
     }
     qDebug("open database at: %s", qPrintable(backslashed(path)));
     return 0;
@@ -82,12 +105,43 @@ int openUserDatabase()
     return openUserConnectionOn(db, chosen);
 }
 
-int openUserDatabaseAt(const QString &path)
+int openUserDatabaseAt(const QString &path, QString *problem)
 {
     QSqlDatabase db = connection(AppContext::userConnectionName);
     if (!db.isValid())
         return -1;
-    return openUserConnectionOn(db, path);
+    return openUserConnectionOn(db, path, problem);
+}
+
+QString migrateUserDatabase(const QSqlDatabase &connection)
+{
+    QSqlDatabase db = connection;
+    QSqlQuery query(db);
+    // The first read of the file: a file of other bytes fails here.
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return query.lastError().text();
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version > userSchemaVersion)
+        return QStringLiteral("made by a newer release (layout %1, this release knows %2)").arg(version).arg(userSchemaVersion);
+    if (version == userSchemaVersion)
+        return QString();
+    if (!query.exec(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'oneCustomer'")))
+        return query.lastError().text();
+    if (!query.next())
+        return QString();
+    query.finish();
+    for (int step = version; step < userSchemaVersion; ++step) {
+        if (!db.transaction())
+            return db.lastError().text();
+        if (!migrationSteps[step](query)
+            || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(step + 1)) || !db.commit()) {
+            const QString reason = query.lastError().isValid() ? query.lastError().text() : db.lastError().text();
+            db.rollback();
+            return QStringLiteral("migration to layout %1 failed: %2").arg(step + 1).arg(reason);
+        }
+    }
+    return QString();
 }
 
 int buildBookDatabase()

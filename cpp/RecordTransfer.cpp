@@ -26,7 +26,8 @@ QString oneLine(QString text)
 }
 
 // A JSON value as the text to store; false when it is not a text, number or
-// null. A column the object leaves out counts as null.
+// null, an invalid variant for a number no column can hold. A column the
+// object leaves out counts as null.
 bool storedText(const QJsonValue &value, QVariant *text)
 {
     switch (value.type()) {
@@ -38,7 +39,14 @@ bool storedText(const QJsonValue &value, QVariant *text)
         *text = value.toString();
         return true;
     case QJsonValue::Double: {
+        // Beyond the 64-bit range of an SQLite integer the cast below is
+        // undefined; such a number is no value of any column.
         const double number = value.toDouble();
+        constexpr double limit = 9223372036854775808.0; // 2^63
+        if (!(number >= -limit && number < limit)) {
+            *text = QVariant(); // no value: refused by the caller
+            return true;
+        }
         const qint64 whole = qint64(number);
         *text = double(whole) == number ? QString::number(whole) : QString::number(number, 'g', 17);
         return true;
@@ -74,6 +82,8 @@ QString checkRecords(const QByteArray &json, QVector<Record> *records)
         for (int c = 0; c < columns.size(); ++c) {
             if (!storedText(object.value(columns[c]), &record[c]))
                 return where + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
+            if (record[c].type() == QVariant::Invalid)
+                return where + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
         }
         for (const QString &required : kRequired) {
             if (record[columns.indexOf(required)].isNull())
@@ -90,6 +100,19 @@ QString checkRecords(const QByteArray &json, QVector<Record> *records)
     return QString();
 }
 
+// The records table with all its columns, read once; empty when it is usable.
+QString readableTable(const QSqlDatabase &db, bool create)
+{
+    QString error;
+    if (create && !SqloneCustomerModel::ensureTable(db, &error))
+        return QStringLiteral("cannot create the records table: %1").arg(error);
+    QSqlQuery probe(db);
+    if (!probe.exec(QStringLiteral("SELECT %1 FROM oneCustomer LIMIT 0")
+                            .arg(SqloneCustomerModel::columnNames().join(QLatin1Char(',')))))
+        return QStringLiteral("no records table of this program: %1").arg(probe.lastError().text());
+    return QString();
+}
+
 bool exists(QSqlQuery &query, const QVariant &value)
 {
     query.bindValue(0, value);
@@ -98,13 +121,23 @@ bool exists(QSqlQuery &query, const QVariant &value)
 
 } // namespace
 
-QList<QStringList> listRows(const QString &classNote, const QString &search)
+QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error)
 {
-    SqloneCustomerModel model;
-    model.setFilterMore2(classNote, search);
-    while (model.canFetchMore())
-        model.fetchMore();
     QList<QStringList> rows;
+    SqloneCustomerModel model;
+    QString problem = readableTable(model.database(), false);
+    if (problem.isEmpty()) {
+        model.setFilterMore2(classNote, search);
+        while (model.canFetchMore())
+            model.fetchMore();
+        if (model.lastError().isValid())
+            problem = model.lastError().text();
+    }
+    if (!problem.isEmpty()) {
+        if (error)
+            *error = problem;
+        return rows;
+    }
     for (int row = 0; row < model.rowCount(); ++row) {
         const QSqlRecord rec = model.record(row);
         QStringList fields;
@@ -115,23 +148,35 @@ QList<QStringList> listRows(const QString &classNote, const QString &search)
     return rows;
 }
 
-QByteArray exportJson(const QSqlDatabase &db, int *count)
+QByteArray exportJson(const QSqlDatabase &db, int *count, QString *error)
 {
-    SqloneCustomerModel::ensureTable(db);
+    const auto failed = [&](const QString &reason) {
+        if (error)
+            *error = reason;
+        if (count)
+            *count = 0;
+        return QByteArray();
+    };
+    const QString problem = readableTable(db, true);
+    if (!problem.isEmpty())
+        return failed(problem);
     const QStringList &columns = SqloneCustomerModel::columnNames();
     QSqlQuery query(db);
     query.setForwardOnly(true);
     QJsonArray array;
-    if (query.exec(QStringLiteral("SELECT %1 FROM oneCustomer ORDER BY seqno").arg(columns.join(QLatin1Char(','))))) {
-        while (query.next()) {
-            QJsonObject object;
-            for (int c = 0; c < columns.size(); ++c) {
-                const QVariant value = query.value(c);
-                object.insert(columns[c], value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
-            }
-            array.append(object);
+    if (!query.exec(QStringLiteral("SELECT %1 FROM oneCustomer ORDER BY seqno").arg(columns.join(QLatin1Char(',')))))
+        return failed(query.lastError().text());
+    while (query.next()) {
+        QJsonObject object;
+        for (int c = 0; c < columns.size(); ++c) {
+            const QVariant value = query.value(c);
+            object.insert(columns[c], value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
         }
+        array.append(object);
     }
+    // A read that stops part way (a damaged page) is no complete back-up.
+    if (query.lastError().isValid())
+        return failed(query.lastError().text());
     if (count)
         *count = array.size();
     return QJsonDocument(array).toJson(QJsonDocument::Indented);
@@ -144,10 +189,9 @@ ImportResult importJson(const QSqlDatabase &db, const QByteArray &json)
     result.error = checkRecords(json, &records);
     if (!result.error.isEmpty())
         return result;
-    if (!SqloneCustomerModel::ensureTable(db)) {
-        result.error = QStringLiteral("cannot create the records table: %1").arg(db.lastError().text());
+    result.error = readableTable(db, true);
+    if (!result.error.isEmpty())
         return result;
-    }
 
     const QStringList &columns = SqloneCustomerModel::columnNames();
     const int useridColumn = columns.indexOf(QStringLiteral("userid"));

@@ -14,12 +14,14 @@ class QSqlDatabase;
 namespace RecordTransfer {
 
 // seqno, name, inputtime, inputPlaceName, userid of the records the class and
-// search filters of SqloneCustomerModel let through, newest first.
-QList<QStringList> listRows(const QString &classNote, const QString &search);
+// search filters of SqloneCustomerModel let through, newest first. When the
+// records table cannot be read, no rows and the reason in error.
+QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error = nullptr);
 
 // Every column of every record, in seqno order; count receives the number of
-// records.
-QByteArray exportJson(const QSqlDatabase &db, int *count = nullptr);
+// records. When the records table is missing its columns or cannot be read,
+// an empty array is no answer: the result is empty and error says why.
+QByteArray exportJson(const QSqlDatabase &db, int *count = nullptr, QString *error = nullptr);
 
 struct ImportResult {
     bool ok = false;

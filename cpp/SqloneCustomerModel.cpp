@@ -1,5 +1,6 @@
 #include "SqloneCustomerModel.h"
 
+#include "DatabaseConnections.h"
 #include "SqlLiteral.h"
 
 #include <QDateTime>
@@ -77,13 +78,17 @@ const QStringList &SqloneCustomerModel::columnNames()
     return names;
 }
 
-bool SqloneCustomerModel::ensureTable(const QSqlDatabase &db)
+bool SqloneCustomerModel::ensureTable(const QSqlDatabase &db, QString *error)
 {
     if (!db.isValid() || db.tables().contains(kTable))
         return true;
     QSqlQuery query(db);
-    if (!query.exec(kCreateTable)) {
+    // A new table is of the current layout: it gets the stamp with it.
+    if (!query.exec(kCreateTable)
+        || !query.exec(QStringLiteral("PRAGMA user_version = %1").arg(DatabaseConnections::userSchemaVersion))) {
         qWarning("Failed to create database: %s", qPrintable(query.lastError().text()));
+        if (error)
+            *error = query.lastError().text();
         return false;
     }
     return true;

@@ -53,8 +53,9 @@ public:
 
     // The 26 columns of oneCustomer in table order.
     static const QStringList &columnNames();
-    // Creates oneCustomer in db when it is missing; false when that fails.
-    static bool ensureTable(const QSqlDatabase &db);
+    // Creates oneCustomer in db when it is missing; false when that fails,
+    // with the database's reason in error.
+    static bool ensureTable(const QSqlDatabase &db, QString *error = nullptr);
     // "2019年7月16日9时5分" or "2019/07/16 09 05" -> "2019/7/16/9/5"; empty when
     // the text does not hold four or five numbers.
     static QString mainTimeText(const QString &inputtime);

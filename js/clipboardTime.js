@@ -58,29 +58,35 @@ function normalise(text) {
     });
     // Weekday words go before the numerals turn into digits: afterwards
     // "星期一" would read "星期1" and its digit would be taken for the hour.
-    s = s.replace(/(星期一|星期二|星期三|星期四|星期五|星期六)/g, "");
+    s = s.replace(/(星期|礼拜|禮拜|周|週)[一二三四五六日天]/g, "");
     s = s.replace(/廿/g, "二十");
     s = s.replace(/正月/g, "1月").replace(/冬月/g, "11月").replace(/[腊臘]月/g, "12月");
     s = s.replace(/[零〇一二两兩三四五六七八九十拾百千万萬亿億]+/g, chineseRunToNumber);
     // An afternoon or evening word moves a 12-hour clock reading to 24 hours;
     // "下午13点" already is one.
-    s = s.replace(/((下午)|(傍晚)|(晚上)|(黄昏))(\s*)(\d{1,2})([点點时時])/g,
+    s = s.replace(/((下午)|(傍晚)|(晚上)|(黄昏))(\s*)(\d{1,2})([点點时時:：])/g,
                   function (all, word, a, b, c, d, gap, hour, unit) {
                       var h = parseInt(hour, 10);
                       if (h < 12)
                           h += 12;
                       return word + gap + h + unit;
                   });
+    // "8点" alone is eight o'clock sharp, not a date without time.
+    s = s.replace(/(\d{1,2})([点點时時])(?!\s*\d)/g, "$1$20分");
     return s;
 }
 
-function inRange(r) {
-    if (r.month < 1 || r.month > 12 || r.day < 1 || r.day > 31)
-        return false;
-    if (r.hasTime && (r.hour > 23 || r.minute > 59))
-        return false;
-    return true;
+function dateInRange(r) {
+    return r.month >= 1 && r.month <= 12 && r.day >= 1 && r.day <= 31;
 }
+
+function timeInRange(r) {
+    return !r.hasTime || (r.hour <= 23 && r.minute <= 59);
+}
+
+// Longer texts are cut: a birth moment is near the start of what is copied,
+// and the patterns would take seconds over a long text.
+var maxLength = 1000;
 
 // Returns null when nothing usable is found (short text, no pattern, a year
 // after 2090), else {year, month, day, hour, minute, hasTime, lunar, leap,
@@ -89,9 +95,11 @@ function inRange(r) {
 function recognise(text) {
     if (text === undefined || text === null)
         return null;
-    var raw = String(text);
+    var raw = String(text).substring(0, maxLength);
     if (raw.length < 6)
         return null;
+    // "(闰年)" says something about the year, not that the month is a leap month.
+    var unbracketed = raw.replace(/[(（\[【][^)）\]】]*[)）\]】]/g, "");
     var s = normalise(raw);
     for (var p = 0; p < patterns.length; ++p) {
         var m = patterns[p].re.exec(s);
@@ -105,10 +113,14 @@ function recognise(text) {
             hour: patterns[p].withTime ? parseInt(m[5], 10) : -1,
             minute: patterns[p].withTime ? parseInt(m[6], 10) : -1,
             lunar: /农历|農曆|阴历|陰曆/.test(raw),
-            leap: /闰|閏/.test(raw),
+            leap: /闰|閏/.test(unbracketed),
             pattern: p
         };
-        if (!inRange(r))
+        // A month or day that cannot be is refused, not read again by a
+        // looser pattern as some other date; a bad time only drops the time.
+        if (!dateInRange(r))
+            return null;
+        if (!timeInRange(r))
             continue;
         if (r.year > lastYear)
             return null;

@@ -8,6 +8,15 @@
 
 namespace TestSupport {
 
+QProcessEnvironment childEnvironment(const QTemporaryDir &home)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), home.path());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    return env;
+}
+
 void isolateUserFolders(const QTemporaryDir &dir)
 {
     const QString root = dir.path();

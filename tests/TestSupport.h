@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -12,6 +13,10 @@ namespace TestSupport {
 // test never reads or writes the user's own files. Call before the
 // application object is created.
 void isolateUserFolders(const QTemporaryDir &dir);
+
+// The environment of a child process of the program whose home, data and
+// settings folders lie in `home`.
+QProcessEnvironment childEnvironment(const QTemporaryDir &home);
 
 // Keeps a copy of every log message while still passing it on to the test
 // framework (so QTest::ignoreMessage keeps working). Install once the test

@@ -11,16 +11,17 @@
 
 namespace {
 
-// Captures what the handler writes to standard output while it is alive.
+// Captures what the handler writes to standard output (or error) while it is alive.
 class StdoutCapture
 {
 public:
-    StdoutCapture()
+    explicit StdoutCapture(int fd = STDOUT_FILENO) : m_fd(fd)
     {
         m_file.open();
         std::fflush(stdout);
-        m_saved = ::dup(STDOUT_FILENO);
-        ::dup2(m_file.handle(), STDOUT_FILENO);
+        std::fflush(stderr);
+        m_saved = ::dup(m_fd);
+        ::dup2(m_file.handle(), m_fd);
     }
     ~StdoutCapture() { restore(); }
     QByteArray text()
@@ -37,11 +38,13 @@ private:
         if (m_saved < 0)
             return;
         std::fflush(stdout);
-        ::dup2(m_saved, STDOUT_FILENO);
+        std::fflush(stderr);
+        ::dup2(m_saved, m_fd);
         ::close(m_saved);
         m_saved = -1;
     }
     QTemporaryFile m_file;
+    int m_fd;
     int m_saved = -1;
 };
 
@@ -108,6 +111,40 @@ private slots:
         // The buffer keeps the formatted line; standard output gets the message alone.
         QCOMPARE(capture.text(), message.toLocal8Bit() + '\n');
         QCOMPARE(AppLog::buffer(), expected);
+    }
+
+    // Whatever the switch, a critical message is never lost: it goes to
+    // standard error; the others follow the switch.
+    void severeMessagesReachStandardError_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("saving");
+        QTest::addColumn<bool>("onStdout");
+        QTest::addColumn<bool>("onStderr");
+        QTest::addColumn<bool>("inBuffer");
+
+        QTest::newRow("warning, saving off")  << int(QtWarningMsg) << 0 << false << false << false;
+        QTest::newRow("critical, saving off") << int(QtCriticalMsg) << 0 << false << true << false;
+        QTest::newRow("critical, saving on")  << int(QtCriticalMsg) << 1 << false << true << true;
+        QTest::newRow("warning, saving on")   << int(QtWarningMsg) << 1 << true << false << true;
+    }
+    void severeMessagesReachStandardError()
+    {
+        QFETCH(int, type);
+        QFETCH(int, saving);
+        QFETCH(bool, onStdout);
+        QFETCH(bool, onStderr);
+        QFETCH(bool, inBuffer);
+
+        AppLog::setSaving(saving);
+        const QByteArray text("the display went away");
+        StdoutCapture out(STDOUT_FILENO);
+        StdoutCapture err(STDERR_FILENO);
+        AppLog::messageHandler(QtMsgType(type), QMessageLogContext("m.cpp", 3, "main", nullptr), QString::fromUtf8(text));
+        const QByteArray errText = err.text();
+        QCOMPARE(out.text(), onStdout ? text + '\n' : QByteArray());
+        QCOMPARE(errText, onStderr ? text + '\n' : QByteArray());
+        QCOMPARE(AppLog::buffer().startsWith(QString::fromUtf8(text)), inBuffer);
     }
 
     void capKeepsTheNewestHalf()

@@ -161,6 +161,8 @@ private slots:
         QTest::newRow("null maintime")    << "[" + good + "," + recordJson("y").replace("\"2020/1/1/0/0\"", "null") + "]"
                                           << R"(record 2: column "maintime" is missing or null)";
         QTest::newRow("seqno not whole")  << "[" + recordJson("x", R"(,"seqno":"abc")") + "]" << R"(record 1: column "seqno" must be a whole number or null)";
+        QTest::newRow("number past 2^63") << "[" + recordJson("x", R"(,"name":1e300)") + "]" << R"(record 1: column "name" holds a number outside the 64-bit range)";
+        QTest::newRow("number below -2^63") << "[" + recordJson("x", R"(,"seqno":-1e19)") + "]" << R"(record 1: column "seqno" holds a number outside the 64-bit range)";
         QTest::newRow("refused by table") << "[" + recordJson("x", R"(,"extraColumn5":"same")") + ","
                                                  + recordJson("y", R"(,"extraColumn5":"same")") + "]"
                                           << "record 2: ";

@@ -249,6 +249,30 @@ private slots:
         QCOMPARE(settings->value(QStringLiteral("probe/made")).toString(), QStringLiteral("true"));
     }
 
+    // A start that cannot open a window says why before it ends, although log
+    // saving is off: the program itself, as a user starts it.
+    void failingStartSaysWhy_data()
+    {
+        QTest::addColumn<QStringList>("env");
+        QTest::newRow("no X server")      << QStringList{"QT_QPA_PLATFORM=xcb", "DISPLAY=:9876"};
+        QTest::newRow("no such platform") << QStringList{"QT_QPA_PLATFORM=nosuchplatform"};
+    }
+    void failingStartSaysWhy()
+    {
+        QFETCH(QStringList, env);
+        QTemporaryDir home;
+        QProcess child;
+        QProcessEnvironment environment = TestSupport::childEnvironment(home);
+        for (const QString &pair : env)
+            environment.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationDirPath() + QStringLiteral("/../qingyao"), QStringList());
+        QVERIFY(child.waitForFinished(60000));
+        QVERIFY(child.exitStatus() == QProcess::CrashExit || child.exitCode() != 0);
+        const QByteArray err = child.readAllStandardError();
+        QVERIFY2(err.contains("no Qt platform plugin could be initialized"), err.constData());
+    }
+
     void brokenRootPageEndsWithMinusOne()
     {
         QTemporaryDir home;

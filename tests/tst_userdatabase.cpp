@@ -8,7 +8,11 @@
 #include "SqloneCustomerModel.h"
 #include "TestSupport.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
+#include <QSqlRecord>
 #include <QSqlQuery>
 #include <QtTest>
 
@@ -154,6 +158,71 @@ private slots:
         QVERIFY(count.next());
         QCOMPARE(count.value(0).toInt(), 2);
         QCOMPARE(model.rowCount(), 2);
+    }
+
+    // The layout stamp: a file of the current release opens with every record
+    // and the stamp; a file of a newer layout is refused and left alone; a
+    // new file is stamped when its records table is made.
+    void layoutVersion_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("stampBefore");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("stampAfter");
+        QTest::newRow("file of release 2.0.6") << "user-2.0.6.db" << -1 << 0 << DatabaseConnections::userSchemaVersion;
+        QTest::newRow("newer layout")          << "user-2.0.6.db" << 99 << -5 << 99;
+        QTest::newRow("new file")              << QString() << -1 << 0 << DatabaseConnections::userSchemaVersion;
+    }
+    void layoutVersion()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, stampBefore);
+        QFETCH(int, code);
+        QFETCH(int, stampAfter);
+        const QString data = QStringLiteral(QINGYAO_SOURCE_DIR "/tests/data");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("user.db"));
+        if (!source.isEmpty())
+            QVERIFY(QFile::copy(data + QLatin1Char('/') + source, path));
+        // Reads (and, given a value, first sets) the stamp on a connection of its own.
+        const auto stamp = [&](int set) {
+            int value = -1;
+            {
+                QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("stamp"));
+                other.setDatabaseName(path);
+                if (other.open()) {
+                    QSqlQuery query(other);
+                    if (set >= 0)
+                        query.exec(QStringLiteral("PRAGMA user_version = %1").arg(set));
+                    if (query.exec(QStringLiteral("PRAGMA user_version")) && query.next())
+                        value = query.value(0).toInt();
+                }
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("stamp"));
+            return value;
+        };
+        if (stampBefore >= 0)
+            stamp(stampBefore);
+        QCOMPARE(DatabaseConnections::openUserDatabaseAt(path), code);
+        if (code == 0) {
+            SqloneCustomerModel model; // makes the table of a new file
+            QSqlQuery query(QStringLiteral("SELECT * FROM oneCustomer"), QSqlDatabase::database(QStringLiteral("userdataconnection")));
+            QMap<QString, QSqlRecord> stored;
+            while (query.next())
+                stored.insert(query.value(QStringLiteral("userid")).toString(), query.record());
+            QFile json(data + QStringLiteral("/user-2.0.6.json"));
+            QVERIFY(json.open(QIODevice::ReadOnly));
+            const QJsonArray records = source.isEmpty() ? QJsonArray() : QJsonDocument::fromJson(json.readAll()).array();
+            QCOMPARE(stored.size(), records.size());
+            for (const QJsonValue &value : records) {
+                const QJsonObject record = value.toObject();
+                const QSqlRecord row = stored.value(record.value(QStringLiteral("userid")).toString());
+                for (auto it = record.begin(); it != record.end(); ++it)
+                    QCOMPARE(row.value(it.key()).toString(), it.value().toString());
+            }
+        }
+        QSqlDatabase::database(QStringLiteral("userdataconnection")).close();
+        QCOMPARE(stamp(-1), stampAfter);
     }
 
     void explicitFile()

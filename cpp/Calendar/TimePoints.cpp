@@ -77,6 +77,10 @@ bool findTermPlace(double t, int g, TermPlace &place)
         ++r;
     if (r < 0 || r > lastPlaceableRow)
         return false;
+    // At or after the 立春 that ends the last placeable row the table has no
+    // month for t; the walk above stops there rather than placing it.
+    if (t >= solarTerms[r + 1][0])
+        return false;
     int i = 0;
     while (i < 22 && solarTerms[r][i + 2] <= t)
         i += 2;
@@ -316,8 +320,9 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     if (solarlunar == 0 && day > daysInMonth(year, month))
         return BadInput;
     // A true-solar-time offset that is not a number (a failed correction on
-    // the page) would place the moment nowhere and still give pillars.
-    if (!std::isfinite(zty))
+    // the page), or larger than any solar correction, would place the moment
+    // nowhere or in another month and still give pillars.
+    if (!std::isfinite(zty) || std::fabs(zty) > maxZtyDays)
         return BadInput;
 
     // Launches are frequent (the pillar search runs hundreds): reuse one record.

@@ -17,6 +17,9 @@ public:
     static constexpr int recordSize = 10;
     static constexpr int leapSlot = 8;
     static constexpr double resetJdBirth = 2441171.0;
+    // The largest solar-time offset a launch accepts, in days: longitude
+    // and the equation of time together stay well inside it.
+    static constexpr double maxZtyDays = 1.0;
 
     enum LaunchResult { Launched = 0, BadCalendarKind = 1, BadInput = 2 };
 

@@ -40,7 +40,25 @@ TestCase {
             {tag: "nineteenth century", text: "1850年7月4日6时5分",
              y: 1850, m: 7, d: 4, h: 6, mi: 5, lunar: false, leap: false, century: 0},
             {tag: "last accepted year", text: "2090年1月2日3时4分",
-             y: 2090, m: 1, d: 2, h: 3, mi: 4, lunar: false, leap: false, century: 2}
+             y: 2090, m: 1, d: 2, h: 3, mi: 4, lunar: false, leap: false, century: 2},
+            {tag: "weekday as zhou", text: "2019年2月27日 周三 下午3点16分",
+             y: 2019, m: 2, d: 27, h: 15, mi: 16, lunar: false, leap: false, century: 2},
+            {tag: "weekday as libai with colon", text: "2019年2月27日 礼拜三 15:16",
+             y: 2019, m: 2, d: 27, h: 15, mi: 16, lunar: false, leap: false, century: 2},
+            {tag: "weekday Sunday", text: "2019年3月3日星期日 9点5分",
+             y: 2019, m: 3, d: 3, h: 9, mi: 5, lunar: false, leap: false, century: 2},
+            {tag: "afternoon with colon", text: "2019年2月27日 下午3:16",
+             y: 2019, m: 2, d: 27, h: 15, mi: 16, lunar: false, leap: false, century: 2},
+            {tag: "hour with dian and no minutes", text: "1990年5月17日8点",
+             y: 1990, m: 5, d: 17, h: 8, mi: 0, lunar: false, leap: false, century: 1},
+            {tag: "winter month, hour with shi", text: "农历一九五六年冬月初二 6时",
+             y: 1956, m: 11, d: 2, h: 6, mi: 0, lunar: true, leap: false, century: 1},
+            {tag: "Chinese hour without minute", text: "1990年十二月二十五日十点",
+             y: 1990, m: 12, d: 25, h: 10, mi: 0, lunar: false, leap: false, century: 1},
+            {tag: "leap word in brackets", text: "公历2020年(闰年)2月29日 10点",
+             y: 2020, m: 2, d: 29, h: 10, mi: 0, lunar: false, leap: false, century: 2},
+            {tag: "moment before a megabyte of text", text: "2019年2月27日15点16分" + Array(1 << 20).join("x"),
+             y: 2019, m: 2, d: 27, h: 15, mi: 16, lunar: false, leap: false, century: 2}
         ];
     }
 
@@ -60,8 +78,6 @@ TestCase {
 
     function test_dateOnly_data() {
         return [
-            {tag: "winter month without minute", text: "农历一九五六年冬月初二 6时", y: 1956, m: 11, d: 2, lunar: true},
-            {tag: "hour without minute", text: "1990年十二月二十五日十点", y: 1990, m: 12, d: 25, lunar: false},
             {tag: "date with dashes", text: "生日 2003-04-05", y: 2003, m: 4, d: 5, lunar: false},
             {tag: "gap-less date", text: "20100709", y: 2010, m: 7, d: 9, lunar: false}
         ];
@@ -87,6 +103,9 @@ TestCase {
             {tag: "shorter than six", text: "2019年"},
             {tag: "empty", text: ""},
             {tag: "month thirteen", text: "2019年13月5日"},
+            {tag: "month zero with time", text: "2019年0月10日 10:00"},
+            {tag: "day 32 with time", text: "2019年1月32日 10:00"},
+            {tag: "moment after 1,000 characters", text: Array(1001).join("啊") + "2019年2月27日15点16分"},
             {tag: "year before 1800", text: "1799年1月1日1时1分"},
             {tag: "undefined", text: undefined}
         ];
