@@ -1,6 +1,7 @@
 #include "ServiceWiring.h"
 
 #include "AppContext.h"
+#include "CalendarRules.h"
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
@@ -28,6 +29,8 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterSingletonType<CalendarRules>(uri, 1, 0, "CalendarRules",
+                                            [](QQmlEngine *, QJSEngine *) -> QObject * { return new CalendarRules; });
     qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }
