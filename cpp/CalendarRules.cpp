@@ -23,3 +23,10 @@ double CalendarRules::julianDay(int year, int month, int day, int hour, int minu
     const int gregorian = JulianDay::isGregorianDate(year, month, day) ? 1 : 0;
     return JulianDay::getJulianDayFromCal(year, month, day, hour + minute / 60.0, gregorian);
 }
+
+int CalendarRules::weekday(int year, int month, int day)
+{
+    // Noon of the day is a whole Julian day; JD 0 fell on a Monday.
+    const auto noon = static_cast<long long>(julianDay(year, month, day, 12, 0));
+    return static_cast<int>((noon + 1) % 7);
+}

@@ -55,6 +55,8 @@ public:
     Q_INVOKABLE static int daysInMonth(int year, int month);
     // Whether the date exists (1582-10-05 .. 10-14 never did).
     Q_INVOKABLE static bool isValidDate(int year, int month, int day);
+    // Day of the week, 0 Sunday .. 6 Saturday, in the calendar of the date.
+    Q_INVOKABLE static int weekday(int year, int month, int day);
     // Julian day of a civil moment in the engine's time scale (UTC+8).
     Q_INVOKABLE static double julianDay(int year, int month, int day, int hour, int minute);
 };

@@ -30,6 +30,7 @@ private slots:
             const int y = date.year(), m = date.month(), d = date.day();
             QCOMPARE(CalendarRules::daysInMonth(y, m), date.daysInMonth());
             QVERIFY(CalendarRules::isValidDate(y, m, d));
+            QCOMPARE(CalendarRules::weekday(y, m, d), date.dayOfWeek() % 7);
             hour = (hour + 5) % 24;
             const int minute = (d * 7) % 60;
             QCOMPARE(tp.launchTimePointSets(0, y, m, d, hour, minute, 0, 0, 1), 0);
@@ -63,6 +64,14 @@ private slots:
         QTest::newRow("month 13") << 2000 << 13 << 1 << false << 0;
         QTest::newRow("month 0") << 2000 << 0 << 1 << false << 0;
         QTest::newRow("2000-02-29") << 2000 << 2 << 29 << true << 29;
+    }
+
+    // Across the calendar change the week runs on: Thursday 1582-10-04 (Julian)
+    // was followed by Friday 1582-10-15 (Gregorian).
+    void weekdayAcrossTheCalendarChange()
+    {
+        QCOMPARE(CalendarRules::weekday(1582, 10, 4), 4);
+        QCOMPARE(CalendarRules::weekday(1582, 10, 15), 5);
     }
 
     void dates()
