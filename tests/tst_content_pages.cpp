@@ -3,6 +3,7 @@
 // every volume has a Traditional variant of the same structure, the place
 // picker's city table is sound and the documents say what they must.
 
+#include "AppContext.h"
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
@@ -208,7 +209,7 @@ private slots:
                                          << QStringList{"--------*-&-*--------", "江＝水4＋工3＝7画",
                                                         "外格＝总格－人格＋1", "个位"};
         QTest::newRow("introduction") << ":/datafiles/docs/introduction.html"
-                                      << QStringList{"2.0.6"};
+                                      << QStringList{AppContext::applicationVersion};
     }
 
     void documentsSayWhatTheyMust()
