@@ -81,8 +81,8 @@ TestCase {
     }
 
     function test_missingPageLeavesStack() {
-        // The numerology page comes with its own module; until then the entry
-        // tells so and the stack stays where it is.
+        // The numerology entry pushes its page and counts the visit (a page
+        // that failed to load would leave the stack where it is).
         var installed = Qt.createComponent("qrc:/qml/LeftSheet/SanCaiWuGe.qml").status === Component.Ready;
         var before = win.gSet.toCntOpenSanCaiWuGe;
         win.openDrawerEntry(5);
