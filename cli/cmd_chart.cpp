@@ -1,12 +1,22 @@
 #include "ChartInput.h"
 #include "Command.h"
 
+#include "AppContext.h"
+#include "ChartCalculation.h"
+#include "DatabaseConnections.h"
 #include "InSight.h"
 #include "Vocabulary.h"
 
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QMetaProperty>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTimeZone>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -19,8 +29,43 @@ struct ChartOptions {
     int gender = 0;
     int switch11pm = 1;
     double zty = 0;
+    bool ztyGiven = false;
     int moment[5] = {0, 0, 0, 0, 0};
+    ChartCalculation::Input place; // --tz, --lng, --time, --dst
+    bool placeGiven = false;
+    QString record; // --record: seqno or userid
+    QString db;
 };
+
+// One of --tz, --lng, --time, --dst, --record, --db; empty on success.
+QString readChainOption(const QString &a, const QString &v, ChartOptions &o)
+{
+    if (a == QLatin1String("--record")) {
+        o.record = v;
+        return QString();
+    }
+    if (a == QLatin1String("--db")) {
+        o.db = v;
+        return v.isEmpty() ? QStringLiteral("--db needs a file path") : QString();
+    }
+    o.placeGiven = true;
+    if (a == QLatin1String("--tz")) {
+        o.place.zone = v.toUtf8();
+        if (!QTimeZone::isTimeZoneIdAvailable(o.place.zone))
+            return QStringLiteral("--tz: no zone %1 in the tz database").arg(v);
+    } else if (a == QLatin1String("--lng")) {
+        bool ok = false;
+        o.place.longitude = v.toDouble(&ok);
+        if (!ok || o.place.longitude < -180 || o.place.longitude > 180)
+            return QStringLiteral("--lng takes degrees east, -180..180");
+    } else if (a == QLatin1String("--time")) {
+        if (!ChartCalculation::timeKindFromName(v, o.place.timeKind))
+            return QStringLiteral("--time takes true, mean or clock");
+    } else if (!ChartCalculation::dstModeFromName(v, o.place.dst)) {
+        return QStringLiteral("--dst takes auto, on or off");
+    }
+    return QString();
+}
 
 // Empty on success, else the reason.
 QString readOptions(QStringList args, ChartOptions &o)
@@ -44,6 +89,15 @@ QString readOptions(QStringList args, ChartOptions &o)
             o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
             if (!ok || !(std::fabs(o.zty) <= TimePoints::maxZtyDays))
                 return QStringLiteral("--zty takes a number of days from -1 to 1");
+            o.ztyGiven = true;
+        } else if (a == QLatin1String("--tz") || a == QLatin1String("--lng") || a == QLatin1String("--time")
+                   || a == QLatin1String("--dst") || a == QLatin1String("--record") || a == QLatin1String("--db")) {
+            if (args.isEmpty())
+                return a + QStringLiteral(" needs a value");
+            const QString v = args.takeFirst();
+            const QString problem = readChainOption(a, v, o);
+            if (!problem.isEmpty())
+                return problem;
         } else if (a.startsWith(QLatin1String("--"))) {
             return QStringLiteral("unknown option ") + a;
         } else {
@@ -52,6 +106,15 @@ QString readOptions(QStringList args, ChartOptions &o)
     }
     if (o.leap && !o.lunar)
         return QStringLiteral("--leap needs --lunar");
+    if (o.ztyGiven && (o.placeGiven || !o.record.isEmpty()))
+        return QStringLiteral("--zty is the engine's own offset; it does not go with --tz, --lng, --time, --dst or --record");
+    if (!o.record.isEmpty()) {
+        if (o.placeGiven || o.lunar || !positional.isEmpty())
+            return QStringLiteral("--record charts the stored record with its own switches; give no moment or place");
+        return QString();
+    }
+    if (!o.db.isEmpty())
+        return QStringLiteral("--db goes with --record");
     if (positional.isEmpty() || !parseDateTime(positional.join(QLatin1Char(' ')), o.moment))
         return QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
     return QString();
@@ -84,14 +147,57 @@ QString readable(InSight &s)
         % QStringLiteral("lunar date   ") % s.thisLunarDateStr() % QLatin1Char('\n');
 }
 
-QString asJson(InSight &s)
+QString asJson(InSight &s, const QVariantMap &moment)
 {
     QJsonObject object;
+    if (!moment.isEmpty())
+        object.insert(QStringLiteral("moment"), QJsonObject::fromVariantMap(moment));
     const QMetaObject *mo = s.metaObject();
     for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
         object.insert(QString::fromLatin1(mo->property(i).name()), QJsonValue::fromVariant(mo->property(i).read(&s)));
     object.insert(QStringLiteral("summary"), s.getEssentials().toString());
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
+}
+
+QString momentLines(const QVariantMap &m)
+{
+    const int offset = m.value(QStringLiteral("utcOffsetMinutes")).toInt();
+    const QString local = m.value(QStringLiteral("localTime")).toString();
+    return QStringLiteral("zone         ") % m.value(QStringLiteral("zone")).toString()
+        % QString::asprintf(" UTC%c%02d:%02d, summer time %d min", offset < 0 ? '-' : '+', qAbs(offset) / 60,
+                            qAbs(offset) % 60, m.value(QStringLiteral("dstMinutes")).toInt())
+        % (local == QLatin1String("ok") ? QString() : QStringLiteral(", local time ") % local) % QLatin1Char('\n')
+        % QStringLiteral("instant      ") % m.value(QStringLiteral("utc")).toString() % QStringLiteral(" UTC, ")
+        % m.value(QStringLiteral("beijing")).toString() % QStringLiteral(" UTC+8\n")
+        % QStringLiteral("solar time   mean ") % m.value(QStringLiteral("meanSolar")).toString()
+        % QStringLiteral(", true ") % m.value(QStringLiteral("trueSolar")).toString()
+        % QStringLiteral(" (pillars from ") % m.value(QStringLiteral("timeKind")).toString() % QStringLiteral(")\n");
+}
+
+// The stored record as the chart page reads it; empty when there is none.
+QVariantMap storedRecord(const ChartOptions &o, QString &problem)
+{
+    if (!o.db.isEmpty() && !QFileInfo(o.db).isFile()) {
+        problem = QStringLiteral("no database file at %1").arg(o.db);
+        return {};
+    }
+    if ((o.db.isEmpty() ? DatabaseConnections::openUserDatabase() : DatabaseConnections::openUserDatabaseAt(o.db)) != 0) {
+        problem = QStringLiteral("cannot open the user database");
+        return {};
+    }
+    QSqlQuery q(QSqlDatabase::database(AppContext::userConnectionName));
+    q.prepare(QStringLiteral("SELECT * FROM oneCustomer WHERE userid = ? OR CAST(seqno AS TEXT) = ?"));
+    q.addBindValue(o.record);
+    q.addBindValue(o.record);
+    QVariantMap rec;
+    if (q.exec() && q.next()) {
+        const QSqlRecord r = q.record();
+        for (int i = 0; i < r.count(); ++i)
+            rec.insert(r.fieldName(i), r.value(i));
+    }
+    if (rec.isEmpty())
+        problem = QStringLiteral("no record %1 in the database").arg(o.record);
+    return rec;
 }
 
 int run(const QStringList &args)
@@ -101,13 +207,42 @@ int run(const QStringList &args)
     if (!problem.isEmpty())
         return cliUsageError(problem);
     InSight s;
-    const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2], o.moment[3],
-                                       o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
-    if (result != 0)
-        return cliUsageError(QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099,"
-                                            " its solar time before the 立春 of 2100"
-                                            " (a leap flag only on the leap month of that lunar year)"));
-    cliWrite(o.json ? asJson(s) : readable(s));
+    const QString noChart = QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099,"
+                                           " its solar time before the 立春 of 2100"
+                                           " (a leap flag only on the leap month of that lunar year)");
+    if (o.ztyGiven) {
+        const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2],
+                                           o.moment[3], o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
+        if (result != 0)
+            return cliUsageError(noChart);
+        cliWrite(o.json ? asJson(s, {}) : readable(s));
+        return 0;
+    }
+    ChartCalculation::Input in = o.place;
+    if (!o.record.isEmpty()) {
+        QString missing;
+        const QVariantMap rec = storedRecord(o, missing);
+        if (rec.isEmpty())
+            return cliUsageError(missing);
+        QString reason;
+        if (!ChartCalculation::inputFromRecord(rec, QVariantMap{{QStringLiteral("recal"), 0}}, in, reason))
+            return cliUsageError(QStringLiteral("record %1: %2").arg(o.record, reason));
+    } else {
+        in.gender = o.gender;
+        in.caltype = o.lunar ? (o.leap ? 2 : 1) : 0;
+        std::copy(o.moment, o.moment + 5, in.fields);
+        in.switch11pm = o.switch11pm;
+        // The described switch of China, Hong Kong and Taiwan: on means the
+        // time was summer time.
+        in.recordedSummerTime = in.dst == ChartCalculation::DstMode::On;
+    }
+    const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
+    if (!r.ok) {
+        const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');
+        return cliUsageError(noChart % why);
+    }
+    const QVariantMap moment = ChartCalculation::momentMap(r.moment);
+    cliWrite(o.json ? asJson(s, moment) : readable(s) % momentLines(moment));
     return 0;
 }
 
@@ -115,5 +250,6 @@ int run(const QStringList &args)
 
 static const CliCommand chartCommand{
     "chart",
-    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1)] [--json] \"YYYY-MM-DD HH:MM\"",
+    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1) | --tz ZONE --lng DEGREES"
+    " --time true|mean|clock --dst auto|on|off] [--json] \"YYYY-MM-DD HH:MM\" | chart --record ID [--db PATH] [--json]",
     "the chart of one birth moment: pillars, luck pillars, start, summary, bone weight, date texts", run};

@@ -1,6 +1,7 @@
 #include "ChartInput.h"
 #include "Command.h"
 
+#include "ChartCalculation.h"
 #include "InSight.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ bool parseSmallInt(const QByteArray &field, int &value)
 bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
 {
     const QList<QByteArray> fields = line.split('\t');
-    if (fields.size() < 2 || fields.size() > 4)
+    if (fields.size() < 2 || fields.size() > 7)
         return false;
     int moment[5];
     const QByteArray when = fields[0].trimmed();
@@ -42,14 +43,45 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
         return false;
     if (fields.size() > 2 && (!parseSmallInt(fields[2], switch11pm) || (switch11pm != 0 && switch11pm != 1)))
         return false;
-    if (fields.size() > 3) {
+    if (fields.size() > 3 && !fields[3].trimmed().isEmpty()) {
         bool ok = false;
         zty = fields[3].trimmed().toDouble(&ok);
         if (!ok)
             return false;
     }
-    if (s.beginWithTime(gender, 0, moment[0], moment[1], moment[2], moment[3], moment[4], 0, zty, switch11pm).toInt() != 0)
+    // Optional tz, lng and time columns chart the line through the birth
+    // instant, as chart --tz --lng --time does (the zty column stays empty).
+    bool place = false;
+    ChartCalculation::Input in;
+    if (fields.size() > 4 && !fields[4].trimmed().isEmpty()) {
+        in.zone = fields[4].trimmed();
+        place = true;
+    }
+    if (fields.size() > 5 && !fields[5].trimmed().isEmpty()) {
+        bool ok = false;
+        in.longitude = fields[5].trimmed().toDouble(&ok);
+        if (!ok || in.longitude < -180 || in.longitude > 180)
+            return false;
+        place = true;
+    }
+    if (fields.size() > 6 && !fields[6].trimmed().isEmpty()) {
+        if (!ChartCalculation::timeKindFromName(QString::fromUtf8(fields[6].trimmed()), in.timeKind))
+            return false;
+        place = true;
+    }
+    if (place) {
+        if (zty != 0)
+            return false;
+        in.gender = gender;
+        in.switch11pm = switch11pm;
+        std::copy(moment, moment + 5, in.fields);
+        if (!ChartCalculation::calculate(in, s).ok)
+            return false;
+    } else if (s.beginWithTime(gender, 0, moment[0], moment[1], moment[2], moment[3], moment[4], 0, zty, switch11pm)
+                   .toInt()
+               != 0) {
         return false;
+    }
     out += when;
     for (int v : {gender, s.yearChac(), s.monthChac(), s.dayChac(), s.hourChac(), s.clockwise()})
         out += '\t' + QByteArray::number(v);
@@ -86,7 +118,8 @@ int run(const QStringList &args)
 {
     if (!args.isEmpty())
         return cliUsageError(QStringLiteral("charts takes no arguments; it reads lines "
-                                            "\"datetime<TAB>gender[<TAB>switch11pm[<TAB>zty]]\" from standard input"));
+                                            "\"datetime<TAB>gender[<TAB>switch11pm[<TAB>zty[<TAB>tz<TAB>lng<TAB>time]]]\""
+                                            " from standard input"));
     // Line by line, so that any number of lines streams through in constant
     // memory and every answer leaves as soon as its piece is full.
     QByteArray out(header);
@@ -148,4 +181,5 @@ int run(const QStringList &args)
 
 static const CliCommand chartsCommand{
     "charts", "charts < lines",
-    "batch charts: reads \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm (0|1)[<TAB>zty (days, -1..1)]]\" lines, writes one row each", run};
+    "batch charts: reads \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm (0|1)[<TAB>zty (days, -1..1)"
+    "[<TAB>tz<TAB>lng<TAB>time]]]\" lines (tz, lng, time as for chart; empty for the default), writes one row each", run};

@@ -189,6 +189,19 @@ QVariant InSight::beginWithTime(int malefemale, int solarlunar, int y, int m, in
     return 0;
 }
 
+QVariant InSight::beginWithMoment(int malefemale, int y, int m, int d, int h, int minute, double instantOffset,
+                                  int switch11pm)
+{
+    m_timePoints[0].startFromTermMoment = true;
+    const int result = m_timePoints[0].launchTimePointSets(0, y, m, d, h, minute, 0, instantOffset, switch11pm);
+    m_timePoints[0].startFromTermMoment = false;
+    if (result != 0)
+        return -1;
+    m_malefemale = malefemale;
+    refresh();
+    return 0;
+}
+
 std::vector<TimePoints> InSight::searchPillars(int yearTarget, int monthTarget, int dayTarget, int hourTarget)
 {
     std::vector<TimePoints> found;

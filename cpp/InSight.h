@@ -107,6 +107,14 @@ public:
 
     Q_INVOKABLE QVariant beginWithTime(int malefemale, int solarlunar, int y, int m, int d, int h, int minute,
                                        int isleap = 0, double ztyJdPlus = 0.0, int switch11pm = 1);
+    // The chart of a birth whose instant and pillar moment differ: y..minute
+    // is the solar-date moment that decides the day and hour pillars (clock,
+    // mean or true solar time, after any hour shift); instantOffset is that
+    // moment minus the birth instant in the UTC+8 frame of the term table, in
+    // days. Year and month pillars and the days to the Jie for the luck start
+    // come from the instant. 0 on success, -1 on failure.
+    Q_INVOKABLE QVariant beginWithMoment(int malefemale, int y, int m, int d, int h, int minute,
+                                         double instantOffset, int switch11pm = 1);
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();

@@ -5,6 +5,7 @@
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
+#include "ChartCalculation.h"
 #include "InSight.h"
 #include "SignatureCheck.h"
 #include "SimpleHttpRequest.h"
@@ -29,6 +30,7 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterType<ChartCalculation>(uri, 1, 0, "ChartCalculation");
     qmlRegisterSingletonType<CalendarRules>(uri, 1, 0, "CalendarRules",
                                             [](QQmlEngine *, QJSEngine *) -> QObject * { return new CalendarRules; });
     qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",

@@ -1,13 +1,14 @@
 .pragma library
 .import "sxfunction.js" as Eph
 
-// The chart page's calculation, kept apart from the page so it can be run
-// and checked without a window. Everything it needs from outside comes in
-// through `deps`: { jsxf, insight, easyfunction, warn(message) }.
+// Display around the chart page's calculation. The calculation itself is the
+// native ChartCalculation (record, switches, summer time, birth instant, solar
+// time, engine); this module turns its answer into the page's texts and rows.
+// Everything it needs comes in through `deps`:
+// { calculation, jsxf, insight, easyfunction, warn(message) }.
 
 var ganNames = "甲乙丙丁戊己庚辛壬癸";
 var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
-var dayVoidPairs = ["戌亥", "申酉", "午未", "辰巳", "寅卯", "子丑"];
 var animals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
 // Western sign that begins at the middle Qi term of sino month 1..12 (雨水 .. 大寒).
 var signsFromQi = ["双鱼座", "白羊座", "金牛座", "双子座", "巨蟹座", "狮子座",
@@ -46,7 +47,7 @@ function isUsableUserid(userid) {
 }
 
 var recordFields = ["maintime", "gender", "caltype", "usingZty", "usingPty", "toChangeDay23clock",
-                    "usingXiaShiLingclock", "extraColumn1", "mainJvalue", "extraColumn2",
+                    "usingXiaShiLingclock", "extraColumn1", "mainJvalue", "extraColumn2", "extraColumn3", "extraColumn4",
                     "name", "inputPlaceName", "inputtime", "morenotes"];
 
 // The stored values of one record, as the model answers them.
@@ -55,26 +56,6 @@ function readRecord(model, userid) {
     for (var i = 0; i < recordFields.length; i++)
         r[recordFields[i]] = model.getCustInfoByStrName(userid, recordFields[i]);
     return r;
-}
-
-// Life palace: the branch the summary names, the stem by the month-stem rule.
-function lifePalaceChac(essentials, yearChac) {
-    var sections = String(essentials).split("#");
-    if (sections.length < 6)
-        return -1;
-    var branch = zhiNames.indexOf(sections[5].slice(-1));
-    if (branch < 0)
-        return -1;
-    return chacOf(monthStem(mod(yearChac, 10), branch), branch);
-}
-
-// Conception pillar: stem one after the month stem, branch three after.
-function conceptionChac(monthChac) {
-    return chacOf(mod(monthChac + 1, 10), mod(monthChac + 3, 12));
-}
-
-function dayVoid(dayChac) {
-    return dayVoidPairs[Math.floor(mod(dayChac, 60) / 10)];
 }
 
 // Text of a pillar cell: the ten god of the stem, stem, branch, hidden stems
@@ -94,26 +75,26 @@ function pillarCell(ef, chac, dayStem, show) {
     };
 }
 
-// Ten luck pillars from the engine's start values.
-function luckRows(ins, ef) {
-    var rows = [];
-    var dayStem = mod(ins.dayChac, 10);
-    for (var i = 0; i < 10; i++) {
-        var p = mod(ins.dayunJiaZiofBegin + ins.clockwise * i, 60);
+// The ten luck pillars of the native calculation with their display texts.
+function luckRows(rows, dayChac, ef) {
+    var out = [];
+    var dayStem = mod(dayChac, 10);
+    for (var i = 0; i < rows.length; i++) {
+        var p = rows[i].chac;
         var b = mod(p, 12);
-        rows.push({
+        out.push({
             chac: p,
             gan: String(ef.getGanStr(mod(p, 10))),
             zhi: String(ef.getZhiStr(b)),
             cang: String(ef.getZhiCangGanStr(b)) + "<br>" + String(ef.getZhiCangGanShen10Str(dayStem, b)),
             yun12: String(ef.getYun12Str(dayStem, b)),
-            solarYear: ins.solarYearOfBegin + 10 * i,
-            jiaziYear: ins.jiaziNianOfBegin + 10 * i,
-            sinoYear: ins.sinoYearOfBegin + 10 * i,
-            solarMonth: ins.solarMonthOfBegin
+            solarYear: rows[i].solarYear,
+            jiaziYear: rows[i].jiaziYear,
+            sinoYear: rows[i].sinoYear,
+            solarMonth: rows[i].solarMonth
         });
     }
-    return rows;
+    return out;
 }
 
 function yearChacOf(sinoYear) {
@@ -189,103 +170,99 @@ function zodiacAnimal(yearChac) {
     return animals.charAt(mod(yearChac, 12));
 }
 
-// Steps 2 to 17 of the calculation for one stored record. `page` holds the
-// page's switches: recal, toUseZhenTaiYangShiTransit, isUsingJingDuTransit,
-// itoChangeDay23clock, itoUsingXiaShiLing, hourBackOrForward. Answers
+// "+MM:SS" / "-MM:SS" of a time difference in days (seconds truncated).
+function gapText(days) {
+    var g = Math.floor(days * 86400);
+    var sign = "+";
+    if (g < 0) {
+        sign = "-";
+        g = -g;
+    }
+    var minutes = Math.floor(g / 60);
+    return sign + ("0" + minutes).slice(-2) + ":" + ("0" + (g - 60 * minutes)).slice(-2);
+}
+
+// A solar-time moment as the header shows it: the time alone on the entered
+// day, with the date on another day.
+function solarTimeText(jd, withDate) {
+    var t = Eph.DD(jd);
+    var hm = twoDigits(t.h) + ":" + twoDigits(t.m);
+    return withDate ? t.Y + "-" + twoDigits(t.M) + "-" + twoDigits(t.D) + " " + hm : hm;
+}
+
+// Figures of the chain for the page header: zone, offset, summer time, and
+// the minutes by which mean and true solar time differ from the entered clock.
+function chainFigures(result) {
+    var chain = result.chain;
+    var c = chain.clockFields;
+    var clock = Eph.JD(c[0], c[1], c[2]) + c[3] / 24 + c[4] / 1440 + 30 / 86400;
+    return {
+        zone: String(chain.zone),
+        offset: offsetText(chain.utcOffsetMinutes),
+        dstMinutes: chain.dstMinutes,
+        tableRegion: chain.tableRegion,
+        meanMinutes: Math.round((chain.jdMeanSolar - clock) * 1440),
+        trueMinutes: Math.round((chain.jdTrueSolar - clock) * 1440),
+        localTime: String(chain.localTime),
+        daylightReading: result.daylightReading === true
+    };
+}
+
+// UTC offset as "UTC+08:00".
+function offsetText(minutes) {
+    var a = Math.abs(minutes);
+    return "UTC" + (minutes < 0 ? "-" : "+") + twoDigits(Math.floor(a / 60)) + ":" + twoDigits(a % 60);
+}
+
+// The calculation for one stored record. `page` holds the page's switches:
+// recal, toUseZhenTaiYangShiTransit, isUsingJingDuTransit, itoChangeDay23clock,
+// itoUsingXiaShiLing, hourBackOrForward, daylightReading. Answers
 // { ok: false, reason } or the full result; the engine in deps.insight holds
 // the chart afterwards.
 function calculate(rec, page, deps) {
     var warn = deps.warn || function (m) { console.warn(m); };
-    var parts = String(rec.maintime === undefined || rec.maintime === null ? "" : rec.maintime).split("/");
-    var gender = intOf(rec.gender, 0);
-    var caltype = intOf(rec.caltype, 0);
-    var sw = {
-        usingZty: intOf(rec.usingZty, 0),
-        usingPty: intOf(rec.usingPty, 0),
-        day23: intOf(rec.toChangeDay23clock, 1),
-        xsl: intOf(rec.usingXiaShiLingclock, 0)
-    };
+    var r = deps.calculation.calculateRecord(rec, page, deps.insight);
+    if (!r.ok) {
+        warn(r.reason);
+        return { ok: false, reason: r.reason, message: r.message };
+    }
+    var chain = r.chain;
     var xslType = isMissingNumber(rec.extraColumn1) ? -1 : intOf(rec.extraColumn1, -1);
-    var longitude = isMissingNumber(rec.mainJvalue) ? 120 : Number(rec.mainJvalue);
     var tzLongitude;
     if (!isMissingNumber(rec.extraColumn2))
         tzLongitude = Number(rec.extraColumn2);
     else if (deps.easyfunction.isInDaZhongHuaArea())
         tzLongitude = 120;
     else
-        tzLongitude = Number(deps.jsxf.guessTheTimezoneJvalueOfPlace(longitude));
-
-    if (page.recal === 1) {
-        sw.usingZty = page.toUseZhenTaiYangShiTransit;
-        sw.usingPty = page.isUsingJingDuTransit;
-        sw.day23 = page.itoChangeDay23clock;
-        sw.xsl = page.itoUsingXiaShiLing;
-    }
-    var clockTime = sw.usingZty === 0 && sw.usingPty === 0;
-    var solarLongitude = clockTime ? tzLongitude : longitude;
-
-    var leap = caltype === 2 ? 1 : 0;
-    var lunar = caltype === 1 || caltype === 2;
-    var genderCode = gender === 0 ? 0 : 1;
-
-    var nums = parts.map(function (p) { return Number(p); });
-    if (parts.length !== 5 || nums.some(function (n) { return String(n) === "NaN"; })) {
-        warn("inputtime not legal");
-        return { ok: false, reason: "inputtime not legal" };
-    }
-    var y = nums[0], m = nums[1], d = nums[2], h = nums[3], mi = nums[4];
-
-    if (lunar) {
-        var solar = {}, msg = { str: "" };
-        if (deps.jsxf.sxf_checkAndGetLunarInput(y, m, d, leap, solar, msg) !== 0) {
-            warn("inputtime not legal2");
-            return { ok: false, reason: "inputtime not legal2", message: msg.str };
-        }
-        y = solar.y; m = solar.m; d = solar.d;
-    }
-
-    var t = Eph.JD(y, m, d) + h / 24 + mi / 1440 + 10 / 86400;
-    var isInXSLTime = Number(deps.jsxf.common_isXiaShiLingDateRange(t, xslType)) === 1;
-
-    if (sw.xsl === 1) {
-        var back = Eph.DD(t - 1 / 24);
-        y = back.Y; m = back.M; d = back.D; h = back.h;
-    }
-    var isIn23clock = h === 23;
-
-    var out = {};
-    deps.jsxf.sxf_myNewMingLiBaZi(y, m, d, h, mi, solarLongitude, out, sw.usingZty, sw.day23, tzLongitude);
-
-    var shift = intOf(page.hourBackOrForward, 0);
-    var correctedHour = page.toUseZhenTaiYangShiTransit === 1 ? out.bz_zty_YMDhms.h : out.bz_pty_YMDhms.h;
-    var isIn23clockAfterZPty = mod(correctedHour + 2 * shift, 24) === 23;
-
-    var moved = Eph.DD(out.OutJd + shift * 2 / 24);
-    var moment = { y: moved.Y, m: moved.M, d: moved.D, h: moved.h, mi: moved.m };
-
-    var ins = deps.insight;
-    ins.reinitAllTimepoints();
-    var r = Number(ins.beginWithTime(genderCode, 0, moment.y, moment.m, moment.d, moment.h, moment.mi, 0,
-                                     out.bz_zptyGap, sw.day23));
-    if (r !== 0) {
-        warn("inputtime not legal3");
-        return { ok: false, reason: "inputtime not legal3" };
-    }
-
-    var ef = deps.easyfunction;
-    var essentials = String(ins.getEssentials());
+        tzLongitude = Number(deps.jsxf.guessTheTimezoneJvalueOfPlace(r.longitude));
+    var c = chain.clockFields;
+    var t = Eph.JD(c[0], c[1], c[2]) + c[3] / 24 + c[4] / 1440 + 10 / 86400;
+    // The program's tables in China, Hong Kong and Taiwan; abroad the switch
+    // is always offered, as an override of the tz database.
+    var isInXSLTime = chain.tableRegion ? Number(deps.jsxf.common_isXiaShiLingDateRange(t, xslType)) === 1 : true;
+    var otherDay = Eph.DD(chain.jdTrueSolar).D !== c[2] || Eph.DD(chain.jdMeanSolar).D !== c[2];
+    var out = {
+        OutJd: chain.jdPillars,
+        bz_zptyGap: chain.equationOfTimeDays,
+        bz_zptyGapStr: gapText(chain.equationOfTimeDays),
+        bz_zty: solarTimeText(chain.jdTrueSolar, otherDay),
+        bz_pty: solarTimeText(chain.jdMeanSolar, otherDay)
+    };
+    var meridian = (chain.utcOffsetMinutes - chain.dstMinutes) / 4;
     return {
         ok: true,
-        switches: sw, clockTime: clockTime, xslType: xslType,
-        longitude: longitude, tzLongitude: tzLongitude, solarLongitude: solarLongitude,
-        genderCode: genderCode, lunar: lunar, leap: leap,
-        isInXSLTime: isInXSLTime, isIn23clock: isIn23clock, isIn23clockAfterZPty: isIn23clockAfterZPty,
-        out: out, moment: moment,
-        pillars: [ins.yearChac, ins.monthChac, ins.dayChac, ins.hourChac],
-        luck: luckRows(ins, ef),
-        essentials: essentials,
-        lifePalace: lifePalaceChac(essentials, ins.yearChac),
-        conception: conceptionChac(ins.monthChac),
-        dayVoid: dayVoid(ins.dayChac)
+        switches: { day23: r.day23, xsl: page.recal === 1 ? page.itoUsingXiaShiLing : intOf(rec.usingXiaShiLingclock, 0) },
+        clockTime: r.clockTime, xslType: xslType,
+        longitude: r.longitude, tzLongitude: tzLongitude, solarLongitude: r.clockTime ? meridian : r.longitude,
+        genderCode: r.genderCode, lunar: r.lunar, leap: r.leap,
+        isInXSLTime: isInXSLTime, isIn23clock: r.isIn23clock, isIn23clockAfterZPty: r.isIn23clockAfterZPty,
+        chain: chain, dstMode: r.dstMode, daylightReading: r.daylightReading,
+        out: out, moment: r.pillarMoment,
+        pillars: r.pillars,
+        luck: luckRows(r.luck, r.pillars[2], deps.easyfunction),
+        essentials: r.essentials,
+        lifePalace: r.lifePalace,
+        conception: r.conception,
+        dayVoid: r.dayVoid
     };
 }

@@ -1,5 +1,6 @@
 .pragma library
 .import "worldCities.js" as World
+.import "worldCityNamesZh.js" as NamesZh
 
 // Search over the offline world city table. Pure apart from a parse cache.
 
@@ -19,8 +20,15 @@ function load() {
     var lines = World.cityText.split("\n");
     for (var i = 0; i < lines.length; ++i) {
         var f = lines[i].split("|");
-        cities.push({name: f[0], key: fold(f[0]), country: f[1], lng: parseFloat(f[2]), lat: parseFloat(f[3]),
-                     zoneIndex: parseInt(f[4], 10), population: parseInt(f[5], 10)});
+        var zoneIndex = parseInt(f[4], 10);
+        var key = fold(f[0]);
+        // The zone's exemplar city (GeoNames may add " City") takes its Chinese name.
+        var exemplar = NamesZh.zoneCities[World.zones[zoneIndex][0]];
+        var nameZh = exemplar && (key === fold(exemplar[0]) || key === fold(exemplar[0]) + " city") ? exemplar[1] : "";
+        var countryZh = NamesZh.countries[f[1]] || "";
+        cities.push({name: f[0], key: key, country: f[1], lng: parseFloat(f[2]), lat: parseFloat(f[3]),
+                     zoneIndex: zoneIndex, population: parseInt(f[5], 10), nameZh: nameZh, countryZh: countryZh,
+                     keyZh: nameZh + " " + countryZh});
     }
     return cities;
 }
@@ -29,7 +37,9 @@ function describe(c) {
     var z = World.zones[c.zoneIndex];
     return {
         name: c.name,
+        nameZh: c.nameZh,
         country: c.country,
+        countryZh: c.countryZh,
         lng: c.lng,
         lat: c.lat,
         population: c.population,
@@ -42,8 +52,9 @@ function describe(c) {
     };
 }
 
-// Cities whose name starts with the query come first, then those containing
-// it; each group largest first. At most `limit` results.
+// Cities whose name (or Chinese name) starts with the query come first, then
+// those containing it or in a country whose Chinese name contains it; each
+// group largest first. At most `limit` results.
 function search(query, limit) {
     var q = fold(query);
     var max = limit > 0 ? limit : 30;
@@ -51,11 +62,12 @@ function search(query, limit) {
         return [];
     var list = load(), prefix = [], inner = [];
     for (var i = 0; i < list.length && prefix.length < max; ++i) {
-        var k = list[i].key.indexOf(q);
-        if (k === 0)
-            prefix.push(list[i]);
-        else if (k > 0 && inner.length < max)
-            inner.push(list[i]);
+        var c = list[i];
+        var k = c.key.indexOf(q);
+        if (k === 0 || (c.nameZh.length > 0 && c.nameZh.indexOf(q) === 0))
+            prefix.push(c);
+        else if ((k > 0 || c.keyZh.indexOf(q) >= 0) && inner.length < max)
+            inner.push(c);
     }
     return prefix.concat(inner).slice(0, max).map(describe);
 }

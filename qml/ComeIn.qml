@@ -1,6 +1,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/js/birthInput.js" as Birth
 import "qrc:/qml/MyFusion/Palette.js" as P
 
@@ -64,6 +65,12 @@ Page {
                             String(form.inputPlaceXSLtype),
                             String(form.inputTimzoneJvalue)));
         lastUserId = id;
+        // A world city's zone goes with the record: the chart reads offsets
+        // and summer time for the birth moment from the tz database.
+        if (id.length > 6 && form.inputZone.length > 0) {
+            zoneStore.userid = id;
+            zoneStore.updateCustInfoByStrName(id, "extraColumn3", form.inputZone);
+        }
         tabs.currentIndex = 1;
         var g = gSet();
         if (g)
@@ -166,6 +173,10 @@ Page {
 
     Notice {
         id: notice
+    }
+
+    SqloneCustomerModel {
+        id: zoneStore
     }
 
     Component.onCompleted: oneCustModelAll = createModel()

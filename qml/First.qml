@@ -32,6 +32,10 @@ Pane {
     property int itoChangeDay23clock: 1
     property int itoUsingXiaShiLing: 0
     property int hourBackOrForward: 0
+    // A local time that did not exist or existed twice, read as summer time.
+    property bool daylightReading: false
+    // Abroad: "on" or "off" when the summer-time switch overrides the tz database.
+    property string dstOverride: ""
 
     property bool isIn23clock: false
     property bool isIn23clockAfterZPty: false
@@ -94,6 +98,10 @@ Pane {
         id: inviewInSight
     }
 
+    ChartCalculation {
+        id: chartCalculation
+    }
+
     GetShenShaRelations {
         id: gssRel
     }
@@ -113,7 +121,8 @@ Pane {
     function pageSwitches(recal) {
         return { recal: recal, toUseZhenTaiYangShiTransit: toUseZhenTaiYangShiTransit,
                  isUsingJingDuTransit: isUsingJingDuTransit, itoChangeDay23clock: itoChangeDay23clock,
-                 itoUsingXiaShiLing: itoUsingXiaShiLing, hourBackOrForward: hourBackOrForward };
+                 itoUsingXiaShiLing: itoUsingXiaShiLing, hourBackOrForward: hourBackOrForward,
+                 daylightReading: daylightReading, dstMode: dstOverride };
     }
 
     // The whole calculation of the chart page for the chosen record; answers
@@ -129,9 +138,12 @@ Pane {
             isUsingJingDuTransit = parseInt(record.usingPty, 10) === 1 ? 1 : 0;
             itoChangeDay23clock = parseInt(record.toChangeDay23clock, 10) === 0 ? 0 : 1;
             itoUsingXiaShiLing = parseInt(record.usingXiaShiLingclock, 10) === 1 ? 1 : 0;
+            var words = String(record.extraColumn4).split(" ");
+            daylightReading = words.indexOf("daylight") >= 0;
+            dstOverride = words.indexOf("on") >= 0 ? "on" : words.indexOf("off") >= 0 ? "off" : "";
         }
         var r = Calc.calculate(record, pageSwitches(recal),
-                               { jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
+                               { calculation: chartCalculation, jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
                                  warn: function (m) { console.warn(m); } });
         lastResult = r;
         if (!r.ok) {
@@ -139,6 +151,9 @@ Pane {
             return false;
         }
         isInXSLTime = r.isInXSLTime;
+        // Abroad the switch starts as the tz database found the moment.
+        if (!r.chain.tableRegion)
+            itoUsingXiaShiLing = r.chain.dstMinutes > 0 ? 1 : 0;
         isIn23clock = r.isIn23clock;
         isIn23clockAfterZPty = r.isIn23clockAfterZPty;
         thisYearJiaZi = r.pillars[0];
@@ -294,8 +309,29 @@ Pane {
 
     // A switch of the settings pane: stored in the record, then recalculated.
     function storeSwitch(column, value) {
-        if (Calc.isUsableUserid(theuserid))
+        if (Calc.isUsableUserid(theuserid)) {
             inviewOneCustModel.updateCustInfoByStrName(theuserid, column, String(value));
+            // Abroad the summer-time switch overrides the tz database; the
+            // override and the reading of a gap are kept beside the zone.
+            if (column === "usingXiaShiLingclock" && lastResult && lastResult.ok && !lastResult.chain.tableRegion) {
+                dstOverride = value === 1 ? "on" : "off";
+                storeMomentWords(dstOverride, daylightReading);
+            }
+        }
+        toCalculate(1);
+    }
+
+    function storeMomentWords(dst, daylight) {
+        var words = dst.length > 0 ? [dst] : [];
+        if (daylight)
+            words.push("daylight");
+        inviewOneCustModel.updateCustInfoByStrName(theuserid, "extraColumn4", words.join(" "));
+    }
+
+    function chooseReading(daylight) {
+        daylightReading = daylight;
+        if (Calc.isUsableUserid(theuserid))
+            storeMomentWords(dstOverride, daylight);
         toCalculate(1);
     }
 
@@ -342,6 +378,12 @@ Pane {
                 anchors.fill: parent
                 onClicked: first.copyHeader()
             }
+        }
+        ChartMomentHeader {
+            objectName: "momentHeader"
+            Layout.fillWidth: true
+            result: first.lastResult
+            onReadingChosen: first.chooseReading(daylight)
         }
         Label {
             objectName: "copiedNote"

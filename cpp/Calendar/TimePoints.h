@@ -20,6 +20,9 @@ public:
     // The largest solar-time offset a launch accepts, in days: longitude
     // and the equation of time together stay well inside it.
     static constexpr double maxZtyDays = 1.0;
+    // The same for a moment against its birth instant: any zone lies within a
+    // day of UTC+8; the page's hour shifts add up to a day more.
+    static constexpr double maxInstantOffsetDays = 2.0;
 
     enum LaunchResult { Launched = 0, BadCalendarKind = 1, BadInput = 2 };
 
@@ -80,6 +83,12 @@ public:
     double jdBeginForward = 0;
     double jdBeginBackward = 0;
     double ztyJdPlus = 0;
+    // Off: the start ages count the days from jdBirth, as the engine always
+    // did. On: from the term moment jdBirth - ztyJdPlus (the birth instant in
+    // the table's frame), so a chart of true or mean solar time, or of a zone
+    // other than UTC+8, measures the luck start from the real instant. The
+    // start moments stay in the frame of jdBirth either way.
+    bool startFromTermMoment = false;
 
 private:
     void setPillars(int switch11pm);

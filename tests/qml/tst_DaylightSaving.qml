@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/sxfunction.js" as Sxf
 import "qrc:/js/sxfunction3.js" as Sxf3
@@ -9,6 +10,10 @@ TestCase {
     name: "DaylightSaving"
 
     readonly property real minute: 1 / 1440
+
+    ChartCalculation {
+        id: calc
+    }
 
     function test_periods_data() {
         return [
@@ -50,5 +55,61 @@ TestCase {
             for (var i = 0; i + 2 < p.length; i += 2)
                 verify(p[i] < p[i + 1] && p[i + 1] < p[i + 2], "type " + k + " pair " + i / 2)
         }
+    }
+
+    // The program's own periods against the tz database: every period must be
+    // confirmed there (clocks at least one hour ahead of UTC+8 on most of its
+    // days; the database counts the war years' UTC+9 as standard time, which
+    // is the same clock). Days on which the two differ are written to the log.
+    function test_tablesAgainstTzdata_data() {
+        return [
+            { tag: "mainland", type: 0, zone: "Asia/Shanghai" },
+            { tag: "Hong Kong", type: 1, zone: "Asia/Hong_Kong" },
+            { tag: "Taiwan", type: 2, zone: "Asia/Taipei" }
+        ]
+    }
+    function test_tablesAgainstTzdata(row) {
+        var p = Sxf3.xslPeriods[row.type]
+        var ahead = function (jdLocalNoon) {
+            return calc.utcOffsetMinutes(row.zone, jdLocalNoon - 8 / 24) >= 540
+        }
+        var differing = []
+        var note = function (from, to, text) {
+            differing.push(Sxf.DD(from).Y + "-" + Sxf.DD(from).M + "-" + Sxf.DD(from).D + ".."
+                           + Sxf.DD(to).Y + "-" + Sxf.DD(to).M + "-" + Sxf.DD(to).D + " " + text)
+        }
+        for (var i = 0; i < p.length; i += 2) {
+            var days = 0, agree = 0, run = -1
+            for (var d = p[i] + 0.5; d < p[i + 1]; d += 1) {
+                days++
+                if (ahead(d)) {
+                    agree++
+                    if (run >= 0)
+                        note(run, d - 1, "only in the table")
+                    run = -1
+                } else if (run < 0) {
+                    run = d
+                }
+            }
+            if (run >= 0)
+                note(run, p[i + 1] - 0.5, "only in the table")
+            verify(agree >= 0.75 * days, row.tag + " period " + i / 2 + ": " + agree + " of " + days + " days")
+        }
+        // Summer days of the database in the years the table covers that it lacks.
+        var first = Sxf.JD(Sxf.DD(p[0]).Y, 1, 1), last = Sxf.JD(Sxf.DD(p[p.length - 1]).Y + 1, 1, 1)
+        var k = 0, extra = -1
+        for (var e = first + 0.5; e < last; e += 1) {
+            while (k < p.length && p[k + 1] < e)
+                k += 2
+            var inTable = k < p.length && p[k] < e && e <= p[k + 1]
+            if (!inTable && ahead(e)) {
+                if (extra < 0)
+                    extra = e
+            } else if (extra >= 0) {
+                note(extra, e - 1, "only in the tz database")
+                extra = -1
+            }
+        }
+        console.log(row.zone + " against the tables: " + (differing.length ? differing.join("; ") : "the same"))
     }
 }

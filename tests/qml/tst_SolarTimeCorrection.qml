@@ -1,5 +1,6 @@
 import QtQuick 2.15
 import QtTest 1.15
+import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/sxfunction.js" as Sxf
 
@@ -144,5 +145,39 @@ TestCase {
         compare(out.bz_zty_YMDhms.h, 23)
         compare(out.bz_jr, row.day)
         compare(out.bz_js, row.hour)
+    }
+
+    ChartCalculation {
+        id: nativeChain
+    }
+    InSight {
+        id: nativeEngine
+    }
+
+    // The native chain's true solar time at Beijing's meridian against the
+    // script correction it replaces: the same equation of time (the script
+    // adds Delta T, which moves it by well under a tenth of a second).
+    function test_nativeTrueSolarTime_data() {
+        return [
+            { tag: "1800 spring", t: [1800, 3, 1, 6, 0] },
+            { tag: "1900 summer", t: [1900, 7, 15, 12, 0] },
+            { tag: "2000 November maximum", t: [2000, 11, 3, 12, 50] },
+            { tag: "2024 February minimum", t: [2024, 2, 11, 16, 5] },
+            { tag: "2099 year end", t: [2099, 12, 31, 23, 59] }
+        ]
+    }
+    function test_nativeTrueSolarTime(row) {
+        var t = row.t
+        var r = nativeChain.calculateRecord({ maintime: t.join("/"), gender: "0", caltype: "0", usingZty: "1",
+                                              usingPty: "0", toChangeDay23clock: "1", usingXiaShiLingclock: "0",
+                                              extraColumn1: "0", mainJvalue: "120", extraColumn2: "120" },
+                                            { recal: 0 }, nativeEngine)
+        verify(r.ok, r.reason)
+        var out = {}
+        JsxfSingleton.sxf_myNewMingLiBaZi(t[0], t[1], t[2], t[3], t[4], 120, out, 1, 1, 120)
+        var second = 1 / 86400
+        verify(Math.abs(r.chain.equationOfTimeDays - out.bz_zptyGap) < 0.5 * second,
+               (r.chain.equationOfTimeDays - out.bz_zptyGap) * 86400 + " s")
+        verify(Math.abs(r.chain.jdTrueSolar - out.OutJd) < 0.5 * second, (r.chain.jdTrueSolar - out.OutJd) * 86400 + " s")
     }
 }

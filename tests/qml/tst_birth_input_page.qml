@@ -97,7 +97,8 @@ TestCase {
         var expected = {gender: "1", caltype: "0", maintime: "2019/2/25/15/16",
                         inputtime: "公历: 2019年2月25日15时16分", name: "zs", inputPlaceName: "Guangzhou, CN",
                         mainJvalue: String(form.inputJvalue), usingZty: "1", usingPty: "1",
-                        toChangeDay23clock: "1", usingXiaShiLingclock: "0", extraColumn1: "0", extraColumn2: "120"};
+                        toChangeDay23clock: "1", usingXiaShiLingclock: "0", extraColumn1: "0", extraColumn2: "120",
+                        extraColumn3: "Asia/Shanghai"};
         for (var column in expected)
             compare(String(model.getCustInfoByStrName(id, column)), expected[column], column);
         model.destroy();

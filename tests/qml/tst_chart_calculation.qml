@@ -22,6 +22,11 @@ TestCase {
     }
 
     Component {
+        id: calculationComponent
+        ChartCalculation { }
+    }
+
+    Component {
         id: firstComponent
         First { }
     }
@@ -132,6 +137,63 @@ TestCase {
             compare(f.lastResult.tzLongitude, 120);
     }
 
+    // The chain from clock to instant as the page shows it: zone, offset at
+    // the moment, summer time, and the flag of a skipped or doubled hour.
+    function test_momentChain_data() {
+        return [
+            { tag: "New York summer", rec: { maintime: "1985/7/4/10/0", lon: -74.006, xslType: -1, tz: -75 },
+              zone: "America/New_York", offset: -240, dst: 60, local: "ok", zoneText: "America/New_York UTC-04:00" },
+            { tag: "New York gap", rec: { maintime: "2021/3/14/2/30", lon: -74.006, xslType: -1, tz: -75 },
+              zone: "America/New_York", offset: -300, dst: 0, local: "gap", zoneText: "America/New_York UTC-05:00" },
+            { tag: "Beijing, no zone stored", rec: { lon: 116.4 }, zone: "", offset: 480, dst: 0, local: "ok",
+              zoneText: "Asia/Shanghai UTC+08:00" }
+        ];
+    }
+
+    function test_momentChain(row) {
+        var id = addRecord(base(row.rec));
+        store.updateCustInfoByStrName(id, "extraColumn3", row.zone);
+        var f = openChart(id);
+        verify(f.thisTotalReady);
+        compare(f.lastResult.chain.utcOffsetMinutes, row.offset);
+        compare(f.lastResult.chain.dstMinutes, row.dst);
+        compare(f.lastResult.chain.localTime, row.local);
+        verify(findChild(f, "chainZone").text.indexOf(row.zoneText) >= 0, findChild(f, "chainZone").text);
+        compare(findChild(f, "chainLocalFlag").text.length > 0, row.local !== "ok");
+        // Abroad the summer-time switch shows what the tz database found.
+        if (row.zone.length > 0)
+            compare(f.itoUsingXiaShiLing, row.dst > 0 ? 1 : 0);
+    }
+
+    function test_gapReadingIsChosenAndKept() {
+        var id = addRecord(base({ maintime: "2021/3/14/2/30", lon: -74.006, xslType: -1, tz: -75 }));
+        store.updateCustInfoByStrName(id, "extraColumn3", "America/New_York");
+        var f = openChart(id);
+        compare(f.lastResult.chain.utcOffsetMinutes, -300);
+        verify(findChild(f, "chainLocalFlag").text.length > 0);
+        findChild(f, "chainReadingButton").clicked();
+        compare(f.lastResult.chain.utcOffsetMinutes, -240);
+        store.refresh();
+        compare(String(store.getCustInfoByStrName(id, "extraColumn4")), "daylight");
+        compare(openChart(id).lastResult.chain.utcOffsetMinutes, -240);
+    }
+
+    function test_summerTimeOverrideAbroad() {
+        var id = addRecord(base({ maintime: "1985/7/4/10/0", lon: -74.006, xslType: -1, tz: -75 }));
+        store.updateCustInfoByStrName(id, "extraColumn3", "America/New_York");
+        var f = openChart(id);
+        compare(f.lastResult.chain.utcOffsetMinutes, -240);
+        f.itoUsingXiaShiLing = 0;
+        f.storeSwitch("usingXiaShiLingclock", 0);
+        compare(f.lastResult.chain.utcOffsetMinutes, -300);
+        // Another switch keeps the override.
+        f.chooseTimeKind("zty");
+        compare(f.lastResult.chain.utcOffsetMinutes, -300);
+        store.refresh();
+        compare(String(store.getCustInfoByStrName(id, "extraColumn4")), "off");
+        compare(openChart(id).lastResult.chain.dstMinutes, 0);
+    }
+
     function test_switchIsStoredAndRecalculated() {
         var id = addRecord(base({ maintime: "2000/1/1/23/30", day23: 1 }));
         var f = openChart(id);
@@ -191,7 +253,8 @@ TestCase {
         rec.maintime = row.maintime;
         var ins = createTemporaryObject(insightComponent, this);
         var warned = [];
-        var r = Calc.calculate(rec, { recal: 0 }, { jsxf: JsxfSingleton, insight: ins, easyfunction: easyfunction,
+        var r = Calc.calculate(rec, { recal: 0 }, { calculation: createTemporaryObject(calculationComponent, this),
+                                                 jsxf: JsxfSingleton, insight: ins, easyfunction: easyfunction,
                                                  warn: function (m) { warned.push(m); } });
         compare(r.ok, false);
         compare(warned, ["inputtime not legal"]);

@@ -58,7 +58,13 @@ TestCase {
             {tag: "Singapore", query: "singapore", name: "Singapore", country: "SG", jv: 120, xsl: 3, lng: 103.85},
             {tag: "New York", query: "New York", name: "New York City", country: "US", jv: -75, xsl: -1, lng: -74.0},
             {tag: "Sao Paulo without accents", query: "sao paulo", name: "São Paulo", country: "BR", jv: -45, xsl: -1, lng: -46.6},
-            {tag: "Kathmandu quarter hour", query: "Kathmandu", name: "Kathmandu", country: "NP", jv: 86.25, xsl: -1, lng: 85.3}
+            {tag: "Kathmandu quarter hour", query: "Kathmandu", name: "Kathmandu", country: "NP", jv: 86.25, xsl: -1, lng: 85.3},
+            // Chinese names from the CLDR exemplar cities; a country name finds its largest city.
+            {tag: "纽约", query: "纽约", name: "New York City", country: "US", jv: -75, xsl: -1, lng: -74.0},
+            {tag: "伦敦", query: "伦敦", name: "London", country: "GB", jv: 0, xsl: -1, lng: -0.13},
+            {tag: "悉尼", query: "悉尼", name: "Sydney", country: "AU", jv: 150, xsl: -1, lng: 151.2},
+            {tag: "温哥华", query: "温哥华", name: "Vancouver", country: "CA", jv: -120, xsl: -1, lng: -123.1},
+            {tag: "日本", query: "日本", name: "Tokyo", country: "JP", jv: 135, xsl: -1, lng: 139.7}
         ];
     }
 
