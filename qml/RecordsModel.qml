@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import chattutorial 1.0
 
 // The person records on the program's user database, for pages that make

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cycle and date rules the input pages call (CalendarRules) agree with
 // the pillars and Julian days the engine casts, for every day 1800-2099.
 #include "CalendarRules.h"

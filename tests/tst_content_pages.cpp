@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's pages, the start-up pages and the side-page documents: each
 // parses as XML after a light clean-up, the frame has its placeholder once,
 // every volume has a Traditional variant of the same structure, the place

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relation engine as the pages see it: argument checks, the change counter,
 // signals and their order, property writes, the QML call forms and the log line.
 #include "ShenShaTestSupport.h"

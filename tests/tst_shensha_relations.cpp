@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combinations and clashes between columns (codes 80-103). Expected strings
 // worked out from the relation tables; each relation appears on both columns.
 #include "ShenShaTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-pillar stars (codes 0-72): each rule on a chart that triggers it and
 // on one that must not. Expected strings worked out from the star tables.
 #include "ShenShaTestSupport.h"

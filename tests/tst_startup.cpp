@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole: each case runs the program's entry in a child process
 // with its own settings folder and a small root page of the test's own.
 #include "AppContext.h"

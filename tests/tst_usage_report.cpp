@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report: the line the server receives, the version reply rule and
 // the choice of endpoint, against a WebSocket server on loopback.
 #include "AppContext.h"
