@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExtras.h"
 #include "ChartInput.h"
 #include "Command.h"
 
@@ -36,6 +37,9 @@ struct ChartOptions {
     bool placeGiven = false;
     QString record; // --record: seqno or userid
     QString db;
+    QString luckRule;
+    QString luckDirection;
+    bool hourUnknown = false;
 };
 
 // One of --tz, --lng, --time, --dst, --record, --db; empty on success.
@@ -90,6 +94,10 @@ QString readOptions(QStringList args, ChartOptions &o)
             o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
             if (!ok || !(std::fabs(o.zty) <= TimePoints::maxZtyDays))
                 return QStringLiteral("--zty takes a number of days from -1 to 1");
+        } else if (a == QLatin1String("--luck-rule") || a == QLatin1String("--luck-direction")) {
+            (a == QLatin1String("--luck-rule") ? o.luckRule : o.luckDirection) = args.isEmpty() ? QStringLiteral("?") : args.takeFirst();
+        } else if (a == QLatin1String("--hour-unknown")) {
+            o.hourUnknown = true;
             o.ztyGiven = true;
         } else if (a == QLatin1String("--tz") || a == QLatin1String("--lng") || a == QLatin1String("--time")
                    || a == QLatin1String("--dst") || a == QLatin1String("--record") || a == QLatin1String("--db")) {
@@ -107,6 +115,8 @@ QString readOptions(QStringList args, ChartOptions &o)
     }
     if (o.leap && !o.lunar)
         return QStringLiteral("--leap needs --lunar");
+    if (o.hourUnknown) // a day only; the hour is filled in for reading
+        positional << QStringLiteral("12:00");
     if (o.ztyGiven && (o.placeGiven || !o.record.isEmpty()))
         return QStringLiteral("--zty is the engine's own offset; it does not go with --tz, --lng, --time, --dst or --record");
     if (!o.record.isEmpty()) {
@@ -117,7 +127,8 @@ QString readOptions(QStringList args, ChartOptions &o)
     if (!o.db.isEmpty())
         return QStringLiteral("--db goes with --record");
     if (positional.isEmpty() || !parseDateTime(positional.join(QLatin1Char(' ')), o.moment))
-        return QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
+        return o.hourUnknown ? QStringLiteral("--hour-unknown takes the day as \"YYYY-MM-DD\"")
+                             : QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
     return QString();
 }
 
@@ -148,7 +159,7 @@ QString readable(InSight &s)
         % QStringLiteral("lunar date   ") % s.thisLunarDateStr() % QLatin1Char('\n');
 }
 
-QString asJson(InSight &s, const QVariantMap &moment)
+QString asJson(InSight &s, const QVariantMap &moment, int switch11pm)
 {
     QJsonObject object;
     if (!moment.isEmpty())
@@ -157,6 +168,8 @@ QString asJson(InSight &s, const QVariantMap &moment)
     for (int i = mo->propertyOffset(); i < mo->propertyCount(); ++i)
         object.insert(QString::fromLatin1(mo->property(i).name()), QJsonValue::fromVariant(mo->property(i).read(&s)));
     object.insert(QStringLiteral("summary"), s.getEssentials().toString());
+    object.insert(QStringLiteral("luckStarts"), ChartExtras::luckStartsJson(s));
+    object.insert(QStringLiteral("warnings"), ChartExtras::warningsJson(s, switch11pm));
     return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
@@ -207,7 +220,22 @@ int run(const QStringList &args)
     const QString problem = readOptions(args, o);
     if (!problem.isEmpty())
         return cliUsageError(problem);
+    if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
+        && TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap) > 0)
+        return cliUsageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
     InSight s;
+    const QString ruleProblem = ChartExtras::chooseLuckRule(s, o.luckRule, o.luckDirection);
+    if (!ruleProblem.isEmpty())
+        return cliUsageError(ruleProblem);
+    if (o.hourUnknown) {
+        // The engine's own offset (--zty) only; the place options are not applied here.
+        const QString text = ChartExtras::hourCandidatesText(s, o.gender, o.lunar, o.leap, o.moment, o.zty,
+                                                             o.switch11pm, o.json);
+        if (text.isEmpty())
+            return cliUsageError(QStringLiteral("no chart for this day: the date must exist and lie in 1800..2099"));
+        cliWrite(text);
+        return 0;
+    }
     const QString noChart = QStringLiteral("no chart for this moment: the date must exist and lie in 1800..2099,"
                                            " its solar time before the 立春 of 2100"
                                            " (a leap flag only on the leap month of that lunar year)");
@@ -216,7 +244,7 @@ int run(const QStringList &args)
                                            o.moment[3], o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
         if (result != 0)
             return cliUsageError(noChart);
-        cliWrite(o.json ? asJson(s, {}) : readable(s));
+        cliWrite(o.json ? asJson(s, {}, o.switch11pm) : readable(s) + ChartExtras::readableLines(s, o.switch11pm));
         return 0;
     }
     ChartCalculation::Input in = o.place;
@@ -225,6 +253,10 @@ int run(const QStringList &args)
         const QVariantMap rec = storedRecord(o, missing);
         if (rec.isEmpty())
             return cliUsageError(missing);
+        // The record's own luck-start rule, unless the command line names one.
+        for (const QString &word : rec.value(QStringLiteral("extraColumn4")).toString().split(QLatin1Char(' ')))
+            if (o.luckRule.isEmpty() && word.startsWith(QLatin1String("luck:")))
+                s.setLuckRuleName(word.mid(5));
         QString reason;
         if (!ChartCalculation::inputFromRecord(rec, QVariantMap{{QStringLiteral("recal"), 0}}, in, reason))
             return cliUsageError(QStringLiteral("record %1: %2").arg(o.record, reason));
@@ -243,7 +275,8 @@ int run(const QStringList &args)
         return cliUsageError(noChart % why);
     }
     const QVariantMap moment = ChartCalculation::momentMap(r.moment);
-    cliWrite(o.json ? asJson(s, moment) : readable(s) % momentLines(moment));
+    cliWrite(o.json ? asJson(s, moment, in.switch11pm)
+                    : readable(s) % momentLines(moment) % ChartExtras::readableLines(s, in.switch11pm));
     return 0;
 }
 
@@ -252,5 +285,9 @@ int run(const QStringList &args)
 static const CliCommand chartCommand{
     "chart",
     "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1) | --tz ZONE --lng DEGREES"
-    " --time true|mean|clock --dst auto|on|off] [--json] \"YYYY-MM-DD HH:MM\" | chart --record ID [--db PATH] [--json]",
-    "the chart of one birth moment: pillars, luck pillars, start, summary, bone weight, date texts", run};
+    " --time true|mean|clock --dst auto|on|off] [--json]\n"
+    "        [--luck-rule described|plain-seconds|minutes-4320|days-and-hours|minutes-2h]\n"
+    "        [--luck-direction yang-male|male-forward] \"YYYY-MM-DD HH:MM\"\n"
+    "      | chart --record ID [--db PATH] [--json] | chart --hour-unknown [--json] \"YYYY-MM-DD\"",
+    "the chart of one birth moment: pillars, luck pillars, start (every rule), boundary warnings, summary,"
+    " bone weight, date texts; with --hour-unknown the twelve double-hours of the day", run};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Command.h"
 
+#include "BoundaryWarnings.h"
 #include "TimePoints.h"
 
 #include <QDate>
@@ -32,7 +33,9 @@ int run(const QStringList &args)
     TimePoints::Record solar(TimePoints::recordSize, 0);
     TimePoints::Record lunar(TimePoints::recordSize, 0);
     solar[3] = 12; // converted at noon
-    QString out = QStringLiteral("date\tlunar_year\tlunar_month\tlunar_day\tleap\n");
+    // uncertain: 1 where the month's new moon lies within the error budget of
+    // midnight, so the lunar date could be a day off.
+    QString out = QStringLiteral("date\tlunar_year\tlunar_month\tlunar_day\tleap\tuncertain\n");
     out.reserve(int(from.daysTo(to) + 1) * 24);
     for (QDate d = from; d <= to; d = d.addDays(1)) {
         solar[0] = d.year();
@@ -44,7 +47,8 @@ int run(const QStringList &args)
         }
         out += d.toString(Qt::ISODate) + QLatin1Char('\t') + QString::number(lunar[0]) + QLatin1Char('\t')
             + QString::number(lunar[1]) + QLatin1Char('\t') + QString::number(lunar[2]) + QLatin1Char('\t')
-            + QString::number(lunar[TimePoints::leapSlot]) + QLatin1Char('\n');
+            + QString::number(lunar[TimePoints::leapSlot]) + QLatin1Char('\t')
+            + QLatin1Char(BoundaryWarnings::dayInUncertainMonth(int(d.toJulianDay())) ? '1' : '0') + QLatin1Char('\n');
     }
     cliWrite(out);
     return 0;
@@ -54,4 +58,5 @@ int run(const QStringList &args)
 
 static const CliCommand lunarDaysCommand{
     "lunar-days", "lunar-days FROM TO",
-    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31), at 12:00", run};
+    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31), at 12:00;"
+    " uncertain = 1 where the month's new moon lies within the error budget of midnight", run};

@@ -93,5 +93,9 @@ public:
     Q_INVOKABLE QVariantMap calculateRecord(const QVariantMap &record, const QVariantMap &page, InSight *engine);
     // UTC offset of a zone at an instant (a Julian day of UTC), summer time
     // included, from the tz database; 0 for a zone it does not know.
+    // Pillars, luck rows, summary and palaces of the chart an engine holds
+    // (the chart part of calculateRecord), e.g. after casting the other side
+    // of a boundary.
+    Q_INVOKABLE QVariantMap chartOf(InSight *engine) { return engine ? chartMap(*engine) : QVariantMap(); }
     Q_INVOKABLE int utcOffsetMinutes(const QString &zone, double jdUtc);
 };

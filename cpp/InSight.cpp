@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "InSight.h"
 
+#include "BoundaryWarnings.h"
+#include "GetShenShaRelations.h"
+#include "HourCandidates.h"
+
 #include "Vocabulary.h"
 
 #include <QCoreApplication>
@@ -377,12 +381,19 @@ void InSight::refresh()
     m_dayChac = p.chacs[2];
     m_hourChac = p.chacs[3];
 
-    // A yang year stem runs forward for gender code 0, a yin one for code 1.
-    m_clockwise = m_yearChac % 2 == m_malefemale ? 1 : -1;
+    m_clockwise = LuckStart::runsForward(m_yearChac, m_malefemale, m_luckDirection) ? 1 : -1;
     const bool forward = m_clockwise == 1;
-    const double age = forward ? p.ageForward : p.ageBackward;
-    const TimePoints::Record &beginCal = forward ? p.beginCalForward : p.beginCalBackward;
-    const TimePoints::Record &beginSino = forward ? p.beginSinoForward : p.beginSinoBackward;
+    double age = forward ? p.ageForward : p.ageBackward;
+    TimePoints::Record beginCal = forward ? p.beginCalForward : p.beginCalBackward;
+    TimePoints::Record beginSino = forward ? p.beginSinoForward : p.beginSinoBackward;
+    m_jd_dateBeginDY = forward ? p.jdBeginForward : p.jdBeginBackward;
+    if (m_luckRule != LuckRule::Described) {
+        const LuckStart chosen = LuckStart::compute(p, forward, m_luckRule);
+        age = chosen.age;
+        m_jd_dateBeginDY = chosen.jdStart;
+        TimePoints::getSolarCalFromJulianDayUT(chosen.jdStart, beginCal);
+        beginSino = TimePoints::getSinoCalFromJulianDay(chosen.jdStart);
+    }
     m_ageOfBegin = std::floor(age * 100 + 0.5) / 100;
     m_solarYearOfBegin = beginCal[0];
     m_solarMonthOfBegin = beginCal[1];
@@ -391,7 +402,6 @@ void InSight::refresh()
     m_sinoMonthOfBegin = beginSino[1];
     m_jiaziNianOfBegin = beginSino[3];
     m_dayunJiaZiofBegin = mod60(m_monthChac + (forward ? 1 : 59));
-    m_jd_dateBeginDY = forward ? p.jdBeginForward : p.jdBeginBackward;
 
     m_ytgChengCnt = boneWeight();
     m_totalReadyCalc = 1;
@@ -425,6 +435,140 @@ void InSight::refresh()
     emit jd_QiTimeMiddleChanged();
     emit jd_JieTimeAfterChanged();
     emit totalReadyCalcChanged();
+}
+
+bool InSight::setLuckRuleName(const QString &name)
+{
+    LuckRule rule;
+    if (!LuckStart::ruleFromName(name, rule))
+        return false;
+    if (rule != m_luckRule) {
+        m_luckRule = rule;
+        if (m_totalReadyCalc == 1)
+            refresh();
+    }
+    return true;
+}
+
+bool InSight::setLuckDirectionName(const QString &name)
+{
+    LuckDirection direction;
+    if (!LuckStart::directionFromName(name, direction))
+        return false;
+    if (direction != m_luckDirection) {
+        m_luckDirection = direction;
+        if (m_totalReadyCalc == 1)
+            refresh();
+    }
+    return true;
+}
+
+LuckStart InSight::luckStart(LuckRule rule) const
+{
+    return LuckStart::compute(m_timePoints[0], m_clockwise == 1, rule);
+}
+
+namespace {
+
+QVariantMap luckStartMap(const LuckStart &s)
+{
+    return QVariantMap{{QStringLiteral("rule"), LuckStart::ruleName(s.rule)},
+                       {QStringLiteral("ageYears"), s.ageYears},
+                       {QStringLiteral("ageMonths"), s.ageMonths},
+                       {QStringLiteral("ageDays"), s.ageDays},
+                       {QStringLiteral("ageHours"), s.ageHours},
+                       {QStringLiteral("start"), s.start},
+                       {QStringLiteral("age"), s.age},
+                       {QStringLiteral("jd"), s.jdStart},
+                       {QStringLiteral("steps"), s.steps}};
+}
+
+QVariantList pillarNames(const int *chacs)
+{
+    QVariantList names;
+    for (int i = 0; i < 4; ++i)
+        names.append(Vocabulary::jiaziName(chacs[i]));
+    return names;
+}
+
+QVariantList intList(const int *values, int count)
+{
+    QVariantList list;
+    for (int i = 0; i < count; ++i)
+        list.append(values[i]);
+    return list;
+}
+
+} // namespace
+
+QVariant InSight::luckStarts() const
+{
+    QVariantList list;
+    if (m_totalReadyCalc != 1)
+        return list;
+    for (LuckRule rule : LuckStart::allRules) {
+        const LuckStart s = luckStart(rule);
+        if (s.valid)
+            list.append(luckStartMap(s));
+    }
+    return list;
+}
+
+QVariant InSight::boundaryWarnings(int switch11pm, bool trueSolarTime) const
+{
+    QVariantList list;
+    if (m_totalReadyCalc != 1)
+        return list;
+    for (const BoundaryWarning &w : BoundaryWarnings::of(m_timePoints[0], switch11pm, trueSolarTime)) {
+        QVariantMap map{{QStringLiteral("kind"), w.kind},
+                        {QStringLiteral("minutesAway"), std::round(w.minutesAway * 100) / 100},
+                        {QStringLiteral("budgetSeconds"), w.budgetSeconds},
+                        {QStringLiteral("alternative"), pillarNames(w.alternative.data())},
+                        {QStringLiteral("alternativeChacs"), intList(w.alternative.data(), 4)},
+                        {QStringLiteral("moment"), intList(w.alternativeMoment.data(), 5)},
+                        {QStringLiteral("ztyJdPlus"), m_timePoints[0].ztyJdPlus}};
+        if (w.alternativeMonthStart != 0)
+            map.insert(QStringLiteral("alternativeMonthStart"),
+                       QDate::fromJulianDay(w.alternativeMonthStart).toString(Qt::ISODate));
+        list.append(map);
+    }
+    return list;
+}
+
+bool InSight::uncertainLunarDay(int y, int m, int d) const
+{
+    const QDate date(y, m, d);
+    return date.isValid() && BoundaryWarnings::dayInUncertainMonth(int(date.toJulianDay()));
+}
+
+QVariant InSight::hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap, double ztyJdPlus,
+                                 int switch11pm) const
+{
+    QVariantList list;
+    for (const HourCandidate &c : HourCandidates::of(malefemale, solarlunar, y, m, d, isleap, ztyJdPlus, switch11pm,
+                                                      m_luckRule, m_luckDirection)) {
+        const int dayStem = Vocabulary::stemOf(c.pillars[2]);
+        const int hour = c.pillars[3];
+        // The stars, combinations and clashes that touch the hour column.
+        GetShenShaRelations relations;
+        relations.updateShenShaRel(c.pillars[0], c.pillars[1], c.pillars[2], c.pillars[3]);
+        QStringList hourRelations;
+        for (const QString &r : relations.zhu(3)) {
+            const QString name = GetShenShaRelations::starName(r.section(QLatin1Char('|'), 0, 0).toInt());
+            if (!name.isEmpty() && !hourRelations.contains(name))
+                hourRelations << name;
+        }
+        list.append(QVariantMap{
+            {QStringLiteral("branch"), c.branch},
+            {QStringLiteral("clock"), QString::asprintf("%02d:%02d", c.hour, c.minute)},
+            {QStringLiteral("pillars"), pillarNames(c.pillars.data())},
+            {QStringLiteral("chacs"), intList(c.pillars.data(), 4)},
+            {QStringLiteral("hourStemGod"), Vocabulary::qs(Vocabulary::shen10Full(dayStem, Vocabulary::stemOf(hour)).name)},
+            {QStringLiteral("hourBranchGods"), Vocabulary::hiddenShen10Full(dayStem, Vocabulary::branchOf(hour))},
+            {QStringLiteral("relations"), hourRelations},
+            {QStringLiteral("luckStart"), luckStartMap(c.luck)}});
+    }
+    return list;
 }
 
 QVariant InSight::getEssentials()

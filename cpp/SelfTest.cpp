@@ -21,7 +21,7 @@ constexpr int kQuickSettleMs = 60;
 
 // The chart page is shown with a stored sample record, once per view.
 const QStringList kChartViews = {QStringLiteral("chart-book"), QStringLiteral("chart-notes"),
-                                 QStringLiteral("chart-shensha")};
+                                 QStringLiteral("chart-shensha"), QStringLiteral("chart-boundaries")};
 
 QString storeSampleRecord()
 {
@@ -32,6 +32,22 @@ QString storeSampleRecord()
                      QString(), QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
                      QStringLiteral("0"), QStringLiteral("120"))
         .toString();
+}
+// A birth by the clock in the last minute of the 午 double-hour, hour marked
+// unknown: the chart shows a boundary warning, the rules table and the twelve
+// candidates.
+QString storeBoundarySampleRecord()
+{
+    SqloneCustomerModel model;
+    const QString id = model
+        .newCustomer(0, 0, QStringLiteral("2024/3/5/12/59"), QStringLiteral("公历: 2024年3月5日12时59分"),
+                     QStringLiteral("116.4"), QStringLiteral("北京市 东城区"), QStringLiteral("时辰边界"), QString(),
+                     QString(), QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("0"),
+                     QStringLiteral("0"), QStringLiteral("120"))
+        .toString();
+    model.setUserid(id);
+    model.updateCustInfoByStrName(id, QStringLiteral("extraColumn4"), QStringLiteral("hour-unknown"));
+    return id;
 }
 } // namespace
 
@@ -128,13 +144,18 @@ QVariant SelfTest::showChart(QObject *root, const QString &view)
     QObject *page = shown.value<QObject *>();
     if (!page)
         return shown;
-    page->setProperty("theuseridpage", m_sampleUserid);
+    const bool boundaries = view == QLatin1String("chart-boundaries");
+    if (boundaries && m_boundarySampleUserid.isEmpty())
+        m_boundarySampleUserid = storeBoundarySampleRecord();
+    page->setProperty("theuseridpage", boundaries ? m_boundarySampleUserid : m_sampleUserid);
     page->setProperty("showShenSha", view == QLatin1String("chart-shensha"));
-    if (view != QLatin1String("chart-shensha"))
+    if (view != QLatin1String("chart-shensha") && !boundaries)
         QMetaObject::invokeMethod(page, "showTab", Q_ARG(QVariant, view == QLatin1String("chart-notes") ? 1 : 0));
     QObject *chart = page->property("first").value<QObject *>();
     if (!chart || !chart->property("thisTotalReady").toBool())
         m_problems << QStringLiteral("chart not calculated: ") + view;
+    else if (boundaries)
+        chart->setProperty("showLuckRules", true);
     return shown;
 }
 

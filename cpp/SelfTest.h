@@ -41,4 +41,5 @@ private:
     QObject *m_shown = nullptr;
     QStringList m_problems;
     QString m_sampleUserid;
+    QString m_boundarySampleUserid;
 };

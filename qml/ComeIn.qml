@@ -4,6 +4,7 @@ import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
 import chattutorial 1.0
 import "qrc:/js/birthInput.js" as Birth
+import "qrc:/js/recordWords.js" as Words
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The first page: the birth form above the calendar, records and study tabs.
@@ -65,6 +66,15 @@ Page {
                             String(form.toUsingXSL),
                             String(form.inputPlaceXSLtype),
                             String(form.inputTimzoneJvalue)));
+        // The luck-start rule of new charts and an unknown hour go with the
+        // record, written through a model narrowed to it.
+        var wordStore = id.length > 6 ? createModel() : null;
+        if (wordStore) {
+            wordStore.userid = id;
+            wordStore.updateCustInfoByStrName(id, "extraColumn4", Words.withHourUnknown(
+                Words.withLuckRule("", gSet() ? gSet().luckRule : "described"), form.hourUnknown));
+            wordStore.destroy();
+        }
         lastUserId = id;
         // A world city's zone goes with the record: the chart reads offsets
         // and summer time for the birth moment from the tz database.

@@ -143,7 +143,10 @@ Popup {
     // Hands the moment on the spinners to the form.
     function emitMoment() {
         refresh();
-        if (!lunar && !solar)
+        // A date the calendar refused (正月三十 of a 29-day month) is never
+        // handed on; without the facade the chart page converts and refuses.
+        var f = facade();
+        if (!solar && (!lunar || (f && typeof f.sxf_checkAndGetLunarInput === "function")))
             return false;
         var s = selected();
         momentChosen({lunar: lunar, leap: leap, y: s.y, m: s.m, d: s.d, h: s.h, mi: s.mi, solar: solar,

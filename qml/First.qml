@@ -5,6 +5,7 @@ import QtQuick.Controls 2.15
 import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/chartCalculation.js" as Calc
+import "qrc:/js/recordWords.js" as Words
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // The chart view of one person record: header, time switches, the four
@@ -143,6 +144,9 @@ Pane {
             daylightReading = words.indexOf("daylight") >= 0;
             dstOverride = words.indexOf("on") >= 0 ? "on" : words.indexOf("off") >= 0 ? "off" : "";
         }
+        recordWords = String(inviewOneCustModel.getCustInfoByStrName(theuserid, "extraColumn4"));
+        inviewInSight.setLuckRuleName(Words.luckRule(recordWords, settings.luckRule || "described"));
+        showingAlternative = false;
         var r = Calc.calculate(record, pageSwitches(recal),
                                { calculation: chartCalculation, jsxf: jsxf, insight: inviewInSight, easyfunction: easyfunction,
                                  warn: function (m) { console.warn(m); } });
@@ -323,7 +327,12 @@ Pane {
     }
 
     function storeMomentWords(dst, daylight) {
-        var words = dst.length > 0 ? [dst] : [];
+        // The luck-start rule and an unknown hour share the column.
+        var words = Words.wordsOf(recordWords).filter(function (w) {
+            return w.indexOf("luck:") === 0 || w === "hour-unknown";
+        });
+        if (dst.length > 0)
+            words.push(dst);
         if (daylight)
             words.push("daylight");
         inviewOneCustModel.updateCustInfoByStrName(theuserid, "extraColumn4", words.join(" "));
@@ -342,6 +351,44 @@ Pane {
         if (Calc.isUsableUserid(theuserid))
             inviewOneCustModel.updateCustInfoByStrName(theuserid, "usingZty", String(toUseZhenTaiYangShiTransit));
         storeSwitch("usingPty", isUsingJingDuTransit);
+    }
+
+    // Luck-start rule, boundary warnings and unknown hour (LuckRulesTable,
+    // ChartBoundaryStrip, HourCandidatesView).
+    property string recordWords: ""
+    property bool showingAlternative: false
+    property bool showLuckRules: false
+
+    function chooseLuckRule(rule) {
+        if (typeof settings.luckRule === "string")
+            settings.luckRule = rule;
+        if (Calc.isUsableUserid(theuserid))
+            inviewOneCustModel.updateCustInfoByStrName(theuserid, "extraColumn4", Words.withLuckRule(recordWords, rule));
+        toCalculate(1);
+    }
+
+    // The chart on the other side of a boundary, cast from the corrected moment.
+    function showAlternative(w) {
+        if (!lastResult || !lastResult.ok)
+            return;
+        var m = w.moment;
+        inviewInSight.reinitAllTimepoints();
+        if (Number(inviewInSight.beginWithTime(lastResult.genderCode, 0, m[0], m[1], m[2], m[3], m[4], 0,
+                                               w.ztyJdPlus, itoChangeDay23clock)) !== 0) {
+            toCalculate(1);
+            return;
+        }
+        var c = chartCalculation.chartOf(inviewInSight);
+        thisYearJiaZi = c.pillars[0];
+        thisMonthJiaZi = c.pillars[1];
+        thisDayJiaZi = c.pillars[2];
+        thisHourJiaZi = c.pillars[3];
+        thisRiGanNum = thisDayJiaZi % 10;
+        thisYueZhiNum = thisMonthJiaZi % 12;
+        thisShiZhiNum = thisHourJiaZi % 12;
+        fillCells();
+        fillLuck(Calc.luckRows(c.luck, c.pillars[2], easyfunction));
+        showingAlternative = true;
     }
 
     function shiftHour(step) {
@@ -414,6 +461,13 @@ Pane {
                 onToggled: first.showSettings = checked
             }
             Button {
+                objectName: "luckRulesButton"
+                text: qsTr("起运规则")
+                checkable: true
+                checked: first.showLuckRules
+                onToggled: first.showLuckRules = checked
+            }
+            Button {
                 objectName: "shenShaButton"
                 text: qsTr("神煞")
                 checkable: true
@@ -480,12 +534,46 @@ Pane {
                 model: ["年柱", "月柱", "日柱", "时柱"]
                 OneTextII {
                     objectName: "pillar" + index
+                    // With the hour unknown the candidates below stand for the hour pillar.
+                    visible: index < 3 || !Words.hourUnknown(first.recordWords)
                     zhuType: modelData
                     cell: first.pillarCells[index]
                     useColor: first.useColor
                     mainPixelSize: first.settings.normalMainChacpxSize || 28
                 }
             }
+        }
+
+        ChartBoundaryStrip {
+            objectName: "boundaryStrip"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady
+            insight: inviewInSight
+            switch11pm: first.itoChangeDay23clock
+            trueSolarTime: !!(first.lastResult && first.lastResult.ok && !first.lastResult.clockTime)
+            showingAlternative: first.showingAlternative
+            onAlternativeRequested: first.showAlternative(warning)
+            onOriginalRequested: first.toCalculate(1)
+        }
+        LuckRulesTable {
+            objectName: "luckRulesTable"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady && first.showLuckRules
+            insight: inviewInSight
+            onRuleChosen: first.chooseLuckRule(rule)
+        }
+        HourCandidatesView {
+            objectName: "hourCandidatesView"
+            Layout.fillWidth: true
+            visible: first.thisTotalReady && Words.hourUnknown(first.recordWords)
+            insight: visible ? inviewInSight : null
+            gender: first.lastResult && first.lastResult.ok ? first.lastResult.genderCode : 0
+            year: first.lastResult && first.lastResult.ok ? first.lastResult.moment.y : 0
+            month: first.lastResult && first.lastResult.ok ? first.lastResult.moment.m : 0
+            day: first.lastResult && first.lastResult.ok ? first.lastResult.moment.d : 0
+            ztyJdPlus: first.lastResult && first.lastResult.ok ? inviewInSight.solarTimeOffset() : 0
+            switch11pm: first.itoChangeDay23clock
+            useColor: first.useColor
         }
 
         Label {

@@ -45,6 +45,8 @@ QtObject {
     property int toShowShiSuiXuSui: 1
     property int toShowRiZhuRight: 1
     property int showHorizontalYunSuiAndSSAtOpening: 0
+    // Luck-start rule of new charts (LuckStart rule names); each record keeps its own.
+    property string luckRule: "described"
 
     property int timesOfUsingWebGLMap: 0
     property string currentYYYYMMSaved: "201906"
@@ -76,7 +78,7 @@ QtObject {
         "toUsingColorForChac", "toShowGan10Shen", "toShowZhiCang", "toShowChangSheng12yun",
         "toShowShiSuiXuSui", "toShowRiZhuRight", "showHorizontalYunSuiAndSSAtOpening",
         "timesOfUsingWebGLMap", "currentYYYYMMSaved", "allowToUsingGlobalMap",
-        "havingNewZoltra", "havingAgreePrivacy"
+        "havingNewZoltra", "havingAgreePrivacy", "luckRule"
     ]
 
     property bool loaded: false

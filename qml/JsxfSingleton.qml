@@ -174,7 +174,9 @@ QtObject {
         var leap = Number(bl) === 1 ? 1 : 0
         var r = nativePlace(1, by, bm, bd, 12, 0, leap)
         if (r === null) {
-            if (leap === 1 && nativePlace(1, by, bm, bd, 12, 0, 0) !== null) {
+            // Only a year without that leap month gets the leap message; a day
+            // past the end of a leap month that exists is a date that does not.
+            if (leap === 1 && nativePlace(1, by, bm, 1, 12, 0, 1) === null) {
                 var k = ((Number(bm) % 12) + 12) % 12
                 outString.str = qsTr("当年农历无闰") + ymcZheng.charAt((k === 0 ? 12 : k) - 1) + qsTr("月。")
                 return -1
@@ -213,9 +215,14 @@ QtObject {
             termJds[r.qiMiddle.toFixed(6)] = (k - 1) * 2 + 1
             termJds[r.jieAfter.toFixed(6)] = (k % 12) * 2
         }
+        // Days whose lunar date could be a day off (new moon at midnight).
+        var uncertain = []
+        for (var u = 1; u <= last; u++)
+            if (uncertainLunarDay(y, m, u))
+                uncertain.push(u)
         var terms = termsFromService(y, m)
         if (terms !== null)
-            return { lunar: days, terms: terms }
+            return { lunar: days, terms: terms, uncertain: uncertain }
         terms = []
         for (var key in termJds) {
             var jd = Number(key)
@@ -224,7 +231,12 @@ QtObject {
                 terms.push({ d: t.D, name: jieQiNames[termJds[key]], h: t.h, mi: t.m, jd: jd })
         }
         terms.sort(function (a, b) { return a.jd - b.jd })
-        return { lunar: days, terms: terms }
+        return { lunar: days, terms: terms, uncertain: uncertain }
+    }
+
+    function uncertainLunarDay(y, m, d) {
+        var ins = nativeCalendar()
+        return !!ins && typeof ins.uncertainLunarDay === "function" && ins.uncertainLunarDay(y, m, d)
     }
 
     function sxf_lun_lunDayStrs(y, m) {
@@ -245,6 +257,8 @@ QtObject {
         return y + "年" + m + "月" + d + "日 星期" + weekNames.charAt(wd) + "<br>"
             + qsTr("农历：") + r.lunarText + "<br>"
             + ganZhi(r.yearChac) + "年 " + ganZhi(r.monthChac) + "月 " + ganZhi(r.dayChac) + "日"
+            + (uncertainLunarDay(y, m, d)
+               ? "<br>" + qsTr("此农历月的朔日距子夜仅数秒，月首日期不确定，农历日期可能差一日。") : "")
     }
 
     // Solar terms falling in a solar month from the service object's term

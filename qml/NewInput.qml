@@ -37,6 +37,7 @@ Pane {
     property bool inputTimeIsReady: false
     property bool inputPlaceIsReady: false
     property bool startEnabled: true
+    property alias hourUnknown: hourUnknownBox.checked
 
     signal startRequested()
 
@@ -71,6 +72,7 @@ Pane {
         noteField.text = "";
         classBox.currentIndex = 0;
         simpleSwitchMale.checked = false;
+        hourUnknownBox.checked = false;
         inputWhere = "";
         fullPlaceName = "";
         inputPlaceXSLtype = -1;
@@ -148,12 +150,23 @@ Pane {
             }
         }
 
-        Button {
-            id: timeButton
-            objectName: "timeButton"
-            text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+        RowLayout {
+            spacing: 8
             Layout.fillWidth: true
-            onClicked: form.timeRequested()
+
+            Button {
+                id: timeButton
+                objectName: "timeButton"
+                text: form.inputTimeIsReady ? form.inputTimeDisplay : qsTr("出生时间")
+                Layout.fillWidth: true
+                onClicked: form.timeRequested()
+            }
+            // The chart then shows the twelve candidate hour pillars.
+            CheckBox {
+                id: hourUnknownBox
+                objectName: "hourUnknownBox"
+                text: qsTr("时辰不详")
+            }
         }
 
         RowLayout {

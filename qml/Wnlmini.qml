@@ -52,6 +52,9 @@ Item {
         termsText = shown(terms.map(function (t) {
             return t.name + "：" + t.d + qsTr("日 ") + ("0" + t.h).slice(-2) + ":" + ("0" + t.mi).slice(-2);
         }).join("<br>"));
+        if (data && data.uncertain && data.uncertain.length > 0)
+            termsText += "<br>" + shown(qsTr("农历月首不确定：") + data.uncertain[0] + "–"
+                                        + data.uncertain[data.uncertain.length - 1] + qsTr("日（朔日距子夜仅数秒）"));
         detailsText = details();
     }
 

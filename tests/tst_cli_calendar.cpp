@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QDir>
 #include <QProcess>
 #include <QtTest>
@@ -18,7 +21,14 @@ private slots:
     void lunarDaysAroundALeapMonth();
     void solarFromLunar_data();
     void solarFromLunar();
+    void nonexistentLunarDateRefused_data();
+    void nonexistentLunarDateRefused();
     void chartShowsThePillars();
+    void chartWarnsNearAJie_data();
+    void chartWarnsNearAJie();
+    void chartLuckStartsByRule();
+    void chartWithUnknownHour();
+    void lunarDaysMarkTheUncertainMonth();
     void chartsBatchKeepsGoingAfterAnError();
 
 private:
@@ -118,14 +128,14 @@ void TestCliCalendar::lunarDaysAroundALeapMonth()
 {
     const Run r = run({"lunar-days", "2025-07-24", "2025-07-26"});
     QCOMPARE(r.code, 0);
-    QCOMPARE(r.out, QByteArray("date\tlunar_year\tlunar_month\tlunar_day\tleap\n"
-                               "2025-07-24\t2025\t6\t30\t0\n"
-                               "2025-07-25\t2025\t6\t1\t1\n"
-                               "2025-07-26\t2025\t6\t2\t1\n"));
+    QCOMPARE(r.out, QByteArray("date\tlunar_year\tlunar_month\tlunar_day\tleap\tuncertain\n"
+                               "2025-07-24\t2025\t6\t30\t0\t0\n"
+                               "2025-07-25\t2025\t6\t1\t1\t0\n"
+                               "2025-07-26\t2025\t6\t2\t1\t0\n"));
     const Run all = run({"lunar-days", "1800-01-01", "2099-12-31"});
     QCOMPARE(all.code, 0);
     QCOMPARE(all.out.count('\n'), 1 + 109573);
-    QVERIFY(all.out.contains("\n1800-01-01\t1799\t12\t7\t0\n"));
+    QVERIFY(all.out.contains("\n1800-01-01\t1799\t12\t7\t0\t0\n"));
 }
 
 void TestCliCalendar::solarFromLunar_data()
@@ -137,7 +147,7 @@ void TestCliCalendar::solarFromLunar_data()
 
     QTest::newRow("leap sixth month 2025") << QStringList{"2025", "6", "1", "--leap"} << 0 << QByteArray("2025-07-25\n") << QByteArray();
     QTest::newRow("sixth month 2025")      << QStringList{"2025", "6", "1"} << 0 << QByteArray("2025-06-25\n") << QByteArray();
-    QTest::newRow("day 30 of 29 days")     << QStringList{"2024", "1", "30"} << 0 << QByteArray("2024-03-10\n") << QByteArray();
+    QTest::newRow("day 29 of 29 days")     << QStringList{"2024", "1", "29"} << 0 << QByteArray("2024-03-09\n") << QByteArray();
     QTest::newRow("no leap month in 2024") << QStringList{"2024", "6", "1", "--leap"} << 2 << QByteArray()
                                            << QByteArray("qingyao-cli: the year without leap month or the leapidx not correct\n");
 }
@@ -154,6 +164,26 @@ void TestCliCalendar::solarFromLunar()
     QCOMPARE(r.err, err);
 }
 
+// Day 30 of a 29-day month used to roll over into the next month.
+void TestCliCalendar::nonexistentLunarDateRefused_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::newRow("2024 month 1 day 30")       << QStringList{"solar-from-lunar", "2024", "1", "30"};
+    QTest::newRow("2007 month 1 day 30")       << QStringList{"solar-from-lunar", "2007", "1", "30"};
+    QTest::newRow("2023 leap month 2 day 30")  << QStringList{"solar-from-lunar", "2023", "2", "30", "--leap"};
+    QTest::newRow("chart 2024 month 1 day 30") << QStringList{"chart", "--lunar", "2024-01-30 12:00"};
+    QTest::newRow("chart, JSON, leap month")   << QStringList{"chart", "--json", "--lunar", "--leap", "2023-02-30 08:00"};
+}
+
+void TestCliCalendar::nonexistentLunarDateRefused()
+{
+    QFETCH(QStringList, args);
+    const Run r = run(args);
+    QCOMPARE(r.code, 2);
+    QVERIFY(r.out.isEmpty());
+    QCOMPARE(QString::fromUtf8(r.err), QStringLiteral("qingyao-cli: 无该农历日期。\n"));
+}
+
 void TestCliCalendar::chartShowsThePillars()
 {
     const Run r = run({"chart", "2000-01-01 12:00"});
@@ -165,6 +195,105 @@ void TestCliCalendar::chartShowsThePillars()
     QCOMPARE(json.code, 0);
     QVERIFY(json.out.contains("\"clockwise\": 1"));
     QVERIFY(json.out.contains("\"summary\": \""));
+}
+
+// The Jie is read from the command's own term table (惊蛰 of 2024).
+void TestCliCalendar::chartWarnsNearAJie_data()
+{
+    QTest::addColumn<int>("minutesAfter");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("a minute after")    << 1 << true;
+    QTest::newRow("ten minutes after") << 10 << false;
+}
+
+void TestCliCalendar::chartWarnsNearAJie()
+{
+    QFETCH(int, minutesAfter);
+    QFETCH(bool, warned);
+    const Run terms = run({"terms"});
+    const int at = terms.out.indexOf("\n2024\t2\t");
+    QVERIFY(at > 0);
+    const double jd = terms.out.mid(at + 8, 14).toDouble();
+    const qint64 seconds = qint64((jd + 0.5) * 86400);
+    const QDateTime jie(QDate::fromJulianDay(seconds / 86400), QTime(0, 0).addSecs(int(seconds % 86400)), Qt::UTC);
+    const QString birth = jie.addSecs(60 * minutesAfter).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    const Run r = run({"chart", "--json", birth});
+    QCOMPARE(r.code, 0);
+    const QJsonObject chart = QJsonDocument::fromJson(r.out).object();
+    QJsonArray jieWarnings;
+    for (const QJsonValue &w : chart.value(QStringLiteral("warnings")).toArray())
+        if (w.toObject().value(QStringLiteral("kind")).toString() == QLatin1String("jie"))
+            jieWarnings.append(w);
+    QCOMPARE(jieWarnings.size(), warned ? 1 : 0);
+    if (!warned)
+        return;
+    const QJsonObject w = jieWarnings[0].toObject();
+    QVERIFY(w.value(QStringLiteral("minutesAway")).toDouble() <= 1.1);
+    const int previousMonth = (chart.value(QStringLiteral("monthChac")).toInt() + 59) % 60;
+    const Run previous = run({"chart", "--json", jie.addSecs(-600).toString(QStringLiteral("yyyy-MM-dd HH:mm"))});
+    QCOMPARE(QJsonDocument::fromJson(previous.out).object().value(QStringLiteral("monthChac")).toInt(), previousMonth);
+    const QJsonArray other = w.value(QStringLiteral("alternative")).toArray();
+    QCOMPARE(other.size(), 4);
+    QCOMPARE(w.value(QStringLiteral("alternativeChacs")).toArray().at(1).toInt(), previousMonth);
+}
+
+void TestCliCalendar::chartLuckStartsByRule()
+{
+    const QStringList rules{"described", "plain-seconds", "minutes-4320", "days-and-hours", "minutes-2h"};
+    const QJsonObject chart = QJsonDocument::fromJson(run({"chart", "--json", "1987-11-03 16:45"}).out).object();
+    const QJsonArray starts = chart.value(QStringLiteral("luckStarts")).toArray();
+    QCOMPARE(starts.size(), rules.size());
+    for (int i = 0; i < starts.size(); ++i) {
+        const QJsonObject s = starts[i].toObject();
+        QCOMPARE(s.value(QStringLiteral("rule")).toString(), rules[i]);
+        for (const char *key : {"ageYears", "ageMonths", "ageDays", "ageHours"})
+            QVERIFY2(s.value(QLatin1String(key)).isDouble(), key);
+        QVERIFY(QDateTime::fromString(s.value(QStringLiteral("start")).toString(), QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")).isValid());
+        // The existing keys follow the rule chosen with --luck-rule.
+        const QJsonObject chosen = QJsonDocument::fromJson(
+            run({"chart", "--json", "--luck-rule", rules[i], "1987-11-03 16:45"}).out).object();
+        QCOMPARE(chosen.value(QStringLiteral("solarYearOfBegin")).toInt(), s.value(QStringLiteral("start")).toString().left(4).toInt());
+        QCOMPARE(chosen.value(QStringLiteral("jd_dateBeginDY")).toDouble(), s.value(QStringLiteral("jd")).toDouble());
+    }
+    QCOMPARE(chart.value(QStringLiteral("jd_dateBeginDY")).toDouble(), starts[0].toObject().value(QStringLiteral("jd")).toDouble());
+    const Run bad = run({"chart", "--luck-rule", "weeks", "1987-11-03 16:45"});
+    QCOMPARE(bad.code, 2);
+}
+
+void TestCliCalendar::chartWithUnknownHour()
+{
+    const Run r = run({"chart", "--json", "--hour-unknown", "1987-11-03"});
+    QCOMPARE(r.code, 0);
+    const QJsonArray candidates = QJsonDocument::fromJson(r.out).array();
+    QCOMPARE(candidates.size(), 12);
+    QSet<QString> starts;
+    for (int i = 0; i < 12; ++i) {
+        const QJsonObject c = candidates[i].toObject();
+        const QJsonArray chacs = c.value(QStringLiteral("chacs")).toArray();
+        QCOMPARE(chacs.at(3).toInt() % 12, i); // 子 .. 亥
+        QCOMPARE(chacs.at(2).toInt(), candidates[0].toObject().value(QStringLiteral("chacs")).toArray().at(2).toInt());
+        QVERIFY(!c.value(QStringLiteral("hourStemGod")).toString().isEmpty());
+        starts << c.value(QStringLiteral("luckStart")).toObject().value(QStringLiteral("start")).toString();
+    }
+    QCOMPARE(starts.size(), 12); // two hours more or less move the start
+    const Run text = run({"chart", "--hour-unknown", "1987-11-03"});
+    QCOMPARE(text.out.count('\n'), 13);
+    QCOMPARE(run({"chart", "--hour-unknown", "1987-02-30"}).code, 2);
+}
+
+// 2057-09-29 begins with a new moon seconds after midnight.
+void TestCliCalendar::lunarDaysMarkTheUncertainMonth()
+{
+    const Run r = run({"lunar-days", "2057-09-01", "2057-10-31"});
+    QCOMPARE(r.code, 0);
+    QStringList marked;
+    for (const QByteArray &line : r.out.trimmed().split('\n').mid(1)) {
+        const QList<QByteArray> f = line.split('\t');
+        QCOMPARE(f.size(), 6);
+        if (f[5] == "1")
+            marked << QString::fromLatin1(f[0]) + QLatin1Char(' ') + QString::fromLatin1(f[3]);
+    }
+    QVERIFY2(marked.size() >= 29 && marked.contains(QStringLiteral("2057-09-29 1")), qPrintable(marked.join(QLatin1Char(','))));
 }
 
 void TestCliCalendar::chartsBatchKeepsGoingAfterAnError()

@@ -62,7 +62,7 @@ void TestTimePointsLunar::lunarToSolar_data()
     QTest::newRow("leap 6th month 2025")   << record(2025, 6, 1, 12, 0, 1) << record(2025, 7, 25, 12, 0);
     QTest::newRow("6th month 2025")        << record(2025, 6, 1, 12, 0) << record(2025, 6, 25, 12, 0);
     QTest::newRow("7th month after leap")  << record(2025, 7, 1, 12, 0) << record(2025, 8, 23, 12, 0);
-    QTest::newRow("day 30 of a 29-day month") << record(2024, 1, 30, 12, 0) << record(2024, 3, 10, 12, 0);
+    QTest::newRow("day 29 of a 29-day month") << record(2024, 1, 29, 12, 0) << record(2024, 3, 9, 12, 0);
     QTest::newRow("last lunar day of range") << record(2099, 12, 29, 23, 59) << record(2100, 2, 7, 23, 59);
     QTest::newRow("new year 2024 midnight") << record(2024, 1, 1, 0, 0) << record(2024, 2, 10, 0, 0);
     QTest::newRow("leap 11th month 2033")  << record(2033, 11, 1, 0, 0, 1) << record(2033, 12, 22, 0, 0);
@@ -119,6 +119,10 @@ void TestTimePointsLunar::lunarToSolarRejects_data()
     QTest::newRow("year 2100")                  << record(2100, 1, 1) << invalid;
     QTest::newRow("short record")               << Record{2000, 1, 1} << invalid;
     QTest::newRow("month 13")                   << record(2000, 13, 1) << invalid;
+    const QByteArray pastEnd = QByteArray(TimePoints::noSuchLunarDate) + "\nerror Lunar_CAL\n";
+    QTest::newRow("day 30 of a 29-day month")   << record(2024, 1, 30) << pastEnd;
+    QTest::newRow("day 30 of a 29-day leap")    << record(2023, 2, 30, 0, 0, 1) << pastEnd;
+    QTest::newRow("day 30 of 2007 month 1")     << record(2007, 1, 30) << pastEnd;
 }
 
 void TestTimePointsLunar::lunarToSolarRejects()

@@ -19,7 +19,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { corrections } from './calendar_corrections.mjs';
-import { civilDate } from './calendar_header.mjs';
+import { civilDate, dateText } from './calendar_header.mjs';
 
 const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const require = (await import('node:module')).createRequire(import.meta.url);
@@ -224,7 +224,23 @@ export function buildLunarRows(months) {
 
 // ---- Header -----------------------------------------------------------------------------------
 
-function formatHeader({ termRows, starts, leaps, applied, dt }) {
+// New moons that begin a month of the tables and lie within NEAR_MIDNIGHT_SECONDS of midnight
+// (UTC+8): [noon JD of the day holding the new moon, signed seconds to the nearer midnight].
+// The engine weighs them against its error budget to call a month uncertain.
+export const NEAR_MIDNIGHT_SECONDS = 300;
+export function nearMidnightNewMoons(newMoons, starts) {
+    const monthStarts = new Set(starts.flat().filter((d) => d !== -1));
+    const rows = [];
+    for (const n of newMoons) {
+        const f = n.jd + 0.5 - Math.floor(n.jd + 0.5);
+        const seconds = (f > 0.5 ? f - 1 : f) * 86400;
+        if (Math.abs(seconds) <= NEAR_MIDNIGHT_SECONDS && monthStarts.has(dayOf(n.jd)))
+            rows.push([dayOf(n.jd), seconds]);
+    }
+    return rows;
+}
+
+function formatHeader({ termRows, starts, leaps, applied, dt, nearMidnight }) {
     const L = [];
     L.push('// generated - do not edit');
     L.push('//');
@@ -251,6 +267,9 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
     L.push('//   JD of the civil day (UTC+8) holding the new moon; -1 as the 13th entry of a 12-month year.');
     L.push('// leapMonths[r]: number of the month that the leap month repeats, 100 for none. Numbering: the');
     L.push('//   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.');
+    L.push(`// nearMidnightNewMoons: the new moons that begin a month above and lie within ${NEAR_MIDNIGHT_SECONDS} s of midnight`);
+    L.push('//   (UTC+8): noon JD of the day holding the new moon, signed seconds to the nearer midnight');
+    L.push('//   (negative: before the midnight that ends that day), rounded to 0.1 s.');
     L.push(`// Historical corrections applied (calendar in use before ${FIRST_MODERN_LUNAR_YEAR}, as reproduced by the npm package`);
     L.push(`//   lunar-javascript 1.7.7; see calendar_corrections.mjs): ${applied.length}.`);
     for (const c of applied) {
@@ -284,6 +303,17 @@ function formatHeader({ termRows, starts, leaps, applied, dt }) {
         L.push(`    ${leaps.slice(r, r + 10).join(', ')}, // ${FIRST_YEAR + r}`);
     L.push('};');
     L.push('');
+    L.push('struct NearMidnightNewMoon {');
+    L.push('    std::int32_t day;');
+    L.push('    double seconds;');
+    L.push('};');
+    L.push('');
+    L.push(`inline constexpr int nearMidnightNewMoonCount = ${nearMidnight.length};`);
+    L.push(`inline constexpr NearMidnightNewMoon nearMidnightNewMoons[${nearMidnight.length}] = {`);
+    for (const [day, seconds] of nearMidnight)
+        L.push(`    {${day}, ${seconds.toFixed(1)}}, // ${dateText(day).slice(0, 10)}`);
+    L.push('};');
+    L.push('');
     L.push(`static_assert(sizeof(solarTerms) / sizeof(solarTerms[0]) == rowCount, "one term row per sino year");`);
     L.push(`static_assert(sizeof(solarTerms[0]) / sizeof(double) == 24, "24 terms per row");`);
     L.push(`static_assert(sizeof(lunarMonthStarts) / sizeof(lunarMonthStarts[0]) == rowCount, "one month row per lunar year");`);
@@ -301,7 +331,8 @@ export function generate() {
     const applied = applyCorrections(months);
     const { starts, leaps } = buildLunarRows(months);
     const dtInfo = deltaTKnots();
-    return { terms, newMoons, termRows, months, starts, leaps, applied,
+    const nearMidnight = nearMidnightNewMoons(newMoons, starts);
+    return { terms, newMoons, termRows, months, starts, leaps, applied, nearMidnight,
              dt: { ...dtInfo, astronomiaVersion } };
 }
 

@@ -23,6 +23,9 @@
 //   JD of the civil day (UTC+8) holding the new moon; -1 as the 13th entry of a 12-month year.
 // leapMonths[r]: number of the month that the leap month repeats, 100 for none. Numbering: the
 //   month holding 冬至 is 11; in a 13-month sui the first month without a principal term is leap.
+// nearMidnightNewMoons: the new moons that begin a month above and lie within 300 s of midnight
+//   (UTC+8): noon JD of the day holding the new moon, signed seconds to the nearer midnight
+//   (negative: before the midnight that ends that day), rounded to 0.1 s.
 // Historical corrections applied (calendar in use before 1929, as reproduced by the npm package
 //   lunar-javascript 1.7.7; see calendar_corrections.mjs): 9.
 //   1804 month 7: starts 2380175 computed, 2380174 in use
@@ -2800,6 +2803,34 @@ inline constexpr std::int32_t leapMonths[302] = {
     100, 3, 100, 7, 100, 100, 5, 100, 100, 4, // 2079
     100, 8, 100, 100, 6, 100, 100, 4, 100, 100, // 2089
     2, 100, // 2099
+};
+
+struct NearMidnightNewMoon {
+    std::int32_t day;
+    double seconds;
+};
+
+inline constexpr int nearMidnightNewMoonCount = 19;
+inline constexpr NearMidnightNewMoon nearMidnightNewMoons[19] = {
+    {2380086, -123.6}, // 1804-05-09
+    {2384989, 147.6}, // 1817-10-11
+    {2386141, 95.6}, // 1820-12-06
+    {2389093, -75.0}, // 1829-01-05
+    {2396653, 141.7}, // 1849-09-17
+    {2399282, 83.9}, // 1856-11-28
+    {2401083, 260.8}, // 1861-11-03
+    {2414135, -135.1}, // 1897-07-29
+    {2423850, -148.5}, // 1924-03-05
+    {2425533, -229.5}, // 1928-10-13
+    {2427277, 182.9}, // 1933-07-23
+    {2434777, -277.3}, // 1954-02-03
+    {2456452, -219.8}, // 2013-06-08
+    {2458431, 122.0}, // 2018-11-08
+    {2458550, 237.7}, // 2019-03-07
+    {2461443, -235.8}, // 2027-02-06
+    {2472636, 5.9}, // 2057-09-29
+    {2484299, -145.5}, // 2089-09-04
+    {2487193, -20.4}, // 2097-08-07
 };
 
 static_assert(sizeof(solarTerms) / sizeof(solarTerms[0]) == rowCount, "one term row per sino year");

@@ -215,12 +215,33 @@ bool TimePoints::getSolarCalFromLunarCal(const Record &lunar)
     }
     const int p = (leapFlag || (leap != noLeap && month > leap)) ? month : month - 1;
     const int u = lunarMonthStarts[row][p];
+    // A day past the month's end would silently become a day of the next month.
+    if (lunar[2] > lunarMonthLength(lunar[0], month, leapFlag)) {
+        diagnose(noSuchLunarDate);
+        diagnose("\nerror Lunar_CAL\n");
+        return false;
+    }
     // Midnight that begins the lunar day, plus the clock time.
     const double jd = u + (lunar[2] - 1) - 0.5 + (lunar[3] + lunar[4] / 60.0 + lunarBiasHours) / 24;
     jdBirth = jd;
     if (solarCal.size() < recordSize)
         solarCal.assign(12, 0);
     return getSolarCalFromJulianDayUT(jd, solarCal);
+}
+
+int TimePoints::lunarMonthLength(int year, int month, bool leapFlag)
+{
+    if (year < firstBirthYear || year > lastBirthYear || month < 1 || month > 12)
+        return 0;
+    const int row = year - firstYear;
+    const int leap = leapMonths[row];
+    if (leapFlag && leap != month)
+        return 0;
+    const int p = (leapFlag || (leap != noLeap && month > leap)) ? month : month - 1; // [0, 12]
+    const std::int32_t *months = lunarMonthStarts[row];
+    const bool last = p == 12 || (p == 11 && months[12] == -1);
+    const int next = last ? lunarMonthStarts[row + 1][0] : months[p + 1];
+    return next - months[p];
 }
 
 bool TimePoints::placeInSolarTerms()

@@ -35,6 +35,13 @@ public:
 
     bool getLunarCalFromSolarCal(const Record &solar, Record &lunar);
     bool getSolarCalFromLunarCal(const Record &lunar);
+    // Days in a lunar month (29 or 30), 0 when the year has no such month
+    // (a leap flag on a month that is not the leap month, a year outside
+    // 1800..2099).
+    static int lunarMonthLength(int year, int month, bool leap);
+    // The answer to a lunar day beyond its month's length (正月三十 of a
+    // 29-day month), in every place that takes a lunar date.
+    static constexpr const char *noSuchLunarDate = "无该农历日期。";
     bool placeInSolarTerms();
     static Record getSinoCalFromJulianDay(double jd);
 

@@ -84,6 +84,31 @@ Item {
             compare(findChild(dlg, "xslSwitch").visible, row.shown);
         }
 
+        // Lunar days past the month's end are refused and never handed on;
+        // 2024 正月 and 2023 闰二月 have 29 days.
+        function test_lunarDayPastMonthEnd_data() {
+            return [
+                {tag: "2024 正月三十", v: [2024, 1, 30], leap: false, message: "无该农历日期。"},
+                {tag: "2023 闰二月三十", v: [2023, 2, 30], leap: true, message: "无该农历日期。"},
+                {tag: "2024 闰二月", v: [2024, 2, 1], leap: true, message: "当年农历无闰二月。"},
+                {tag: "2024 正月廿九", v: [2024, 1, 29], leap: false, message: ""},
+                {tag: "2023 闰二月廿九", v: [2023, 2, 29], leap: true, message: ""}
+            ];
+        }
+
+        function test_lunarDayPastMonthEnd(row) {
+            var dlg = createTemporaryObject(dateComponent, root);
+            var chosen = null;
+            dlg.momentChosen.connect(function (m) { chosen = m; });
+            dlg.open();
+            tryCompare(dlg, "opened", true);
+            dlg.applyRecognised({lunar: true, leap: row.leap, year: row.v[0], month: row.v[1], day: row.v[2],
+                                 hour: 12, minute: 0});
+            compare(dlg.emitMoment(), row.message === "");
+            compare(dlg.message, row.message);
+            compare(chosen !== null, row.message === "");
+        }
+
         // 2000-02-05 12:00 by the clock at the 120° meridian: 庚辰 year and 戊寅
         // month (after 立春), day 癸巳 (35 days after 戊午 on 2000-01-01), hour 戊午.
         function test_correctedLines() {

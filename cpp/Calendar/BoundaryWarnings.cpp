@@ -1,0 +1,158 @@
+#include "BoundaryWarnings.h"
+
+#include "CalendarTables.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+using namespace CalendarTables;
+
+constexpr double secondsPerDay = 86400;
+constexpr int lastCertainTableYear = 2025;
+constexpr double tableSecondsPerLaterYear = 0.5;
+// Month starts are searched for from here; a month never lasts longer.
+constexpr int longestMonth = 30;
+// A solar date entered to the minute is placed at the minute's middle.
+constexpr double solarBiasSeconds = 30;
+
+// Solar date and clock time of the minute that begins at jd (a minute start).
+std::array<int, 5> minuteAt(double jd)
+{
+    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd + 1 / secondsPerDay, 1);
+    const int minutes = int(std::floor(t.hours * 60)); // [0, 1439]
+    return {t.year, t.month, t.day, minutes / 60, minutes % 60};
+}
+
+// The pillars of the same birth entered at another minute.
+bool pillarsAt(const std::array<int, 5> &m, const TimePoints &tp, int switch11pm, std::array<int, 4> &pillars)
+{
+    TimePoints other;
+    if (other.launchTimePointSets(0, m[0], m[1], m[2], m[3], m[4], 0, tp.ztyJdPlus, switch11pm) != TimePoints::Launched)
+        return false;
+    std::copy_n(other.chacs.begin(), 4, pillars.begin());
+    return true;
+}
+
+int civilYearOf(int noonDay)
+{
+    return JulianDay::getCalFromJulianDay(noonDay, 1).year;
+}
+
+// First day of the month after the month that begins on `start`, 0 when none.
+int nextMonthStart(int start)
+{
+    for (int r = 0; r < rowCount; ++r)
+        for (int p = 0; p < 13; ++p)
+            if (lunarMonthStarts[r][p] > start && lunarMonthStarts[r][p] <= start + longestMonth)
+                return lunarMonthStarts[r][p];
+    return 0;
+}
+
+} // namespace
+
+double BoundaryWarnings::tableSeconds(int year)
+{
+    return 1 + tableSecondsPerLaterYear * std::max(0, year - lastCertainTableYear);
+}
+
+bool BoundaryWarnings::dayInUncertainMonth(int day, double *newMoonSeconds, int *alternativeStart)
+{
+    for (const NearMidnightNewMoon &n : nearMidnightNewMoons) {
+        if (std::fabs(n.seconds) > tableSeconds(civilYearOf(n.day)))
+            continue;
+        // Just after midnight the month might begin the day before; just
+        // before it, the day after.
+        const int other = n.seconds >= 0 ? n.day - 1 : n.day + 1;
+        const int end = nextMonthStart(n.day);
+        if (day < std::min(n.day, other) || end == 0 || day >= end)
+            continue;
+        if (newMoonSeconds)
+            *newMoonSeconds = n.seconds;
+        if (alternativeStart)
+            *alternativeStart = other;
+        return true;
+    }
+    return false;
+}
+
+std::vector<BoundaryWarning> BoundaryWarnings::of(const TimePoints &tp, int switch11pm, bool trueSolarTime)
+{
+    std::vector<BoundaryWarning> out;
+    const TimePoints::Record &s = tp.solarCal;
+    if (s.size() < 5 || s[0] == 0 || tp.jdJieAfter <= tp.jdJieBefore)
+        return out;
+    const double dayStart = JulianDay::getJulianDayFromCal(s[0], s[1], s[2], 0, 1);
+    const int minuteOfDay = s[3] * 60 + s[4];
+    const double minuteStart = dayStart + minuteOfDay * 60 / secondsPerDay;
+
+    // Jie: compared in standard time, as the month placement does.
+    {
+        const double t = minuteStart - tp.ztyJdPlus;
+        const bool nearBefore = t - tp.jdJieBefore <= tp.jdJieAfter - t;
+        const double jie = nearBefore ? tp.jdJieBefore : tp.jdJieAfter;
+        const double away = std::fabs(t - jie) * secondsPerDay;
+        // The side is where the engine placed the birth (the minute's middle).
+        const bool after = tp.jdBirth - tp.ztyJdPlus >= jie;
+        const double bias = solarBiasSeconds / secondsPerDay;
+        const double budget = jieBudget(s[0]);
+        if (away <= budget) {
+            BoundaryWarning w;
+            w.kind = QStringLiteral("jie");
+            w.minutesAway = away / 60;
+            w.budgetSeconds = budget;
+            // The nearest whole minute on the other side of the term.
+            const double step = (after ? -60 : 60) / secondsPerDay;
+            double other = minuteStart + step;
+            for (int guard = 0; guard < 10 && after == (other + bias - tp.ztyJdPlus >= jie); ++guard)
+                other += step;
+            w.alternativeMoment = minuteAt(other);
+            if (pillarsAt(w.alternativeMoment, tp, switch11pm, w.alternative))
+                out.push_back(w);
+        }
+    }
+
+    // Double-hours begin at odd clock hours; the day changes at 23:00 or at
+    // midnight. Seconds here count from the start of the birth's civil day.
+    {
+        const double second = minuteOfDay * 60;
+        const double budget = clockBudget(trueSolarTime);
+        std::vector<int> boundaries;
+        for (int h = -1; h <= 25; h += 2)
+            boundaries.push_back(h * 3600);
+        if (switch11pm != 1) {
+            boundaries.push_back(0);
+            boundaries.push_back(86400);
+        }
+        for (int b : boundaries) {
+            const double away = std::fabs(second - b);
+            if (away > budget)
+                continue;
+            const int clock = (b % 86400 + 86400) % 86400;
+            const bool dayChange = clock == 0 || (clock == 23 * 3600 && switch11pm == 1);
+            BoundaryWarning w;
+            w.kind = dayChange ? QStringLiteral("day-change") : QStringLiteral("hour");
+            w.minutesAway = away / 60;
+            w.budgetSeconds = budget;
+            const double otherMinute = second >= b ? b - 60 : b;
+            w.alternativeMoment = minuteAt(dayStart + otherMinute / secondsPerDay);
+            if (pillarsAt(w.alternativeMoment, tp, switch11pm, w.alternative))
+                out.push_back(w);
+        }
+    }
+
+    double newMoon = 0;
+    int otherStart = 0;
+    if (dayInUncertainMonth(JulianDay::noonDayOf(minuteStart), &newMoon, &otherStart)) {
+        BoundaryWarning w;
+        w.kind = QStringLiteral("uncertain-month");
+        w.minutesAway = std::fabs(newMoon) / 60;
+        w.budgetSeconds = tableSeconds(s[0]);
+        std::copy_n(tp.chacs.begin(), 4, w.alternative.begin()); // the pillars do not depend on the lunar month
+        std::copy_n(s.begin(), 5, w.alternativeMoment.begin());
+        w.alternativeMonthStart = otherStart;
+        out.push_back(w);
+    }
+    return out;
+}
