@@ -50,6 +50,8 @@ ApplicationWindow {
 
     // Whether the last due usage report was sent (false after "不同意").
     property bool usageReportSent: false
+    // Milliseconds from start to the usage report; tests shorten it.
+    property int usageReportDelay: 10000
 
     GlobalSettings {
         id: gset
@@ -109,7 +111,7 @@ ApplicationWindow {
 
     function checkNewerVersion() {
         var answer = easyfunction.getCurVerAvailable();
-        if (Rules.isNewerVersion(answer, thisVersionNumber))
+        if (easyfunction.isNewerVersion(answer, thisVersionNumber))
             newerVerStr = qsTr("\n当前最新版本号为：") + answer + qsTr("，建议下载更新。");
     }
 
@@ -399,7 +401,8 @@ ApplicationWindow {
     // the user's consent (checked when the timer fires).
     Timer {
         id: timerSendMsg
-        interval: 10000
+        objectName: "usageReportTimer"
+        interval: windowRoot.usageReportDelay
         repeat: false
         running: false
         onTriggered: windowRoot.sendUsageReport()

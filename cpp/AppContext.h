@@ -7,7 +7,8 @@
 // object, the usage report and the database wiring.
 namespace AppContext {
 
-inline const QString applicationVersion = QStringLiteral("2.0.6");
+// From project(VERSION) in CMakeLists.txt, the one place it is written.
+inline const QString applicationVersion = QStringLiteral(QINGYAO_VERSION);
 inline const QString userConnectionName = QStringLiteral("userdataconnection");
 inline const QString bookConnectionName = QStringLiteral("funcdataconnection");
 

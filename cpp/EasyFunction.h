@@ -74,6 +74,12 @@ public:
     Q_INVOKABLE QVariant getTheLatestAppLog();
     Q_INVOKABLE QVariant clearTheLatestAppLog();
 
+    // After the fixed operations above, so their indexes stay.
+    // True when answer names a later version than current; both must be
+    // three whole numbers joined by "." (blanks around are ignored).
+    // (EasyFunctionReport.cpp)
+    Q_INVOKABLE static bool isNewerVersion(const QString &answer, const QString &current);
+
     // The plain page loader of the start-up pages (EasyFunctionBooks.cpp).
     static QString loadHtmlPage(const QString &name);
 

@@ -6,6 +6,7 @@
 
 #include <QDebug>
 #include <QSettings>
+#include <QVersionNumber>
 
 namespace {
 
@@ -29,6 +30,25 @@ QString reportLine()
             + QStringLiteral("/Windows");
 }
 
+// Three whole numbers joined by "." and nothing else. (fromString's suffix
+// index cannot tell: Qt 5 declares the function pure, so the compiler may
+// drop its write to the index.)
+bool isThreePartVersion(const QString &text)
+{
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3)
+        return false;
+    for (const QString &part : parts) {
+        if (part.isEmpty())
+            return false;
+        for (const QChar c : part) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+                return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 QVariant EasyFunction::sendMsgToServer(QString wsURL)
@@ -42,4 +62,13 @@ QVariant EasyFunction::sendMsgToServer(QString wsURL)
 QVariant EasyFunction::getCurVerAvailable()
 {
     return AppContext::latestVersion;
+}
+
+bool EasyFunction::isNewerVersion(const QString &answer, const QString &current)
+{
+    const QString a = answer.trimmed();
+    const QString c = current.trimmed();
+    if (!isThreePartVersion(a) || !isThreePartVersion(c))
+        return false;
+    return QVersionNumber::compare(QVersionNumber::fromString(a), QVersionNumber::fromString(c)) > 0;
 }

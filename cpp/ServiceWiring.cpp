@@ -5,6 +5,7 @@
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
 #include "InSight.h"
+#include "SignatureCheck.h"
 #include "SimpleHttpRequest.h"
 #include "SqlBookDataModel.h"
 #include "SqloneCustomerModel.h"
@@ -27,6 +28,8 @@ void registerTypes()
     qmlRegisterType<InSight>(uri, 1, 0, "InSight");
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
+    qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
+                                             [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }
 
 // The result codes are only logged by the procedures themselves: a run
@@ -51,8 +54,13 @@ void publishContext(QQmlContext *context)
     QVariantMap documents;
     QDirIterator it(QStringLiteral(":/datafiles/docs"), {QStringLiteral("*.html"), QStringLiteral("*.txt")},
                     QDir::Files);
-    while (it.hasNext()) {
-        QFile file(it.next());
+    QStringList files;
+    while (it.hasNext())
+        files << it.next();
+    // The credits page shows the attribution list kept beside the sources.
+    files << QStringLiteral(":/docs/THIRD-PARTY.md");
+    for (const QString &path : qAsConst(files)) {
+        QFile file(path);
         if (file.open(QIODevice::ReadOnly))
             documents.insert(QFileInfo(file).fileName(), QString::fromUtf8(file.readAll()));
     }

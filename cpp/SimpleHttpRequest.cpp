@@ -1,14 +1,11 @@
 #include "SimpleHttpRequest.h"
 
-#include "HttpReplyTimeout.h"
-
 #include <QAuthenticator>
 #include <QDebug>
-#include <QHostAddress>
 #include <QNetworkAccessManager>
-#include <QNetworkConfiguration>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QPointer>
 #include <QSslError>
 #include <QStringList>
 #include <QTextCodec>
@@ -16,29 +13,12 @@
 
 namespace {
 
-const QString kNotAccessible = QStringLiteral("QNetworkAccessManager tells: network is not Accessible");
-
-// The access manager's accessibility comes from the bearer layer, which calls a
-// machine with only a loopback interface offline. Loopback and local files need
-// no network, and the manager itself serves them regardless, so they are never
-// refused on that ground.
-bool needsNetwork(const QUrl &url)
+// Where a redirection answer points, resolved against the URL it came from.
+QUrl redirectionTarget(const QNetworkReply *reply)
 {
-    if (url.isLocalFile())
-        return false;
-    const QString host = url.host().toLower();
-    if (host == QLatin1String("localhost"))
-        return false;
-    const QHostAddress address(host);
-    return address.isNull() || !address.isLoopback();
-}
-
-// A server may only send us on to another web address, never to a local file
-// or another protocol handler.
-bool isWebScheme(const QUrl &url)
-{
-    const QString scheme = url.scheme().toLower();
-    return scheme == QLatin1String("http") || scheme == QLatin1String("https");
+    const QUrl target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    const QUrl location = target.isEmpty() ? QUrl::fromEncoded(reply->rawHeader("Location")) : target;
+    return reply->url().resolved(location);
 }
 
 } // namespace
@@ -49,14 +29,6 @@ SimpleHttpRequest::SimpleHttpRequest(int con_timeout_ms, int res_timeout_ms, QOb
     , m_resTimeoutMs(res_timeout_ms)
     , m_manager(new QNetworkAccessManager(this))
 {
-    m_receivedMessageString.clear();
-    m_receivedErrorString.clear();
-    // The configuration is shared data: setting it on the copy reaches the
-    // manager's own configuration.
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-    m_manager->configuration().setConnectTimeout(m_conTimeoutMs);
-QT_WARNING_POP
 }
 
 SimpleHttpRequest::~SimpleHttpRequest()
@@ -112,7 +84,7 @@ void SimpleHttpRequest::setReceivedErrorString(const QString &text)
 
 void SimpleHttpRequest::startRequest(const QUrl &requestedUrl)
 {
-    beginRequest(requestedUrl, 0);
+    beginRequest(requestedUrl);
 }
 
 void SimpleHttpRequest::startRequestString(const QString &requestedUrlString)
@@ -120,41 +92,37 @@ void SimpleHttpRequest::startRequestString(const QString &requestedUrlString)
     startRequest(QUrl::fromUserInput(requestedUrlString));
 }
 
-void SimpleHttpRequest::beginRequest(const QUrl &url, int redirectionsSoFar)
+void SimpleHttpRequest::beginRequest(const QUrl &url)
 {
     if (m_busy) {
         qWarning() << "only one http request at a time";
         return;
     }
 
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-    const bool accessible = m_manager->networkAccessible() == QNetworkAccessManager::Accessible;
-QT_WARNING_POP
-    if (!accessible && needsNetwork(url)) {
-        qWarning().noquote() << kNotAccessible;
-        m_receivedErrorString = kNotAccessible;
-        finish();
-        return;
-    }
-
     m_busy = true;
-    m_redirections = redirectionsSoFar;
     m_url = url;
     m_httpRequestAborted = false;
     m_receivedErrorString.clear();
     m_receivedMessageString.clear();
     m_decoder.reset(QTextCodec::codecForName("UTF-8")->makeDecoder());
 
-    m_reply = m_manager->get(QNetworkRequest(url));
-    qWarning().noquote() << "http Request:" << url.toString();
-
-    // Summed in 64 bits: two large time-outs must not wrap into an instant one.
+    QNetworkRequest request(url);
+    // Qt follows redirections itself, to web addresses only and never from
+    // https down to http; one more than the limit ends the request.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::NoLessSafeRedirectPolicy);
+    request.setMaximumRedirectsAllowed(maxRedirections);
+    // Connect plus response time-out, summed in 64 bits so that two large
+    // values do not wrap into an instant one. The transfer time-out restarts
+    // whenever bytes arrive, so it bounds a stall, not a slow steady body.
+    // Its timer is coarse (it may fire up to 5 % early), hence the 1/19 more.
     const qint64 budget = qint64(qMax(0, m_conTimeoutMs)) + qMax(0, m_resTimeoutMs);
-    auto *watchdog = new HttpReplyTimeout(m_reply, int(qMin<qint64>(budget, INT_MAX)));
-    connect(watchdog, &HttpReplyTimeout::replyTimeout, this, &SimpleHttpRequest::onReplyTimeout);
+    request.setTransferTimeout(int(qBound<qint64>(1, budget + budget / 19 + 1, INT_MAX)));
+
+    m_reply = m_manager->get(request);
+    qWarning().noquote() << "http Request:" << url.toString();
     connect(m_reply, &QNetworkReply::finished, this, &SimpleHttpRequest::httpFinished);
     connect(m_reply, &QIODevice::readyRead, this, &SimpleHttpRequest::httpReadyRead);
+    connect(m_reply, &QNetworkReply::redirected, this, [this](const QUrl &next) { m_url = next; });
 }
 
 void SimpleHttpRequest::httpReadyRead()
@@ -182,49 +150,45 @@ void SimpleHttpRequest::httpFinished()
     if (!reply)
         return;
     if (reply != m_reply) {
-        // A reply given up on (time-out) after the next request already started:
-        // it must not end that request.
         reply->deleteLater();
         return;
     }
 
-    if (m_httpRequestAborted) {
+    // Qt ends a transfer that stalled past its time-out as cancelled (we
+    // never cancel one ourselves). The user hears of it twice: once as the
+    // time-out, once as the end of the reply, unless the first announcement
+    // already started the next request or deleted this object.
+    const QNetworkReply::NetworkError error = reply->error();
+    if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
+        QPointer<SimpleHttpRequest> self(this);
+        onReplyTimeout();
+        if (!self)
+            return;
+        if (reply != m_reply) {
+            reply->deleteLater();
+            return;
+        }
         releaseReply();
         finish();
         return;
     }
 
-    if (reply->error() != QNetworkReply::NoError) {
-        m_receivedErrorString = QString::number(int(reply->error())) + QLatin1Char(':') + reply->errorString();
-        qWarning().noquote() << m_receivedErrorString;
-        releaseReply();
-        finish();
-        return;
-    }
-
-    const QVariant target = reply->attribute(QNetworkRequest::RedirectionTargetAttribute);
-    releaseReply();
-    if (target.isNull()) {
-        finish();
-        return;
-    }
-
-    const QUrl next = m_url.resolved(target.toUrl());
-    if (m_redirections >= maxRedirections) {
+    if (error == QNetworkReply::TooManyRedirectsError) {
         m_receivedErrorString = QStringLiteral("too many redirections (more than %1), stopped before %2")
-                                        .arg(maxRedirections).arg(next.toString());
-        qWarning().noquote() << m_receivedErrorString;
-        finish();
-        return;
+                                        .arg(maxRedirections).arg(redirectionTarget(reply).toString());
+    } else if (error == QNetworkReply::ProtocolUnknownError && !reply->rawHeader("Location").isEmpty()) {
+        m_receivedErrorString = QStringLiteral("redirection to a non-web address refused: %1")
+                                        .arg(redirectionTarget(reply).toString());
+    } else if (error != QNetworkReply::NoError) {
+        m_receivedErrorString = QString::number(int(error)) + QLatin1Char(':') + reply->errorString();
     }
-    if (!isWebScheme(next)) {
-        m_receivedErrorString = QStringLiteral("redirection to a non-web address refused: %1").arg(next.toString());
+    if (error != QNetworkReply::NoError) {
         qWarning().noquote() << m_receivedErrorString;
-        finish();
-        return;
+        if (error == QNetworkReply::TooManyRedirectsError || error == QNetworkReply::ProtocolUnknownError)
+            m_receivedMessageString.clear();
     }
-    m_busy = false;
-    beginRequest(next, m_redirections + 1);
+    releaseReply();
+    finish();
 }
 
 void SimpleHttpRequest::slotAuthenticationRequired(QNetworkReply *, QAuthenticator *authenticator)

@@ -13,8 +13,8 @@ class QNetworkReply;
 class QSslError;
 class QTextDecoder;
 
-// One HTTP GET at a time, body collected as text, guarded by a watchdog of
-// connect plus response time-out. Users read the properties when `responsed`
+// One HTTP GET at a time, body collected as text; Qt follows redirections
+// and ends a transfer that stalls longer than connect plus response time-out. Users read the properties when `responsed`
 // arrives; the request logic itself emits no change signals.
 class SimpleHttpRequest : public QObject
 {
@@ -63,7 +63,7 @@ private slots:
     void sslErrors(QNetworkReply *reply, const QList<QSslError> &errors);
 
 private:
-    void beginRequest(const QUrl &url, int redirectionsSoFar);
+    void beginRequest(const QUrl &url);
     void onReplyTimeout();
     void releaseReply();
     void finish();
@@ -77,7 +77,6 @@ private:
     QNetworkAccessManager *m_manager = nullptr;
     QNetworkReply *m_reply = nullptr;
     bool m_busy = false;
-    int m_redirections = 0;
     // Keeps a UTF-8 sequence that a chunk boundary cut in two.
     std::unique_ptr<QTextDecoder> m_decoder;
 };

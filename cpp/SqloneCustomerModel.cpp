@@ -164,7 +164,7 @@ QVariant SqloneCustomerModel::newCustomer(int gender, int caltype, const QString
                                           const QString &usingXiaShiLingclock,
                                           const QString &placeXSLtype, const QString &timezoneJvalue)
 {
-    const QString timestamp = QDateTime::currentDateTime().toString(Qt::ISODateWithMs);
+    const QString timestamp = (m_now.isValid() ? m_now : QDateTime::currentDateTime()).toString(Qt::ISODateWithMs);
     const QString mainTime = mainTimeText(inputtime);
     if (mainTime.isEmpty())
         return QStringLiteral("-1");

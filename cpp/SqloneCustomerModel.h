@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 
+#include <QDateTime>
 #include <QSqlTableModel>
 #include <QStringList>
 
@@ -20,6 +21,11 @@ public:
 
     QString userid() const;
     void setUserid(const QString &userid);
+
+    // The moment stamped on the next new record; an invalid value (the
+    // default) means the clock's current time. Tests set it to get distinct,
+    // known timestamps without waiting.
+    void setCurrentDateTime(const QDateTime &now) { m_now = now; }
 
     Q_INVOKABLE QVariant newCustomer(int gender, int caltype, const QString &inputtime,
                                      const QString &originInputTime, const QString &inputJvalue,
@@ -61,4 +67,5 @@ private:
     bool submitOrRevert(const char *failureLine);
 
     QString m_userid;
+    QDateTime m_now;
 };

@@ -2,24 +2,6 @@
 
 // Rules of the root window, kept apart from the page so tests can reach them.
 
-// True when `answer` names a newer version than `current`; both must be three
-// integers joined by ".". Anything else counts as not newer.
-function isNewerVersion(answer, current) {
-    var a = String(answer).split("."), c = String(current).split(".");
-    if (a.length !== 3 || c.length !== 3)
-        return false;
-    for (var i = 0; i < 3; ++i) {
-        if (!/^\s*\d+\s*$/.test(a[i]) || !/^\s*\d+\s*$/.test(c[i]))
-            return false;
-    }
-    for (i = 0; i < 3; ++i) {
-        var x = parseInt(a[i], 10), y = parseInt(c[i], 10);
-        if (x !== y)
-            return x > y;
-    }
-    return false;
-}
-
 // The drawer footer's hidden switch: within every cycle of clicks, one count
 // turns log saving on and a later one turns it off again.
 var footerCycle = 16;

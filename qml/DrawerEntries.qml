@@ -18,6 +18,7 @@ ListModel {
     ListElement { title: QT_TRANSLATE_NOOP("DrawerEntries", "姓名之三才五格"); page: "LeftSheet/SanCaiWuGe"; special: 2 }
     ListElement { title: QT_TRANSLATE_NOOP("DrawerEntries", "贡献者荣誉榜"); page: "LeftSheet/ContributorHonorList"; special: 1 }
     ListElement { title: QT_TRANSLATE_NOOP("DrawerEntries", "软件开发者温馨提示"); page: "LeftSheet/DeveloperStar"; special: 1 }
+    ListElement { title: QT_TRANSLATE_NOOP("DrawerEntries", "开源许可与数据来源"); page: "LeftSheet/Credits"; special: 1 }
 
     onVerifySwitchChanged: {
         if (verifySwitch === 1)

@@ -1,24 +1,24 @@
 pragma Singleton
 import QtQuick 2.15
-import "qrc:/js/sha256.js" as Sha
-import "qrc:/js/rsaVerify.js" as Rsa
+import chattutorial 1.0
 import "qrc:/js/rsaPublicKey.js" as Key
 
-// Script facade of the digest and signature modules.
+// Script facade of the native digest and signature check, with the
+// program's public key.
 QtObject {
     readonly property string publicKeyPem: Key.publicKeyPem
 
     function sha256Hex(text) {
-        return Sha.sha256Hex(text)
+        return SignatureCheck.sha256Hex(text)
     }
 
     // The text recovered from a signature with the built-in key, or null.
     function recoverMessage(signatureHex) {
-        return Rsa.recoverMessage(signatureHex, Key.publicKeyPem)
+        return SignatureCheck.recoverMessage(signatureHex, Key.publicKeyPem)
     }
 
     // 1 incomplete, 2 digest mismatch, 3 signature refused, 4 verified.
     function verifyAnnouncement(text, digest, signature) {
-        return Rsa.verifyAnnouncement(text, digest, signature, Key.publicKeyPem)
+        return SignatureCheck.verifyAnnouncement(text, digest, signature, Key.publicKeyPem)
     }
 }

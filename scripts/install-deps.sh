@@ -15,7 +15,7 @@ PACKAGES=(
   qml-module-qtwebview qml-module-qtwebengine qml-module-qtwebsockets qml-module-qttest
   qml-module-qtgraphicaleffects
   xvfb xauth opencc fonts-noto-cjk fontconfig
-  libnova-dev libicu-dev unicode-data sqlite3
+  libnova-dev libicu-dev unicode-data sqlite3 libssl-dev
 )
 
 missing=()

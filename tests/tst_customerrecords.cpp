@@ -202,9 +202,12 @@ private slots:
     void newestFirst()
     {
         SqloneCustomerModel model;
+        const QDateTime t0(QDate(2024, 3, 1), QTime(8, 0));
+        model.setCurrentDateTime(t0);
         TestSupport::addPerson(&model, QStringLiteral("first"));
-        QTest::qWait(5); // distinct millisecond timestamps
-        TestSupport::addPerson(&model, QStringLiteral("second"));
+        model.setCurrentDateTime(t0.addMSecs(1));
+        const QString second = TestSupport::addPerson(&model, QStringLiteral("second"));
+        QCOMPARE(stored(second, QStringLiteral("timestamp")).toString(), t0.addMSecs(1).toString(Qt::ISODateWithMs));
         QCOMPARE(model.rowCount(), 2);
         QCOMPARE(model.data(model.index(0, 0), 265).toString(), QStringLiteral("second"));
         QCOMPARE(model.data(model.index(1, 0), 265).toString(), QStringLiteral("first"));
@@ -410,8 +413,10 @@ private slots:
     void removeItem()
     {
         SqloneCustomerModel model;
+        const QDateTime t0(QDate(2024, 3, 1), QTime(8, 0));
+        model.setCurrentDateTime(t0);
         const QString a = TestSupport::addPerson(&model, QStringLiteral("a"));
-        QTest::qWait(5);
+        model.setCurrentDateTime(t0.addMSecs(1));
         const QString b = TestSupport::addPerson(&model, QStringLiteral("b")); // row 0, the newest
 
         LogCapture log;

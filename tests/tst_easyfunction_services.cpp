@@ -41,7 +41,7 @@ private slots:
             "isInDaZhongHuaArea", "isNotInZhongHuaMainLandArea", "isInTaiwanTimeZone",
             "isInSingaporeTimeZone", "isInHongKongTimeZone", "getSystemTimeZoneId",
             "getStandardTimeOffset", "getStandardTimeOffsetHours", "getStandardTimezoneLng",
-            "getTheLatestAppLog", "clearTheLatestAppLog"};
+            "getTheLatestAppLog", "clearTheLatestAppLog", "isNewerVersion"};
         const QMetaObject &meta = EasyFunction::staticMetaObject;
         QStringList actual;
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {

@@ -2,6 +2,7 @@
 // accepted. A loopback WebSocket server watches for any connection.
 #include "AppContext.h"
 #include "EasyFunction.h"
+#include "ServiceWiring.h"
 #include "TestSupport.h"
 
 #include <QGuiApplication>
@@ -34,6 +35,7 @@ void TstPrivacyGate::initTestCase()
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
     QQuickStyle::setStyle(QStringLiteral(":/qml/MyFusion"));
+    ServiceWiring::registerTypes();
 }
 
 void TstPrivacyGate::report_data()
@@ -72,6 +74,8 @@ void TstPrivacyGate::report()
     context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
     context->setContextProperty(QStringLiteral("userdatafile"), QStringLiteral(":memory:"));
     context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), QStringLiteral("0"));
+    // The report is due ten seconds after the window completed; here sooner.
+    engine->setInitialProperties({{QStringLiteral("usageReportDelay"), 200}});
     engine->load(QUrl(QStringLiteral("qrc:/gallery.qml")));
     QCOMPARE(engine->rootObjects().size(), 1);
     QObject *window = engine->rootObjects().first();
@@ -81,8 +85,11 @@ void TstPrivacyGate::report()
     QVERIFY(privacy);
     QCOMPARE(privacy->property("opened").toBool() || privacy->property("visible").toBool(), agreed != QLatin1String("1"));
 
-    // The report is due ten seconds after the window completed.
-    QTest::qWait(11000);
+    auto *timer = window->findChild<QObject *>(QStringLiteral("usageReportTimer"));
+    QVERIFY(timer);
+    QCOMPARE(timer->property("interval").toInt(), 200);
+    QCOMPARE(timer->property("running").toBool(), true);
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->property("running").toBool(), 5000);
     QCOMPARE(window->property("usageReportSent").toBool(), reported);
     if (reported)
         QTRY_VERIFY_WITH_TIMEOUT(connections.count() > 0, 5000);

@@ -55,13 +55,15 @@ private:
     void fillThree()
     {
         SqloneCustomerModel model;
+        const QDateTime t0(QDate(2024, 3, 1), QTime(8, 0));
+        model.setCurrentDateTime(t0);
         m_ids.clear();
         m_ids << TestSupport::addPerson(&model, QStringLiteral("O'Brien"), QStringLiteral("同事"),
                                         QStringLiteral("line\nbreak"), QStringLiteral("Dublin"));
-        QTest::qWait(3);
+        model.setCurrentDateTime(t0.addMSecs(1));
         m_ids << TestSupport::addPerson(&model, QStringLiteral("张\t三"), QStringLiteral("家人"), QString(),
                                         QStringLiteral("北京"));
-        QTest::qWait(3);
+        model.setCurrentDateTime(t0.addMSecs(2));
         m_ids << TestSupport::addPerson(&model, QStringLiteral("李四"));
         model.setUserid(m_ids[2]);
         model.updateCustomer2(m_ids[2], 1, 2, 3, 4);

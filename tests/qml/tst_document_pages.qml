@@ -28,6 +28,7 @@ TestCase {
     Component { id: contributors; ContributorHonorList { } }
     Component { id: developer; DeveloperStar { } }
     Component { id: analyze; AnalizethePast { } }
+    Component { id: credits; Credits { } }
 
     function cleanup() {
         windowRoot.appLanguage = 0;
@@ -39,7 +40,9 @@ TestCase {
             {tag: "agreement", page: agreement, simp: "晴曜命盘 许可与服务协议", trad: "晴曜命盤 許可與服務協議"},
             {tag: "introduction", page: introduction, simp: "<h3>功能介绍与版本更新说明</h3>", trad: "<h3>功能介紹與版本更新說明</h3>"},
             {tag: "contributors", page: contributors, simp: "<h3>贡献者荣誉榜</h3>", trad: "<h3>貢獻者榮譽榜</h3>"},
-            {tag: "developer", page: developer, simp: "<h3>软件开发者温馨提示</h3>", trad: "<h3>軟件開發者溫馨提示</h3>"}
+            {tag: "developer", page: developer, simp: "<h3>软件开发者温馨提示</h3>", trad: "<h3>軟件開發者溫馨提示</h3>"},
+            {tag: "credits", page: credits, simp: "晴曜命盘 is licensed under the GNU General Public License",
+             trad: "晴曜命盤 is licensed under the GNU General Public License"}
         ];
     }
 

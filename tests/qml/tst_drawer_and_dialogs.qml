@@ -21,8 +21,9 @@ TestCase {
     }
 
     readonly property var fixedTitles: ["软件许可及服务协议", "隐私政策", "功能介绍与版本更新说明", "用户数据的文件路径",
-                                        "测算往年事情", "姓名之三才五格", "贡献者荣誉榜", "软件开发者温馨提示"]
-    readonly property var fixedSpecials: [1, 3, 1, 0, 1, 2, 1, 1]
+                                        "测算往年事情", "姓名之三才五格", "贡献者荣誉榜", "软件开发者温馨提示",
+                                        "开源许可与数据来源"]
+    readonly property var fixedSpecials: [1, 3, 1, 0, 1, 2, 1, 1, 1]
 
     function titles(model) {
         var list = [];

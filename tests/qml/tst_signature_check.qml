@@ -2,12 +2,11 @@ import QtQuick 2.15
 import QtTest 1.15
 import "qrc:/qml"
 import "qrc:/qml/LeftSheet"
-import "qrc:/js/sha256.js" as Sha
-import "qrc:/js/rsaVerify.js" as Rsa
 import "../data/signature/fixtures.js" as Fx
 
 // The announcement check: digests, recovery of the signed block with the
-// built-in key, and the page's four messages in their order.
+// built-in key, the order of the checks, and the page's four messages (from
+// an injected verifier, plus one real verification through the page).
 TestCase {
     name: "SignatureCheck"
     when: windowShown
@@ -33,7 +32,7 @@ TestCase {
         ];
     }
     function test_sha256(row) {
-        compare(Sha.sha256Hex(row.text), row.hex);
+        compare(RsaSingleton.sha256Hex(row.text), row.hex);
     }
 
     function test_recover() {
@@ -43,51 +42,85 @@ TestCase {
         // Not hexadecimal, and a number not below the modulus.
         compare(RsaSingleton.recoverMessage("xyz0123456789"), null);
         compare(RsaSingleton.recoverMessage(new Array(1026).join("f")), null);
-        compare(Rsa.parsePublicKey("not a key"), null);
-        compare(Rsa.parsePublicKey(RsaSingleton.publicKeyPem).n.length, 513); // sign byte + 512
+    }
+
+    function test_verify_data() {
+        return [
+            {tag: "all correct", text: Fx.text, digest: Fx.digest, sig: Fx.goodSig, code: 4},
+            {tag: "spaces around are trimmed", text: "  " + Fx.text + "\n", digest: " " + Fx.digest + " ",
+             sig: "\n" + Fx.goodSig + "  ", code: 4},
+            {tag: "text too short", text: "晴曜", digest: Fx.digest, sig: Fx.goodSig, code: 1},
+            {tag: "digest one short", text: Fx.text, digest: Fx.digest.substring(1), sig: Fx.goodSig, code: 1},
+            {tag: "signature too short", text: Fx.text, digest: Fx.digest, sig: "123456789", code: 1},
+            {tag: "text changed", text: Fx.text + "。", digest: Fx.digest, sig: Fx.goodSig, code: 2},
+            {tag: "digest in capitals", text: Fx.text, digest: Fx.digest.toUpperCase(), sig: Fx.goodSig, code: 2},
+            {tag: "signature cut", text: Fx.text, digest: Fx.digest, sig: Fx.goodSig.substring(0, 900), code: 3},
+            {tag: "signature changed", text: Fx.text, digest: Fx.digest,
+             sig: Fx.goodSig.substring(0, 100) + (Fx.goodSig.charAt(100) === "0" ? "1" : "0") + Fx.goodSig.substring(101),
+             code: 3},
+            {tag: "signature padding type 1", text: Fx.text, digest: Fx.digest, sig: Fx.type1Sig, code: 3},
+            {tag: "signature of another digest", text: Fx.text, digest: Fx.digest, sig: Fx.otherdigestSig, code: 3},
+            {tag: "signature not hexadecimal", text: Fx.text, digest: Fx.digest, sig: "签名签名签名签名签名签名", code: 3}
+        ];
+    }
+
+    function test_verify(row) {
+        compare(RsaSingleton.verifyAnnouncement(row.text, row.digest, row.sig), row.code);
+    }
+
+    // A stand-in verifier: the page must show the message of whatever code
+    // it returns, and hand over the fields as typed.
+    Component {
+        id: fakeVerifier
+        QtObject {
+            property int code: 0
+            property var received: []
+            function verifyAnnouncement(text, digest, signature) {
+                received = [text, digest, signature];
+                return code;
+            }
+        }
     }
 
     function test_messages_data() {
         var failed = "数字签名验证不通过，可能原因：";
         return [
-            {tag: "all correct", text: Fx.text, digest: Fx.digest, sig: Fx.goodSig,
+            {tag: "verified", code: 4,
              message: "数字签名验证通过。<br/>\n“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。"},
-            {tag: "spaces around are trimmed", text: "  " + Fx.text + "\n", digest: " " + Fx.digest + " ",
-             sig: "\n" + Fx.goodSig + "  ", message: "数字签名验证通过。<br/>\n“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。"},
-            {tag: "text too short", text: "晴曜", digest: Fx.digest, sig: Fx.goodSig,
-             message: "尚未完整输入，请核对检查后，修正或补充输入内容。"},
-            {tag: "digest one short", text: Fx.text, digest: Fx.digest.substring(1), sig: Fx.goodSig,
-             message: "尚未完整输入，请核对检查后，修正或补充输入内容。"},
-            {tag: "signature too short", text: Fx.text, digest: Fx.digest, sig: "123456789",
-             message: "尚未完整输入，请核对检查后，修正或补充输入内容。"},
-            {tag: "text changed", text: Fx.text + "。", digest: Fx.digest, sig: Fx.goodSig,
-             message: "数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。"},
-            {tag: "digest in capitals", text: Fx.text, digest: Fx.digest.toUpperCase(), sig: Fx.goodSig,
-             message: "数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。"},
-            {tag: "signature cut", text: Fx.text, digest: Fx.digest, sig: Fx.goodSig.substring(0, 900), prefix: failed},
-            {tag: "signature changed", text: Fx.text, digest: Fx.digest,
-             sig: Fx.goodSig.substring(0, 100) + (Fx.goodSig.charAt(100) === "0" ? "1" : "0") + Fx.goodSig.substring(101),
-             prefix: failed},
-            {tag: "signature padding type 1", text: Fx.text, digest: Fx.digest, sig: Fx.type1Sig, prefix: failed},
-            {tag: "signature of another digest", text: Fx.text, digest: Fx.digest, sig: Fx.otherdigestSig, prefix: failed},
-            {tag: "signature not hexadecimal", text: Fx.text, digest: Fx.digest, sig: "签名签名签名签名签名签名", prefix: failed}
+            {tag: "incomplete", code: 1, message: "尚未完整输入，请核对检查后，修正或补充输入内容。"},
+            {tag: "digest mismatch", code: 2, message: "数字摘要码与原文不对应，请检查原文、以及数字摘要码是否完整正确。"},
+            {tag: "signature refused", code: 3, prefix: failed}
         ];
     }
 
-    function test_messages(row) {
-        var page = createTemporaryObject(pageComponent, this);
-        page.rsa = RsaSingleton;
+    function showResult(page, text, digest, sig) {
         waitForRendering(page);
-        page.textField.text = row.text;
-        page.digestField.text = row.digest;
-        page.signatureField.text = row.sig;
+        page.textField.text = text;
+        page.digestField.text = digest;
+        page.signatureField.text = sig;
         findChild(page, "verifyButton").clicked();
         var dialog = findChild(page, "resultDialog");
         tryVerify(function () { return dialog.opened; });
         compare(dialog.title, "数字签名验证提示");
+    }
+
+    function test_messages(row) {
+        var page = createTemporaryObject(pageComponent, this);
+        var verifier = createTemporaryObject(fakeVerifier, this, {code: row.code});
+        page.rsa = verifier;
+        showResult(page, " a\n", "b ", "c");
+        compare(verifier.received, [" a\n", "b ", "c"]);
         if (row.message !== undefined)
             compare(page.resultMessage, row.message);
         else
             compare(page.resultMessage.indexOf(row.prefix), 0);
+    }
+
+    // The page with the real check, once.
+    function test_real_verification() {
+        var page = createTemporaryObject(pageComponent, this);
+        page.rsa = RsaSingleton;
+        showResult(page, Fx.text, Fx.digest, Fx.goodSig);
+        compare(page.resultMessage, "数字签名验证通过。<br/>\n“原通告、声明、文书或信息”应为晴曜命盘软件开发者本人所发表。");
     }
 }

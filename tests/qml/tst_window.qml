@@ -56,7 +56,7 @@ TestCase {
 
     function test_developerGestureAddsEntriesOnce() {
         var list = findChild(win, "drawerList");
-        compare(list.count, 8);
+        compare(list.count, 9);
         win.openDrawerEntry(7);
         tryCompare(win.mainstackView, "depth", 2);
         tryCompare(win.mainstackView, "busy", false);
@@ -68,16 +68,16 @@ TestCase {
         compare(page.pressCnt, Rules.developerVerifyFrom - 1);
         verify(page.showMore);
         compare(win.toViewTheVerifySignPage, 0);
-        compare(list.count, 8);
+        compare(list.count, 9);
         mouseClick(body);
         compare(win.toViewTheVerifySignPage, 1);
-        compare(list.count, 9);
+        compare(list.count, 10);
         for (i = Rules.developerVerifyFrom + 1; i <= Rules.developerLogFrom + 5; ++i)
             mouseClick(body);
         verify(win.toViewTheLatestAppLogPage > 1);
-        compare(list.count, 10);
-        compare(list.model.get(8).page, "qrc:/qml/LeftSheet/PublicKeyVerifyMd5.qml");
-        compare(list.model.get(9).title, "AppLog");
+        compare(list.count, 11);
+        compare(list.model.get(9).page, "qrc:/qml/LeftSheet/PublicKeyVerifyMd5.qml");
+        compare(list.model.get(10).title, "AppLog");
     }
 
     function test_missingPageLeavesStack() {

@@ -19,12 +19,16 @@ TestCase {
             {tag: "four parts", answer: "2.0.6.1", current: "2.0.6", newer: false},
             {tag: "not a number", answer: "2.0.x", current: "2.0.6", newer: false},
             {tag: "empty answer", answer: "", current: "2.0.6", newer: false},
-            {tag: "undefined answer", answer: undefined, current: "2.0.6", newer: false}
+            {tag: "undefined answer", answer: undefined, current: "2.0.6", newer: false},
+            {tag: "blanks around", answer: " 2.0.7\n", current: "2.0.6", newer: true},
+            {tag: "blank inside", answer: "2. 0.7", current: "2.0.6", newer: false},
+            {tag: "sign", answer: "+3.0.0", current: "2.0.6", newer: false},
+            {tag: "current not a version", answer: "2.0.7", current: "dev", newer: false}
         ];
     }
 
     function test_newerVersion(row) {
-        compare(Rules.isNewerVersion(row.answer, row.current), row.newer);
+        compare(easyfunction.isNewerVersion(row.answer, row.current), row.newer);
     }
 
     // Clicking on and on switches saving on and off alternately, once each

@@ -1,4 +1,4 @@
-// generated - do not edit. Regenerate with: sh tools/make_signature_fixtures.sh
+// generated - do not edit. Regenerate with: sh tools/gen_signature_fixtures.sh
 .pragma library
 var text = "晴曜命盘 2.0.6 发布声明：本版修正万年历的节气标记。";
 var digest = "ac49a024385ba5fd00cdcf388708600af911970ef312b08d8674a909aaab43f3";

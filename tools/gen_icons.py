@@ -2,7 +2,7 @@
 """Draws the four tool-bar icons of the "gallery" icon theme.
 
 Regenerate with:
-    python3 tools/make_icons.py
+    python3 tools/gen_icons.py
 
 Writes icons/gallery/index.theme and icons/gallery/20x20[@N]/{back,drawer,menu,
 question-circle}.png for scales 1 to 4. The icons are drawn here from strokes
@@ -41,12 +41,25 @@ SHAPES = {
 }
 
 
-def coverage(shape, x, y):
+def segments(shape):
+    """The shape's segments with their boxes widened by half the stroke: a
+    point outside a box is farther than half from its segment."""
     half = shape["w"] / 2
+    out = []
     for line in shape["lines"]:
         for (ax, ay), (bx, by) in zip(line, line[1:]):
-            if seg_dist(x, y, ax, ay, bx, by) <= half:
-                return 1
+            out.append((min(ax, bx) - half, max(ax, bx) + half, min(ay, by) - half, max(ay, by) + half,
+                        ax, ay, bx, by))
+    return out
+
+
+def coverage(shape, segs, x, y):
+    half = shape["w"] / 2
+    for x0, x1, y0, y1, ax, ay, bx, by in segs:
+        if x < x0 or x > x1 or y < y0 or y > y1:
+            continue
+        if seg_dist(x, y, ax, ay, bx, by) <= half:
+            return 1
     for cx, cy, r in shape["dots"]:
         if math.hypot(x - cx, y - cy) <= r:
             return 1
@@ -55,11 +68,12 @@ def coverage(shape, x, y):
 
 def render(shape, scale):
     size = 20 * scale
+    segs = segments(shape)
     rows = []
     for j in range(size):
         row = bytearray([0])
         for i in range(size):
-            hits = sum(coverage(shape, (i + (a + 0.5) / 4) / scale, (j + (b + 0.5) / 4) / scale)
+            hits = sum(coverage(shape, segs, (i + (a + 0.5) / 4) / scale, (j + (b + 0.5) / 4) / scale)
                        for a in range(4) for b in range(4))
             row += bytes(COLOR) + bytes([round(255 * hits / 16)])
         rows.append(bytes(row))

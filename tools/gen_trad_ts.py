@@ -2,7 +2,7 @@
 """Fills the Traditional Chinese translation file from the Simplified one.
 
 Regenerate with:
-    python3 tools/make_trad_ts.py            # after `cmake --build build --target lupdate`
+    python3 tools/gen_trad_ts.py            # after `cmake --build build --target lupdate`
 
 lang/lang_Chinese_Simp.ts holds every source text (Simplified Chinese). Its
 translations are made equal to the source, so the Simplified .qm is never
