@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything with AddressSanitizer and UndefinedBehaviorSanitizer into
 # ./build-asan and runs the C++ tests there (the QML tests, the window walk and
 # the generator check add little under the sanitizers and take long).

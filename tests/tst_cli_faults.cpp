@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line under hostile input: what it refuses, that it never loses
 // or corrupts data when it refuses, that standard output carries only the
 // answer, and that any amount of input streams through in bounded memory.
