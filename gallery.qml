@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Window 2.15
 import QtQuick.Layouts 1.15
@@ -57,21 +58,9 @@ ApplicationWindow {
         id: gset
     }
 
-    // The script facades are created at run time so the window still opens
-    // while a facade is missing; pages test for null.
+    // The script facades: the singletons of qrc:/qml/qmldir, by name.
     function loadFacade(typeName) {
-        try {
-            var holder = Qt.createQmlObject('import QtQuick 2.15; import "qrc:/qml"; QtObject { property var inst: typeof '
-                                            + typeName + ' === "undefined" ? null : ' + typeName + ' }', windowRoot, typeName);
-            if (holder.inst && typeof holder.inst === "object" && holder.inst.toString().indexOf("QQmlTypeWrapper") < 0)
-                return holder.inst;
-        } catch (e) {
-        }
-        try {
-            return Qt.createQmlObject('import "qrc:/qml"; ' + typeName + ' {}', windowRoot, typeName);
-        } catch (e2) {
-        }
-        return null;
+        return {JsxfSingleton: JsxfSingleton, RsaSingleton: RsaSingleton}[typeName] || null;
     }
 
     function pageUrl(source) {
@@ -88,16 +77,9 @@ ApplicationWindow {
             privacyPopup.open();
             drawerList.currentIndex = -1;
         } else {
-            var component = Qt.createComponent(pageUrl(entry.page));
-            if (component.status !== Component.Ready) {
-                // A page whose module has not been installed yet.
-                console.warn("page not available: " + entry.page);
-                notice.show(qsTr("该功能尚未安装。"));
-                return;
-            }
             if (entry.special === 2)
                 gset.toCntOpenSanCaiWuGe += 1;
-            stackView.push(component);
+            stackView.push(pageUrl(entry.page));
         }
     }
 

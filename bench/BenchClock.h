@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Wall-clock and CPU time of this process. The build machine is shared, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times of the data stores: building the book database from a script of about
 // 2,600 statements (target under 50 ms) and the search filter of the person
 // records over 10,000 records (target under 10 ms).

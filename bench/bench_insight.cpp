@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the chart engine: a full chart (beginWithTime with its refresh, plus
 // getEssentials), `qingyao-cli charts` on 100,000 lines, and pillar searches
 // that find nothing. Build in Release for figures.

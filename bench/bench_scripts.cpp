@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the script functions in the QML engine: the solar-time correction
 // per call and the numerology computation per name.
 #include <QCoreApplication>

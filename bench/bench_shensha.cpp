@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // updateShenShaRel with all ten columns present, as the chart page calls it
 // when a flow day is selected. Log saving is off, as in a normal run.
 #include "AppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the calendar engine: one launchTimePointSets, and the lunar conversion
 // of every Gregorian day 1800-01-01..2099-12-31. Build in Release for figures.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a .qrc from whole folders and compiles it into an object library, so
 # the resources are linked into every target without Q_INIT_RESOURCE.
 function(qingyao_add_resources target)

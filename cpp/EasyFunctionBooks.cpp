@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Book pages and the plain page loader. Every loader answers with a fixed
 // minimal page when its resource is missing, unreadable or too short.
 #include "EasyFunction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report sent over a WebSocket.
 #include "EasyFunction.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only vocabulary look-ups, and the sino-month boundaries from the term table.
 #include "EasyFunction.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Time-zone and region tests of the device's system zone. Nothing is cached:
 // the user may change the zone while the program runs.
 #include "EasyFunction.h"

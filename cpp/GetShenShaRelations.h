@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QObject>
@@ -19,26 +20,47 @@ class GetShenShaRelations : public QObject
 {
     Q_OBJECT
     // MEMBER properties: a write from QML emits only when the value differs.
+    // Column 0 (year): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu0 MEMBER m_zhu0 NOTIFY zhu0Changed)
+    // Column 1 (month): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu1 MEMBER m_zhu1 NOTIFY zhu1Changed)
+    // Column 2 (day): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu2 MEMBER m_zhu2 NOTIFY zhu2Changed)
+    // Column 3 (hour): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu3 MEMBER m_zhu3 NOTIFY zhu3Changed)
+    // Column 4 (luck pillar): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu4 MEMBER m_zhu4 NOTIFY zhu4Changed)
+    // Column 5 (flow year): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu5 MEMBER m_zhu5 NOTIFY zhu5Changed)
+    // Column 6 (flow month): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu6 MEMBER m_zhu6 NOTIFY zhu6Changed)
+    // Column 7 (flow day): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu7 MEMBER m_zhu7 NOTIFY zhu7Changed)
+    // Column 8 (life palace (命宫)): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu8 MEMBER m_zhu8 NOTIFY zhu8Changed)
+    // Column 9 (conception pillar (胎元)): relation strings "code|hit|partners..."; empty when absent.
     Q_PROPERTY(QStringList zhu9 MEMBER m_zhu9 NOTIFY zhu9Changed)
+    // Column 0 (year): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu0_basic MEMBER m_zhu0_basic NOTIFY zhu0_basicChanged)
+    // Column 1 (month): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu1_basic MEMBER m_zhu1_basic NOTIFY zhu1_basicChanged)
+    // Column 2 (day): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu2_basic MEMBER m_zhu2_basic NOTIFY zhu2_basicChanged)
+    // Column 3 (hour): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu3_basic MEMBER m_zhu3_basic NOTIFY zhu3_basicChanged)
+    // Column 4 (luck pillar): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu4_basic MEMBER m_zhu4_basic NOTIFY zhu4_basicChanged)
+    // Column 5 (flow year): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu5_basic MEMBER m_zhu5_basic NOTIFY zhu5_basicChanged)
+    // Column 6 (flow month): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu6_basic MEMBER m_zhu6_basic NOTIFY zhu6_basicChanged)
+    // Column 7 (flow day): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu7_basic MEMBER m_zhu7_basic NOTIFY zhu7_basicChanged)
+    // Column 8 (life palace (命宫)): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu8_basic MEMBER m_zhu8_basic NOTIFY zhu8_basicChanged)
+    // Column 9 (conception pillar (胎元)): basic rows (label, stem, branch, ten gods, NaYin); empty when absent.
     Q_PROPERTY(QStringList zhu9_basic MEMBER m_zhu9_basic NOTIFY zhu9_basicChanged)
+    // Update counter, 0..99 (wraps): one step per updateShenShaRel, announced after the columns.
     Q_PROPERTY(int tagForChangedCnt MEMBER m_tagForChangedCnt NOTIFY tagForChangedCntChanged)
 
 public:

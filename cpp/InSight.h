@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "LuckStart.h"
@@ -24,44 +25,83 @@
 // The chart engine: casts a chart for one birth moment (beginWithTime) or finds
 // the moments of four pillars (beginWithChacs), and publishes the chart as
 // properties. All calendar work is done by its three time points.
+// Properties are read by the pages after totalReadyCalcChanged; QML may write
+// them (a write stores and notifies only on a change). Pinyin names are
+// explained in docs/GLOSSARY.md.
 class InSight : public QObject
 {
     Q_OBJECT
+    // Day master: stem of the day pillar, 0..9 (0 甲 .. 9 癸).
     Q_PROPERTY(int baseGan READ baseGan WRITE setBaseGan NOTIFY baseGanChanged)
+    // Moments found by the last beginWithChacs, 0..3.
     Q_PROPERTY(int timepointCnt READ timepointCnt WRITE setTimepointCnt NOTIFY timepointCntChanged)
+    // Year pillar as a sixty-cycle index, 0..59 (0 甲子 .. 59 癸亥); likewise the next three.
     Q_PROPERTY(int yearChac READ yearChac WRITE setYearChac NOTIFY yearChacChanged)
+    // Month pillar, 0..59.
     Q_PROPERTY(int monthChac READ monthChac WRITE setMonthChac NOTIFY monthChacChanged)
+    // Day pillar, 0..59.
     Q_PROPERTY(int dayChac READ dayChac WRITE setDayChac NOTIFY dayChacChanged)
+    // Hour pillar, 0..59.
     Q_PROPERTY(int hourChac READ hourChac WRITE setHourChac NOTIFY hourChacChanged)
+    // Gender code: 0 male, 1 female.
     Q_PROPERTY(int malefemale READ malefemale WRITE setMalefemale NOTIFY malefemaleChanged)
+    // Direction of the luck pillars: +1 forward, -1 backward.
     Q_PROPERTY(int clockwise READ clockwise WRITE setClockwise NOTIFY clockwiseChanged)
+    // Age in years (two decimals) at which the first luck pillar starts.
     Q_PROPERTY(double ageOfBegin READ ageOfBegin WRITE setAgeOfBegin NOTIFY ageOfBeginChanged)
+    // Gregorian year of that start moment; month 1..12 and day 1..31 follow.
     Q_PROPERTY(int solarYearOfBegin READ solarYearOfBegin WRITE setSolarYearOfBegin NOTIFY solarYearOfBeginChanged)
+    // Gregorian month of the start moment, 1..12.
     Q_PROPERTY(int solarMonthOfBegin READ solarMonthOfBegin WRITE setSolarMonthOfBegin NOTIFY solarMonthOfBeginChanged)
+    // Gregorian day of the start moment, 1..31.
     Q_PROPERTY(int solarDayOfBegin READ solarDayOfBegin WRITE setSolarDayOfBegin NOTIFY solarDayOfBeginChanged)
+    // Sino year (beginning at 立春) of the start moment.
     Q_PROPERTY(int sinoYearOfBegin READ sinoYearOfBegin WRITE setSinoYearOfBegin NOTIFY sinoYearOfBeginChanged)
+    // Sino month of the start moment, 1..12 (1 begins at 立春).
     Q_PROPERTY(int sinoMonthOfBegin READ sinoMonthOfBegin WRITE setSinoMonthOfBegin NOTIFY sinoMonthOfBeginChanged)
+    // Sixty-cycle index of that sino year, 0..59.
     Q_PROPERTY(int jiaziNianOfBegin READ jiaziNianOfBegin WRITE setJiaziNianOfBegin NOTIFY jiaziNianOfBeginChanged)
+    // First luck pillar (大运) as a sixty-cycle index, 0..59.
     Q_PROPERTY(int dayunJiaZiofBegin READ dayunJiaZiofBegin WRITE setDayunJiaZiofBegin NOTIFY dayunJiaZiofBeginChanged)
+    // Start moment of the first luck pillar: Julian day, Beijing time (UTC+8).
     Q_PROPERTY(double jd_dateBeginDY READ jd_dateBeginDY WRITE setJd_dateBeginDY NOTIFY jd_dateBeginDYChanged)
+    // Birth moment as a readable Gregorian date-time ("" until computed).
     Q_PROPERTY(QString thisSolarDateStr READ thisSolarDateStr WRITE setThisSolarDateStr NOTIFY thisSolarDateStrChanged)
+    // Birth moment as a readable lunar date.
     Q_PROPERTY(QString thisLunarDateStr READ thisLunarDateStr WRITE setThisLunarDateStr NOTIFY thisLunarDateStrChanged)
+    // The Gregorian date-time as slash-separated numbers, for the pages to split.
     Q_PROPERTY(QString thisSolarDateStrInt READ thisSolarDateStrInt WRITE setThisSolarDateStrInt NOTIFY thisSolarDateStrIntChanged)
+    // The lunar date as slash-separated numbers (with the leap flag).
     Q_PROPERTY(QString thisLunarDateStrInt READ thisLunarDateStrInt WRITE setThisLunarDateStrInt NOTIFY thisLunarDateStrIntChanged)
+    // The same four texts for the second moment found by beginWithChacs.
     Q_PROPERTY(QString alternativeSolarDateStr2 READ alternativeSolarDateStr2 WRITE setAlternativeSolarDateStr2 NOTIFY alternativeSolarDateStr2Changed)
+    // Second moment, lunar text.
     Q_PROPERTY(QString alternativeLunarDateStr2 READ alternativeLunarDateStr2 WRITE setAlternativeLunarDateStr2 NOTIFY alternativeLunarDateStr2Changed)
+    // Second moment, Gregorian numbers.
     Q_PROPERTY(QString alternativeSolarDateStr2Int READ alternativeSolarDateStr2Int WRITE setAlternativeSolarDateStr2Int NOTIFY alternativeSolarDateStr2IntChanged)
+    // Second moment, lunar numbers.
     Q_PROPERTY(QString alternativeLunarDateStr2Int READ alternativeLunarDateStr2Int WRITE setAlternativeLunarDateStr2Int NOTIFY alternativeLunarDateStr2IntChanged)
+    // The same four texts for the third moment found by beginWithChacs.
     Q_PROPERTY(QString alternativeSolarDateStr3 READ alternativeSolarDateStr3 WRITE setAlternativeSolarDateStr3 NOTIFY alternativeSolarDateStr3Changed)
+    // Third moment, lunar text.
     Q_PROPERTY(QString alternativeLunarDateStr3 READ alternativeLunarDateStr3 WRITE setAlternativeLunarDateStr3 NOTIFY alternativeLunarDateStr3Changed)
+    // Third moment, Gregorian numbers.
     Q_PROPERTY(QString alternativeSolarDateStr3Int READ alternativeSolarDateStr3Int WRITE setAlternativeSolarDateStr3Int NOTIFY alternativeSolarDateStr3IntChanged)
+    // Third moment, lunar numbers.
     Q_PROPERTY(QString alternativeLunarDateStr3Int READ alternativeLunarDateStr3Int WRITE setAlternativeLunarDateStr3Int NOTIFY alternativeLunarDateStr3IntChanged)
+    // 1 after a successful computation, 0 after construction or reset; its signal comes last.
     Q_PROPERTY(int totalReadyCalc READ totalReadyCalc WRITE setTotalReadyCalc NOTIFY totalReadyCalcChanged)
+    // Bone weight (称骨) in tenths of a liang, 21..72 for real charts; 70 when unset.
     Q_PROPERTY(int ytgChengCnt READ ytgChengCnt WRITE setYtgChengCnt NOTIFY ytgChengCntChanged)
+    // 1 when the birth is at or after the middle (Qi) term of its sino month, else 0.
     Q_PROPERTY(int isPassMiddleTerm READ isPassMiddleTerm WRITE setIsPassMiddleTerm NOTIFY isPassMiddleTermChanged)
+    // Birth moment: Julian day, Beijing time (UTC+8).
     Q_PROPERTY(double jd_birthTime READ jd_birthTime WRITE setJd_birthTime NOTIFY jd_birthTimeChanged)
+    // Jie term that began the birth's sino month: Julian day, UTC+8.
     Q_PROPERTY(double jd_JieTimeBefore READ jd_JieTimeBefore WRITE setJd_JieTimeBefore NOTIFY jd_JieTimeBeforeChanged)
+    // Middle (Qi) term of that month: Julian day, UTC+8.
     Q_PROPERTY(double jd_QiTimeMiddle READ jd_QiTimeMiddle WRITE setJd_QiTimeMiddle NOTIFY jd_QiTimeMiddleChanged)
+    // Next Jie term: Julian day, UTC+8.
     Q_PROPERTY(double jd_JieTimeAfter READ jd_JieTimeAfter WRITE setJd_JieTimeAfter NOTIFY jd_JieTimeAfterChanged)
     Q_PROPERTY(int startAgeYears READ startAgeYears WRITE setStartAgeYears NOTIFY startAgeYearsChanged)
     Q_PROPERTY(int startAgeMonths READ startAgeMonths WRITE setStartAgeMonths NOTIFY startAgeMonthsChanged)

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ServiceWiring.h"
 
 #include "AppContext.h"
+#include "CalendarRules.h"
 #include "DatabaseConnections.h"
 #include "EasyFunction.h"
 #include "GetShenShaRelations.h"
@@ -30,6 +32,8 @@ void registerTypes()
     qmlRegisterType<GetShenShaRelations>(uri, 1, 0, "GetShenShaRelations");
     qmlRegisterType<SimpleHttpRequest>(uri, 1, 0, "SimpleHttpRequest");
     qmlRegisterType<ChartCalculation>(uri, 1, 0, "ChartCalculation");
+    qmlRegisterSingletonType<CalendarRules>(uri, 1, 0, "CalendarRules",
+                                            [](QQmlEngine *, QJSEngine *) -> QObject * { return new CalendarRules; });
     qmlRegisterSingletonType<SignatureCheck>(uri, 1, 0, "SignatureCheck",
                                              [](QQmlEngine *, QJSEngine *) -> QObject * { return new SignatureCheck; });
 }

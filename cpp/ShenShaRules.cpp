@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ShenShaRules.h"
 
 #include <QDebug>
@@ -200,7 +201,7 @@ private:
         return g;
     }
 
-    // Rule 1.
+    // Day-stem stars (天乙 .. codes 0-8), keyed by the day stem.
     void dayStemStars()
     {
         const int dayStem = m_dayChac % 10;
@@ -214,7 +215,8 @@ private:
         }
     }
 
-    // Rules 2 and 3: the key's own position takes no star from itself.
+    // Branch stars (codes 30-38), keyed by the year branch and again by the day
+    // branch; the key's own position takes no star from itself.
     void branchStars(int key, int keyPos)
     {
         for (int row = 0; row < 9; ++row) {
@@ -226,7 +228,7 @@ private:
         }
     }
 
-    // Rule 4.
+    // Month stars 天德 and 月德, keyed by the month branch.
     void monthStars()
     {
         const int monthBranch = m_monthChac % 12;
@@ -244,7 +246,7 @@ private:
         }
     }
 
-    // Rule 5.
+    // 魁罡: the pillars 戊戌, 庚辰, 庚戌, 壬辰 wherever they stand.
     void kuiGang()
     {
         for (int value : kuiGangPillars) {
@@ -255,7 +257,7 @@ private:
         }
     }
 
-    // Rules 6 to 10.
+    // Day-pillar stars 天赦 (by month branch), 日德, 日贵, 孤鸾, and the hour's 金神.
     void dayPillarStars()
     {
         if (m_dayChac == tianSheDayByMonth[m_monthChac % 12])
@@ -270,7 +272,7 @@ private:
             add({67, hourStemPos, noRef});
     }
 
-    // Rule 11: a decade of the cycle leaves two branches empty, 戌亥 for 甲子..癸酉 and so on.
+    // 空亡: a decade of the cycle leaves two branches empty, 戌亥 for 甲子..癸酉 and so on.
     void kongWangPass(int chac, int code, int refPos)
     {
         const int firstEmpty = 10 - 2 * (chac / 10); // [0, 10]
@@ -289,7 +291,7 @@ private:
             kongWangPass(m_dayChac, 71, dayBranchPos);
     }
 
-    // Rule 12.
+    // 五合: stem combinations.
     void stemCombination()
     {
         for (const auto &pair : stemCombinations) {
@@ -306,7 +308,7 @@ private:
         }
     }
 
-    // Rule 13.
+    // 六合, 六冲, 六害: branch pairs.
     void branchPairRelations()
     {
         for (const BranchPair &pair : branchPairs) {
@@ -349,7 +351,7 @@ private:
         }
     }
 
-    // Rule 14.
+    // 三刑: punishments, one row of branches at a time.
     void punishments()
     {
         for (const auto &row : punishmentRows) {
@@ -367,7 +369,7 @@ private:
         }
     }
 
-    // Rule 15.
+    // 自刑: self-punishing branches 酉, 午, 辰, 亥 met twice.
     void selfPunishments()
     {
         for (int branchValue : selfPunishment) {
@@ -379,7 +381,7 @@ private:
         }
     }
 
-    // Rules 16 and 17: a full frame, or a half frame that holds the middle branch.
+    // 三合 and 三会 frames (and 半三合, 半三会): a full frame, or a half frame that holds the middle branch.
     void frames(const int (&rows)[4][3], int firstCode, int halfCode)
     {
         for (const auto &row : rows) {
@@ -397,7 +399,7 @@ private:
         }
     }
 
-    // Rule 18.
+    // 支全四生, 四旺, 四库: all four branches of a set.
     void fourBranches()
     {
         for (const auto &set : fourBranchSets) {
@@ -424,7 +426,7 @@ private:
         }
     }
 
-    // Rule 19: whole pillars; the life palace and conception pillar take no part.
+    // 整柱 pairs (伏吟, 岁运并临, 反吟, 鸳鸯双合): whole pillars; the life palace and conception pillar take no part.
     void pillarPairs()
     {
         for (int j = 0; j < count(); ++j) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "AppContext.h"
@@ -11,6 +12,8 @@
 class SqloneCustomerModel : public QSqlTableModel
 {
     Q_OBJECT
+    // Identifier ("{uuid}_timestamp") of the one person the model is narrowed to; empty (all
+    // rows) until set. Blank text and "undefined" are ignored and keep the current person.
     Q_PROPERTY(QString userid READ userid WRITE setUserid NOTIFY useridChanged)
 public:
     explicit SqloneCustomerModel(QObject *parent = nullptr,

@@ -1,4 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
+.import chattutorial 1.0 as Native
 
 // Rules the start button applies to the form before a person record is stored.
 
@@ -39,65 +41,36 @@ function timeText(lunar, leap, y, m, d, h, mi) {
             + h + "时" + mi + "分";
 }
 
-// Days of a solar month: Gregorian from 1582-10-15, Julian before.
+// The date and cycle rules live in the engine (CalendarRules); these names
+// stay for the pages that call them.
 function daysInSolarMonth(y, m) {
-    var lengths = [31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31];
-    if (m < 1 || m > 12)
-        return 0;
-    if (m !== 2)
-        return lengths[m - 1];
-    var leap = y > 1582 ? ((y % 4 === 0 && y % 100 !== 0) || y % 400 === 0) : (y % 4 === 0);
-    return leap ? 29 : 28;
+    return Native.CalendarRules.daysInMonth(y, m);
 }
 
-// True when the solar date exists (1582-10-05 .. 10-14 never did).
 function isValidSolarDate(y, m, d) {
-    if (d < 1 || d > daysInSolarMonth(y, m))
-        return false;
-    return !(y === 1582 && m === 10 && d > 4 && d < 15);
+    return Native.CalendarRules.isValidDate(y, m, d);
 }
 
-// Julian day of a local civil moment (whole days at noon), Gregorian calendar
-// from 1582-10-15 and Julian before, after Meeus, Astronomical Algorithms ch. 7.
+// Julian day of a local civil moment (whole days at noon, UTC+8).
 function julianDay(y, m, d, h, mi) {
-    var yy = y, mm = m;
-    if (mm <= 2) {
-        yy -= 1;
-        mm += 12;
-    }
-    var b = 0;
-    if (y * 10000 + m * 100 + d >= 15821015) {
-        var a = Math.floor(yy / 100);
-        b = 2 - a + Math.floor(a / 4);
-    }
-    return Math.floor(365.25 * (yy + 4716)) + Math.floor(30.6001 * (mm + 1)) + d + b - 1524.5
-            + (h || 0) / 24 + (mi || 0) / 1440;
+    return Native.CalendarRules.julianDay(y, m, d, h || 0, mi || 0);
 }
 
 var lunarDayNames = ["初一", "初二", "初三", "初四", "初五", "初六", "初七", "初八", "初九", "初十",
                      "十一", "十二", "十三", "十四", "十五", "十六", "十七", "十八", "十九", "二十",
                      "廿一", "廿二", "廿三", "廿四", "廿五", "廿六", "廿七", "廿八", "廿九", "三十"];
 
-// Month stem from the year stem (五虎遁): a 甲 or 己 year begins with 丙寅.
-// branch is the month branch 0-11 (寅 = 2 for the first month).
 function monthStemFor(yearStem, branch) {
-    return ((yearStem % 5) * 2 + 2 + ((branch - 2 + 12) % 12)) % 10;
+    return Native.CalendarRules.monthStem(yearStem, branch);
 }
 
-// Hour stem from the day stem (五鼠遁): a 甲 or 己 day begins with 甲子.
 function hourStemFor(dayStem, branch) {
-    return ((dayStem % 5) * 2 + branch) % 10;
+    return Native.CalendarRules.hourStem(dayStem, branch);
 }
 
 // Sixty-cycle index of a stem and branch of the same parity, else -1.
 function chacIndex(stem, branch) {
-    if (stem < 0 || stem > 9 || branch < 0 || branch > 11 || (stem % 2) !== (branch % 2))
-        return -1;
-    for (var i = 0; i < 60; ++i) {
-        if (i % 10 === stem && i % 12 === branch)
-            return i;
-    }
-    return -1;
+    return Native.CalendarRules.sixtyIndex(stem, branch);
 }
 
 // "1990/5/17/ 8/00" (the chart engine's solar numeric text) -> numbers.

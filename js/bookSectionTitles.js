@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 // Titles of the book sections on the chart page, by book key of the book
 // database. The paragraphs are this program's own commentary; where a section

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 // Which stem commands the month (月令分日用事) on a given day after the Jie
 // term, for the three schools the settings offer (intTypeOfYueDangLing 0..2).

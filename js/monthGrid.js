@@ -1,24 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
+.import chattutorial 1.0 as Native
 
 // The perpetual calendar's month grid: six weeks of seven cells, Sunday
 // first, with the solar day, the lunar day text and the solar term of the
 // day. The lunar and term data come from the native engine through the
 // script facade; this module only lays them out.
 
-function isLeapYear(y) {
-    return (y % 4 === 0 && y % 100 !== 0) || y % 400 === 0;
-}
-
+// Month length and weekday (0 Sunday .. 6 Saturday) come from the engine.
 function daysInMonth(y, m) {
-    return [31, isLeapYear(y) ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31][m - 1];
+    return Native.CalendarRules.daysInMonth(y, m);
 }
 
-// 0 Sunday .. 6 Saturday, Gregorian (Sakamoto's method).
 function weekday(y, m, d) {
-    var t = [0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4];
-    if (m < 3)
-        y -= 1;
-    return (y + Math.floor(y / 4) - Math.floor(y / 100) + Math.floor(y / 400) + t[m - 1] + d) % 7;
+    return Native.CalendarRules.weekday(y, m, d);
 }
 
 // 42 cells; cells outside the month have day 0. lunarDays[i] is the lunar

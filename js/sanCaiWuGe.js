@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Name numerology: stroke counts by traditional form, the five grids and the
 // three talents, and the result text of the numerology page.
 .pragma library

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 // Names and one-line notes of the relation codes the ShenSha view shows.
 

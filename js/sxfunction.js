@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solar ephemeris of the script side: Julian days, Delta T, the Sun's apparent
 // longitude (truncated VSOP87D with short nutation and aberration) and the
 // equation of time. Angles are radians, times are counted from J2000.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Calendar helpers of the script side: the solar-time correction of a birth
 // moment, the time-zone guess, the daylight-saving periods of mainland China,
 // Hong Kong and Taiwan, and the simplified-to-traditional character map.

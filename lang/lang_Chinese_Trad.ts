@@ -87,10 +87,6 @@
             <translation>四柱尚未選全，或有干支陰陽不配。</translation>
         </message>
         <message>
-            <source>排盘引擎尚未安装，暂不能反查。</source>
-            <translation>排盤引擎尚未安裝，暫不能反查。</translation>
-        </message>
-        <message>
             <source>近三百个甲子日内未找到符合此四柱的时间。</source>
             <translation>近三百個甲子日內未找到符合此四柱的時間。</translation>
         </message>
@@ -279,10 +275,6 @@
             <translation>晴曜命盤</translation>
         </message>
         <message>
-            <source>记录模块尚未安装，暂不能保存命盘。</source>
-            <translation>記錄模組尚未安裝，暫不能儲存命盤。</translation>
-        </message>
-        <message>
             <source>時空</source>
             <translation>時空</translation>
         </message>
@@ -297,10 +289,6 @@
         <message>
             <source>学习</source>
             <translation>學習</translation>
-        </message>
-        <message>
-            <source>此页尚未安装。</source>
-            <translation>此頁尚未安裝。</translation>
         </message>
     </context>
     <context>
@@ -1202,10 +1190,6 @@
             <translation>陌生人</translation>
         </message>
         <message>
-            <source>命盘页尚未安装。</source>
-            <translation>命盤頁尚未安裝。</translation>
-        </message>
-        <message>
             <source>输入年份等关键字</source>
             <translation>輸入年份等關鍵字</translation>
         </message>
@@ -1468,10 +1452,6 @@
         <message>
             <source>尚未选择要比较的记录。</source>
             <translation>尚未選擇要比較的記錄。</translation>
-        </message>
-        <message>
-            <source>命盘页尚未安装。</source>
-            <translation>命盤頁尚未安裝。</translation>
         </message>
     </context>
     <context>
@@ -1908,14 +1888,6 @@
             <translation>該命例已加入收藏。</translation>
         </message>
         <message>
-            <source>记录模块尚未安装，暂不能保存命盘。</source>
-            <translation>記錄模組尚未安裝，暫不能儲存命盤。</translation>
-        </message>
-        <message>
-            <source>已加入收藏；命盘页尚未安装。</source>
-            <translation>已加入收藏；命盤頁尚未安裝。</translation>
-        </message>
-        <message>
             <source>&lt;h3&gt;巴拉克·奥巴马（美国第44任总统）&lt;/h3&gt;&lt;p&gt;性别：男&lt;br&gt;出生：公历1961年8月4日19时24分（当地时间）&lt;br&gt;出生地：美国夏威夷州檀香山（西经157.86度）&lt;/p&gt;&lt;p&gt;出生时间为公开资料中的出生证明所载。按下面的按钮，此命例加入收藏并打开命盘，可对照其生平学习排盘与论命。&lt;/p&gt;</source>
             <translation>&lt;h3&gt;巴拉克·奧巴馬（美國第44任總統）&lt;/h3&gt;&lt;p&gt;性別：男&lt;br&gt;出生：公曆1961年8月4日19時24分（當地時間）&lt;br&gt;出生地：美國夏威夷州檀香山（西經157.86度）&lt;/p&gt;&lt;p&gt;出生時間為公開資料中的出生證明所載。按下面的按鈕，此命例加入收藏並開啟命盤，可對照其生平學習排盤與論命。&lt;/p&gt;</translation>
         </message>
@@ -1933,10 +1905,6 @@
         <message>
             <source>晴曜命盘公钥验证数字签名</source>
             <translation>晴曜命盤公鑰驗證數字簽名</translation>
-        </message>
-        <message>
-            <source>该功能尚未安装。</source>
-            <translation>該功能尚未安裝。</translation>
         </message>
         <message>
             <source>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 
 // The product mark: a sun disc over a night-blue field with the character 曜.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/js/birthInput.js" as Birth
 import "qrc:/qml/MyFusion/Palette.js" as P
 
@@ -64,14 +66,15 @@ Popup {
         return (stems[col] >= 0 ? stemNames[stems[col]] : "？") + (branches[col] >= 0 ? branchNames[branches[col]] : "？");
     }
 
+    // The dialog's own chart engine, made on the first search.
+    Component {
+        id: insightComponent
+        InSight { }
+    }
+
     function engine() {
-        if (!chacInSight) {
-            try {
-                chacInSight = Qt.createQmlObject("import chattutorial 1.0; InSight {}", dlg, "chacInSight");
-            } catch (e) {
-                chacInSight = null;
-            }
-        }
+        if (!chacInSight)
+            chacInSight = insightComponent.createObject(dlg);
         return chacInSight;
     }
 
@@ -87,10 +90,6 @@ Popup {
             chacs.push(idx);
         }
         var e = engine();
-        if (!e) {
-            message = qsTr("排盘引擎尚未安装，暂不能反查。");
-            return -1;
-        }
         e.reinitAllTimepoints();
         e.beginWithChacs(chacs[0], chacs[1], chacs[2], chacs[3], gender);
         var list = [];

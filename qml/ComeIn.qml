@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
@@ -18,16 +19,17 @@ Page {
     property alias newInput: form
     property alias tabBar: tabs
 
-    // The records model is a native type; the page still opens without it.
+    // The page's own records model, made once it has completed.
     function createModel() {
-        try {
-            return Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", comeIn, "oneCustModelAll");
-        } catch (e) {
-            return null;
-        }
+        return recordsModelComponent.createObject(comeIn);
     }
 
-    // A tab page that is not installed yet leaves its tab with a short note.
+    Component {
+        id: recordsModelComponent
+        RecordsModel { }
+    }
+
+    // The chart view, made when a new record is opened at once.
     function optionalComponent(url) {
         var c = Qt.createComponent(url);
         return c.status === Component.Ready ? c : null;
@@ -46,10 +48,6 @@ Page {
     function toStartDoing(openChart) {
         if (isDoingCalculate)
             return "";
-        if (!oneCustModelAll) {
-            notice.show(qsTr("记录模块尚未安装，暂不能保存命盘。"));
-            return "";
-        }
         isDoingCalculate = true;
         var timeTextValue = form.inputTime;
         var id = String(oneCustModelAll.newCustomer(
@@ -148,23 +146,8 @@ Page {
             Repeater {
                 model: ["qrc:/qml/Wnlmini.qml", "qrc:/qml/ListViewRecord.qml", "qrc:/qml/ListViewBooks.qml"]
                 Loader {
-                    readonly property var tabComponent: comeIn.optionalComponent(modelData)
-                    sourceComponent: tabComponent ? tabComponent : notInstalled
+                    source: modelData
                 }
-            }
-        }
-    }
-
-    Component {
-        id: notInstalled
-        Item {
-            Label {
-                anchors.centerIn: parent
-                width: parent.width - 40
-                horizontalAlignment: Text.AlignHCenter
-                wrapMode: Label.Wrap
-                color: P.inkSoft
-                text: qsTr("此页尚未安装。")
             }
         }
     }

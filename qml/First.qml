@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
@@ -197,7 +198,8 @@ Pane {
                  daylightReading: daylightReading, dstMode: dstOverride };
     }
 
-    // Steps 1 to 17; answers whether a chart was cast.
+    // The whole calculation of the chart page for the chosen record; answers
+    // whether a chart was cast.
     function toCalculate(recal) {
         if (notToDoCalculation || !Calc.isUsableUserid(theuserid))
             return false;

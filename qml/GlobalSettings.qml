@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 
 // Settings shared by all pages. Each property is stored in the settings store

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 pragma Singleton
 import QtQuick 2.15
+import chattutorial 1.0
 import "../js/sxfunction.js" as Ephemeris
 import "../js/sxfunction3.js" as Sxfunction
 import "../js/sanCaiWuGe.js" as Sancai5ge
@@ -133,22 +135,17 @@ QtObject {
     }
 
     // ---- calendar calls served by the native engine -------------------------
-    // Waiting for the chart engine: these go through one InSight object, which
-    // is created here once the type is registered under chattutorial 1.0.
-    // Until then they answer their failure values.
+    // They go through one InSight object, made on first use (tests may put a
+    // stand-in with the same properties in its place).
 
     property var nativeCalendarObject: null
-    property bool nativeCalendarMissing: false
+    property Component nativeCalendarComponent: Component {
+        InSight { }
+    }
 
     function nativeCalendar() {
-        if (nativeCalendarObject === null && !nativeCalendarMissing) {
-            try {
-                nativeCalendarObject = Qt.createQmlObject("import chattutorial 1.0; InSight {}", jsxf, "JsxfNativeCalendar")
-            } catch (e) {
-                nativeCalendarMissing = true
-                console.warn("JsxfSingleton: InSight is not available:", e.message !== undefined ? e.message : e)
-            }
-        }
+        if (nativeCalendarObject === null)
+            nativeCalendarObject = nativeCalendarComponent.createObject(jsxf)
         return nativeCalendarObject
     }
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/qml/MyFusion/Palette.js" as P
 
@@ -33,14 +35,14 @@ Item {
     }
 
     function ensureModel() {
-        if (records)
-            return records;
-        try {
-            ownModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", recordTab, "records");
-        } catch (e) {
-            console.warn("records model not available");
-        }
+        if (!records)
+            ownModel = ownModelComponent.createObject(recordTab);
         return records;
+    }
+
+    Component {
+        id: ownModelComponent
+        SqloneCustomerModel { }
     }
 
     // The keyword search carries the chosen class along.
@@ -65,11 +67,7 @@ Item {
         chartRequested(userid);
         if (typeof windowRoot === "undefined" || !windowRoot)
             return;
-        var c = Qt.createComponent("qrc:/qml/ComeInNext.qml");
-        if (c.status === Component.Ready)
-            windowRoot.mainstackView.push(c, {theuseridpage: userid});
-        else
-            notice.show(qsTr("命盘页尚未安装。"));
+        windowRoot.mainstackView.push("qrc:/qml/ComeInNext.qml", {theuseridpage: userid});
     }
 
     // Deletes row `row` of the list as now filtered; true when it went.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
@@ -12,10 +13,6 @@ Page {
     property var u1idArray: []
     // Width of one chart column.
     property real columnWidth: Math.max(320, Math.min(width, 460))
-    readonly property var chartComponent: {
-        var c = Qt.createComponent("qrc:/qml/First.qml");
-        return c.status === Component.Ready ? c : null;
-    }
     readonly property int chartCount: row.children.length
 
     Flickable {
@@ -54,12 +51,8 @@ Page {
                         readonly property string userid: String(modelData)
                         // The record is given before the view completes, so
                         // it reads that record once.
-                        Component.onCompleted: {
-                            if (comparePage.chartComponent)
-                                setSource("qrc:/qml/First.qml", {isInComparedMode: true, theuserid: userid});
-                            else
-                                sourceComponent = waiting;
-                        }
+                        Component.onCompleted: setSource("qrc:/qml/First.qml",
+                                                         {isInComparedMode: true, theuserid: userid})
                     }
                 }
             }
@@ -71,16 +64,5 @@ Page {
         visible: comparePage.u1idArray.length === 0
         color: P.inkSoft
         text: qsTr("尚未选择要比较的记录。")
-    }
-
-    Component {
-        id: waiting
-        Label {
-            // Shown when the chart view is missing from the build.
-            padding: 16
-            wrapMode: Label.Wrap
-            color: P.inkSoft
-            text: qsTr("命盘页尚未安装。") + "\n" + parent.userid
-        }
     }
 }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages needed to build, run and test 晴曜命盘.
 # Idempotent: checks what is present first and stays quiet when nothing is missing.
 set -euo pipefail

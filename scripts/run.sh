@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and starts 晴曜命盘. Without a display the
 # window opens on a virtual X server (Xvfb).
 set -euo pipefail

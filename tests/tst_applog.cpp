@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The process-wide message handler: what it keeps, how it caps the buffer, and
 // that it stays silent while log saving is off.
 #include "AppContext.h"

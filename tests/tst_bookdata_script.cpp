@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book script as the start-up loads it: split at ";" and run in one
 // transaction on an in-memory SQLite database. Checks the form of the script,
 // the books and their index schemes, and the paragraph markers.

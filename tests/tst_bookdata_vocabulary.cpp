@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book paragraphs state facts that the program also computes: the twelve
 // stage of the day master, the ten god of a stem, the hidden stems of a branch
 // and the NaYin of a pillar. The paragraphs are generated apart from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated calendar tables: reference entries and the invariants of the Chinese calendar.
 #include "Calendar/CalendarTables.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth instant and the chart it gives: zones and summer time from the tz
 // database, solar time from the instant, and the pillars, with year and month
 // decided by the instant and day and hour by the chosen kind of time.

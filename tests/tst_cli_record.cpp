@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stored record charted the way the chart page does it (the record's
 // columns read through the model, then ChartCalculation::calculateRecord) and
 // by `qingyao-cli chart --record`: both must give the same chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relations command of qingyao-cli, run as a process from the build tree.
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reader's pages, the start-up pages and the side-page documents: each
 // parses as XML after a light clean-up, the frame has its placeholder once,
 // every volume has a Traditional variant of the same structure, the place
 // picker's city table is sound and the documents say what they must.
 
+#include "AppContext.h"
 #include <QDirIterator>
 #include <QFile>
 #include <QJsonArray>
@@ -208,7 +210,7 @@ private slots:
                                          << QStringList{"--------*-&-*--------", "江＝水4＋工3＝7画",
                                                         "外格＝总格－人格＋1", "个位"};
         QTest::newRow("introduction") << ":/datafiles/docs/introduction.html"
-                                      << QStringList{"2.0.6"};
+                                      << QStringList{AppContext::applicationVersion};
     }
 
     void documentsSayWhatTheyMust()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A person record counts as saved once newCustomer has returned its
 // identifier: a child stores records in a loop and is killed with SIGKILL; the
 // file must then open cleanly and hold every identifier the child reported.

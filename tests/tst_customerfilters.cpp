@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The class and search filters of the person records, with texts that would
 // change the meaning of a spliced query: they must match only themselves.
 #include "SqloneCustomerModel.h"

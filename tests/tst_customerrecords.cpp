@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The person-records model on real SQLite files: the table, the roles, storing
 // a person, reading and updating one person, removing, and every refusal.
 #include "SqloneCustomerModel.h"

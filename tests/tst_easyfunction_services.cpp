@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The general services of the service object: language switching, settings,
 // clipboard, log switch, and the fixed order of its operations.
 #include "AppContext.h"

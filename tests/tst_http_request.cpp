@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SimpleHttpRequest against a small HTTP server on loopback.
 #include "SimpleHttpRequest.h"
 #include "ServiceWiring.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The facade's lunar calls served by the real chart engine: the script side
 // asks InSight, so its lunar dates are the native tables' dates.
 #include "InSight.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The exact pillar search against brute force: every minute of sampled days
 // is charted as `chart` charts it, the minutes are grouped into stretches of
 // equal pillars, and the search must give the first minute of each stretch,

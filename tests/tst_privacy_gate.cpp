@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The root window sends the usage report only after the privacy policy was
 // accepted. A loopback WebSocket server watches for any connection.
 #include "AppContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Person records out to a JSON file and back in, and the records commands of
 // qingyao-cli on the program's own user database file and on --db files.
 #include "DatabaseConnections.h"

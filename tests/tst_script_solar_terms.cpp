@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script ephemeris against the native solar-term table: at every term
 // moment of 1900-2050 the script's apparent solar longitude must be the term's
 // longitude, so script-side pillars and native terms cannot disagree.

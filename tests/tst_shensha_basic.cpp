@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Basic rows: head, ten god, hidden-stem gods and NaYin of every present column.
 #include "ShenShaTestSupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole charts: every relation list of every column, worked out rule by rule,
 // so the running order and the first-string-per-code rule are checked together.
 #include "ShenShaTestSupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The relation engine as the pages see it: argument checks, the change counter,
 // signals and their order, property writes, the QML call forms and the log line.
 #include "ShenShaTestSupport.h"
@@ -60,7 +61,7 @@ private slots:
         QCOMPARE(declared, allNotifySignals());
     }
 
-    // Basic rows first (step 2), then the relation lists, the counter last.
+    // Basic rows first, then the relation lists, the counter last.
     void signalsEmittedInOrder()
     {
         GetShenShaRelations relations;

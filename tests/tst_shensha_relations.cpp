@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Combinations and clashes between columns (codes 80-103). Expected strings
 // worked out from the relation tables; each relation appears on both columns.
 #include "ShenShaTestSupport.h"
@@ -19,13 +20,13 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("expected");
 
-        // Rule 12: 五合.
+        // 五合.
         QTest::newRow("五合 甲己, year side") << "甲子 丙寅 己卯 庚午" << 0 << "80|0|2";
         QTest::newRow("五合 甲己, day side") << "甲子 丙寅 己卯 庚午" << 2 << "80|2|0";
         QTest::newRow("五合 with the conception pillar") << "甲子 丙寅 丁卯 庚午 - - - - - 己巳" << 9 << "80|9|0";
         QTest::newRow("五合 戊癸") << "戊子 丙寅 癸卯 庚午" << 0 << "80|0|2";
 
-        // Rule 13: 六合, 六冲, 六害.
+        // 六合, 六冲, 六害.
         QTest::newRow("六合 寅亥") << "甲寅 乙亥 丙子 戊子" << 1 << "81|21|20";
         QTest::newRow("六合 巳申 on the flow month") << "甲子 丙寅 丁卯 庚午 - - 壬申 - - 乙巳" << 6 << "81|26|29";
         QTest::newRow("六冲 卯酉") << "乙卯 乙酉 丙子 戊子" << 0 << "82|20|21";
@@ -33,7 +34,7 @@ private slots:
         QTest::newRow("六害 酉戌") << "癸酉 壬戌 丙子 戊子" << 0 << "83|20|21";
         QTest::newRow("六害 申亥") << "甲申 乙亥 丙子 戊子" << 1 << "83|21|20";
 
-        // Rule 14: punishments.
+        // 三刑: punishments.
         QTest::newRow("相刑 子卯") << "甲子 丁卯 丙寅 戊戌" << 1 << "84|21|20";
         QTest::newRow("相刑 丑戌") << "乙丑 丙戌 丙寅 戊子" << 0 << "84|20|21";
         QTest::newRow("三刑全 寅巳申, 寅 view") << "甲寅 己巳 庚申 丙子" << 0 << "85|20|21|22";
@@ -41,12 +42,12 @@ private slots:
         QTest::newRow("三刑全 寅巳申, 申 view") << "甲寅 己巳 庚申 丙子" << 2 << "85|22|20|21";
         QTest::newRow("三刑全 丑未戌") << "乙丑 辛未 甲戌 丙子" << 2 << "85|22|20|21";
 
-        // Rule 15: 自刑.
+        // 自刑.
         QTest::newRow("自刑 two 午, first") << "甲午 丙寅 庚午 丙子" << 0 << "86|20|-1|-1";
         QTest::newRow("自刑 two 午, second") << "甲午 丙寅 庚午 丙子" << 2 << "86|22|-1|-1";
         QTest::newRow("自刑 three 亥") << "乙亥 丁亥 辛亥 戊子" << 1 << "86|21|-1|-1";
 
-        // Rule 16: three-harmony frames and 半三合.
+        // 三合 frames and 半三合.
         QTest::newRow("三合水局 申子辰") << "甲申 丙子 庚辰 丙戌" << 1 << "87|21|20|22";
         QTest::newRow("三合木局 亥卯未") << "乙亥 丁卯 辛未 戊子" << 2 << "88|22|20|21";
         QTest::newRow("三合火局 寅午戌") << "甲寅 庚午 甲戌 戊子" << 0 << "89|20|21|22";
@@ -55,7 +56,7 @@ private slots:
         QTest::newRow("半三合 生旺 申子") << "甲申 丙子 丁卯 丙午" << 0 << "91|20|21";
         QTest::newRow("半三合 旺墓 午戌") << "甲午 甲戌 丁卯 癸卯" << 1 << "91|21|20";
 
-        // Rule 17: directional frames and 半三会.
+        // 三会 (directional) frames and 半三会.
         QTest::newRow("三会木 寅卯辰") << "甲寅 丁卯 丙辰 丙子" << 2 << "93|22|20|21";
         QTest::newRow("三会水 亥子丑, second 子") << "乙亥 丙子 乙丑 丙子" << 3 << "92|23|20|22";
         QTest::newRow("三会水 亥子丑, 丑 view") << "乙亥 丙子 乙丑 丙子" << 2 << "92|22|20|21";
@@ -63,14 +64,14 @@ private slots:
         QTest::newRow("三会金 申酉戌") << "甲申 癸酉 甲戌 丙子" << 0 << "95|20|21|22";
         QTest::newRow("半三会 午未") << "甲午 辛未 丙子 戊子" << 0 << "96|20|21";
 
-        // Rule 18: four-branch sets.
+        // 支全四生/四旺/四库: four-branch sets.
         QTest::newRow("支全四生") << "甲寅 己巳 壬申 乙亥" << 2 << "97|22|20|21|23";
         QTest::newRow("支全四旺") << "甲子 丁卯 丙午 丁酉" << 2 << "98|22|20|21|23";
         QTest::newRow("支全四库") << "乙丑 戊辰 辛未 甲戌" << 3 << "99|23|20|21|22";
         QTest::newRow("支全四旺 with the flow month") << "甲子 丁卯 丙午 丙子 - - 丁酉" << 6 << "98|26|20|21|22";
         QTest::newRow("支全四旺, second 子") << "甲子 丁卯 丙午 丙子 - - 丁酉" << 3 << "98|23|21|22|26";
 
-        // Rule 19: whole pillars.
+        // 整柱 pairs: whole pillars.
         QTest::newRow("伏吟 year = hour") << "甲子 丙寅 丁卯 甲子" << 3 << "100|63|60";
         QTest::newRow("伏吟 luck = year") << "甲子 丙寅 丁卯 庚午 甲子" << 4 << "100|64|60";
         QTest::newRow("伏吟 flow month = flow day") << "甲子 丙寅 丁卯 庚午 - - 戊辰 戊辰" << 7 << "100|67|66";
@@ -172,7 +173,7 @@ private slots:
         QVERIFY(relations.zhu(0).indexOf(QStringLiteral("80|0|1")) < relations.zhu(0).indexOf(QStringLiteral("103|60|61")));
     }
 
-    // The life palace takes part in the branch rules but not in rule 19.
+    // The life palace takes part in the branch rules but not in the 整柱 pairs.
     void lifePalaceSeenByBranchRulesOnly()
     {
         GetShenShaRelations relations;

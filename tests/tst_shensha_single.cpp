@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Single-pillar stars (codes 0-72): each rule on a chart that triggers it and
 // on one that must not. Expected strings worked out from the star tables.
 #include "ShenShaTestSupport.h"
@@ -18,7 +19,7 @@ private slots:
         QTest::addColumn<int>("column");
         QTest::addColumn<QString>("expected");
 
-        // Rule 1: day stem -> branches, referenced to position 2.
+        // Day-stem stars: day stem -> branches, referenced to position 2.
         QTest::newRow("天乙 甲 second branch 未") << "辛未 庚寅 甲辰 甲子" << 0 << "0|20|2";
         QTest::newRow("天乙 丁 in flow day 酉") << "甲子 丙寅 丁卯 庚子 - - - 丁酉" << 7 << "0|27|2";
         QTest::newRow("太极 on the day's own branch") << "乙丑 丙寅 甲子 丁卯" << 2 << "1|22|2";
@@ -33,7 +34,7 @@ private slots:
         QTest::newRow("流霞 癸 亥") << "乙亥 戊子 癸丑 壬子" << 0 << "8|20|2";
         QTest::newRow("天乙 on the life palace") << "甲子 丙寅 甲辰 丙寅 - - - - 丁丑" << 8 << "0|28|2";
 
-        // Rule 2: year branch, referenced to position 20.
+        // Branch stars keyed by the year branch, referenced to position 20.
         QTest::newRow("将星 子 year, 子 hour") << "甲子 丙寅 丁卯 庚子" << 3 << "30|23|20";
         QTest::newRow("驿马 申 year, 寅 flow year") << "甲申 丁卯 丁酉 丙午 - 丙寅" << 5 << "31|25|20";
         QTest::newRow("华盖 子 year, 辰 hour") << "甲子 丙寅 庚申 庚辰" << 3 << "32|23|20";
@@ -44,12 +45,12 @@ private slots:
         QTest::newRow("寡宿 亥 year, 戌 hour") << "乙亥 戊寅 癸酉 壬戌" << 3 << "38|23|20";
         QTest::newRow("year = day branch: 将星 on the day") << "丙子 庚寅 甲子 丙寅" << 2 << "30|22|20";
 
-        // Rule 3: day branch, referenced to position 22.
+        // Branch stars keyed by the day branch, referenced to position 22.
         QTest::newRow("桃花 卯 day, 子 year") << "甲子 丙寅 丁卯 庚子" << 0 << "33|20|22";
         QTest::newRow("桃花 卯 day, 子 hour") << "甲子 丙寅 丁卯 庚子" << 3 << "33|23|22";
         QTest::newRow("寡宿 寅 day, 丑 month") << "甲子 丁丑 丙寅 丁卯" << 1 << "38|21|22";
 
-        // Rule 4: month branch, referenced to position 21.
+        // 天德, 月德: month branch, referenced to position 21.
         QTest::newRow("天德 子 month, branch 巳") << "甲子 丙子 戊午 丁巳" << 3 << "50|23|21";
         QTest::newRow("天德 寅 month, stem 丁") << "甲子 丙寅 丁卯 庚子" << 2 << "50|2|21";
         QTest::newRow("月德 寅 month, the month's own stem 丙") << "甲子 丙寅 丁卯 庚子" << 1 << "51|1|21";
@@ -57,7 +58,7 @@ private slots:
         QTest::newRow("天德 亥 month, stem 乙") << "甲子 乙亥 丙子 戊子" << 1 << "50|1|21";
         QTest::newRow("天德 酉 month, branch 寅 in luck") << "甲子 癸酉 丙子 戊子 戊寅" << 4 << "50|24|21";
 
-        // Rules 5 to 10.
+        // 魁罡 and the day-pillar stars 天赦, 日德, 日贵, 孤鸾; the hour's 金神.
         QTest::newRow("魁罡 庚辰 day") << "甲子 丙寅 庚辰 丙子" << 2 << "62|62|-1";
         QTest::newRow("魁罡 壬辰 luck pillar") << "甲子 丙寅 丁卯 庚子 壬辰" << 4 << "62|64|-1";
         QTest::newRow("魁罡 戊戌 year") << "戊戌 丙寅 丁卯 庚子" << 0 << "62|60|-1";
@@ -72,7 +73,7 @@ private slots:
         QTest::newRow("日德 甲寅 also 孤鸾") << "甲子 丙寅 甲寅 庚午" << 2 << "64|2|-1";
         QTest::newRow("金神 己巳 hour") << "甲子 丙寅 丁卯 己巳" << 3 << "67|3|-1";
 
-        // Rule 11: empty branches of the year (20) and of the day (22).
+        // 空亡: empty branches of the year (20) and of the day (22).
         QTest::newRow("年柱空亡 甲子 year, 戌 hour") << "甲子 丙寅 丁卯 壬戌" << 3 << "70|23|20";
         QTest::newRow("日柱空亡 丁卯 day, 戌 hour") << "甲子 丙寅 丁卯 壬戌" << 3 << "71|23|22";
         QTest::newRow("日柱空亡 甲寅 day, 子 year") << "甲子 丙寅 甲寅 乙丑" << 0 << "71|20|22";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The native signature check against blocks signed here with the test key
 // pair (tests/data/signature): the 00 02 block rules, the reading of the
 // hexadecimal signature and of the key, and the committed fixtures.

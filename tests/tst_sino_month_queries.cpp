@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sino-month boundaries of the service object, read from the solar-term table.
 #include "EasyFunction.h"
 

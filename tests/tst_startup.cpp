@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up as a whole: each case runs the program's entry in a child process
 // with its own settings folder and a small root page of the test's own.
+#include "AppContext.h"
 #include "Startup.h"
 #include "TestSupport.h"
 
@@ -105,7 +107,7 @@ private slots:
         QCOMPARE(start(home, writePage(QStringLiteral("probe.qml"), kProbePage)), 0);
         QScopedPointer<QSettings> settings(settingsIn(home));
         settings->beginGroup(QStringLiteral("probe"));
-        QCOMPARE(settings->value(QStringLiteral("applicationVersion")).toString(), QStringLiteral("2.0.6"));
+        QCOMPARE(settings->value(QStringLiteral("applicationVersion")).toString(), AppContext::applicationVersion);
         QCOMPARE(settings->value(QStringLiteral("MI_LANTING")).toString(), QStringLiteral("MI LANTING"));
         QCOMPARE(settings->value(QStringLiteral("applicationLanguage")).toString(), QStringLiteral("0"));
         QCOMPARE(settings->value(QStringLiteral("availableStyles")).toString(), QStringLiteral("number"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The usage report: the line the server receives, the version reply rule and
 // the choice of endpoint, against a WebSocket server on loopback.
 #include "AppContext.h"
@@ -135,7 +136,7 @@ bool TstUsageReport::sendAndWaitClosed(const QString &wsURL, QString *line, int 
 
 void TstUsageReport::versionBeforeAnyReply()
 {
-    QCOMPARE(m_service->getCurVerAvailable(), QVariant(QStringLiteral("2.0.6")));
+    QCOMPARE(m_service->getCurVerAvailable(), QVariant(AppContext::applicationVersion));
 }
 
 void TstUsageReport::reportLine_data()
@@ -147,14 +148,14 @@ void TstUsageReport::reportLine_data()
 
     const QString id = QStringLiteral("PC/{0f8fad5b-d9cb-469f-a165-70867728950e}");
     QTest::newRow("fresh install") << QVariantMap() << 1 << 0
-                                   << "FUNC01#" + id + "#2.0.6#1#0#C0/S0/B0/X0/H0/M0/Windows";
+                                   << "FUNC01#" + id + "#" + AppContext::applicationVersion + "#1#0#C0/S0/B0/X0/H0/M0/Windows";
     QTest::newRow("every counter stored")
             << QVariantMap{{"toCntCalculateQingYao", "7"}, {"toCntOpenSanCaiWuGe", "3"}, {"toCntOpenBooks", "2"},
                            {"toCntOpenCompare", "5"}, {"toCntViewHistory", "11"}, {"totalTimeOfOpenGlobalMap", "4"}}
-            << 12 << 1 << "FUNC01#" + id + "#2.0.6#12#1#C7/S3/B2/X5/H11/M4/Windows";
+            << 12 << 1 << "FUNC01#" + id + "#" + AppContext::applicationVersion + "#12#1#C7/S3/B2/X5/H11/M4/Windows";
     QTest::newRow("counter that is no number")
             << QVariantMap{{"toCntCalculateQingYao", "250"}, {"toCntOpenBooks", "many"}}
-            << 3 << 0 << "FUNC01#" + id + "#2.0.6#3#0#C250/S0/B0/X0/H0/M0/Windows";
+            << 3 << 0 << "FUNC01#" + id + "#" + AppContext::applicationVersion + "#3#0#C250/S0/B0/X0/H0/M0/Windows";
 }
 
 void TstUsageReport::reportLine()
@@ -186,13 +187,13 @@ void TstUsageReport::versionReply_data()
     QTest::addColumn<QString>("latest");
 
     QTest::newRow("version then notes") << "2.1.0/notes" << "2.1.0";
-    QTest::newRow("one dot only") << "2.1/notes" << "2.0.6";
-    QTest::newRow("first part without dots") << "v2/2.1.0" << "2.0.6";
+    QTest::newRow("one dot only") << "2.1/notes" << AppContext::applicationVersion;
+    QTest::newRow("first part without dots") << "v2/2.1.0" << AppContext::applicationVersion;
     QTest::newRow("empty parts dropped") << "/2.1.0/" << "2.1.0";
     QTest::newRow("blanks around the version") << " 2.1.0 /x" << "2.1.0";
-    QTest::newRow("no slash at all") << "2.1.0" << "2.0.6";
-    QTest::newRow("three dots") << "2.1.0.1/x" << "2.0.6";
-    QTest::newRow("empty reply") << "" << "2.0.6";
+    QTest::newRow("no slash at all") << "2.1.0" << AppContext::applicationVersion;
+    QTest::newRow("three dots") << "2.1.0.1/x" << AppContext::applicationVersion;
+    QTest::newRow("empty reply") << "" << AppContext::applicationVersion;
 }
 
 void TstUsageReport::versionReply()
@@ -263,7 +264,7 @@ void TstUsageReport::reportAfterUnreachableEndpoint()
     QSignalSpy clientClosed(&EchoClient::instance(), &EchoClient::closed);
     QCOMPARE(m_service->sendMsgToServer(QStringLiteral("ws://127.0.0.1:%1").arg(m_closedPort)), QVariant(0));
     QTest::qWait(300);
-    QCOMPARE(m_service->getCurVerAvailable(), QVariant(QStringLiteral("2.0.6")));
+    QCOMPARE(m_service->getCurVerAvailable(), QVariant(AppContext::applicationVersion));
     QVERIFY(!TestSupport::recordedLog().contains(QStringLiteral("WebSocket connected")));
 
     m_server->reply = QStringLiteral("3.0.0/x");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the user database lives: the documents folder, else the application
 // data folder, else memory. Each folder case runs the opening in a child with
 // its own HOME; when the tests run as root (which ignores permissions) the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vocabulary look-ups of the service object: names, ten gods, hidden
 // stems and twelve stages, with the normalisation of out-of-range indexes.
 #include "EasyFunction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Region tests and standard offsets of the system zone. The zone is chosen per
 // row through TZ, which Qt reads on every call; the daylight-saving rows also
 // pass a summer moment through ZoneRegion directly.

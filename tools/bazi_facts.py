@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fact tables shared by the content generators (book script, readings).
 
 Only traditional facts live here: names, elements, hidden stems, the ten-god

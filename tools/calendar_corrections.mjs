@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Months where the calendar in use before 1929 differs from the modern UTC+8 computation.
 //
 // Until 1912 the Qing court calendar (时宪历) was computed by the methods of its time, and until

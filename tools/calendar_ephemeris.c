@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /*
  * Ephemeris core of gen_calendar_tables.mjs: solar-term and new-moon moments.
  *

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads cpp/Calendar/CalendarTables.h back for the independent checks (check_*.mjs); date helpers.
 import fs from 'node:fs';
 import path from 'node:path';

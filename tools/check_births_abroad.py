@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks births abroad charted by `qingyao-cli charts` (tz, lng and time
 # columns) against an independent computation: Python's zoneinfo (the system
 # tz database) for the UTC offset, the committed term table

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Independent check of cpp/Calendar/CalendarTables.h against ICU's Chinese calendar (libicu-dev),
 // every day 1800-01-01 ... 2099-12-31 at 12:00 UTC+8 (not part of CI).
 //

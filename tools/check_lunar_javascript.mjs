@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Independent check of cpp/Calendar/CalendarTables.h against the npm package lunar-javascript
 // (not part of CI). Needs tools/node_modules (see gen_calendar_tables.mjs).
 //

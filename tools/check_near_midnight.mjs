@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lists every new moon and principal term (中气) of the tables that falls within a minute of
 // midnight in UTC+8, where the day of the month start or of the term depends on Delta T and on
 // the theories (not part of CI).

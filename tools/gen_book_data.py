@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes datafiles/bookData.sql, the book script the program loads at start-up.
 
 Regenerate with:

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates cpp/Calendar/CalendarTables.h: solar terms, lunar month starts and leap months for
 // the years 1799-2100.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the book reader's pages: the frame and the seven volumes of the
 program's own guide to the 子平 method, each with its Traditional Chinese
 variant (".hk", converted by OpenCC with Taiwan phrases).

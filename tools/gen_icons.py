@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the four tool-bar icons of the "gallery" icon theme.
 
 Regenerate with:

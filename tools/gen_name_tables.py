@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the character tables of the name-numerology and conversion scripts.
 
     js/strokeTables.js   stroke table by traditional form, the twelve

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes js/placeTable.js: for every region of bigPlaceNames
 // (cpp/Calendar/Vocabulary.h) its prefecture-level cities and county-level
 // places with longitude, latitude and pinyin initials.

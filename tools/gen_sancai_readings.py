@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes js/sanCaiReadings.js, the readings of the name-numerology page.
 
 Regenerate with:

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the signature-check test fixtures in tests/data/signature/ from the
 # test key pair there (the private key lives only in the test data; the
 # program carries the public key in js/rsaPublicKey.js).

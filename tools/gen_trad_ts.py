@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fills the Traditional Chinese translation file from the Simplified one.
 
 Regenerate with:

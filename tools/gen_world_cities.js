@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates js/worldCities.js, the offline world city table of the city-search
 // place picker: every GeoNames city with population >= 15000, its coordinates,
 // IANA time zone, standard-time meridian and whether the zone keeps summer time.

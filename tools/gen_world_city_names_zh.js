@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Generates js/worldCityNamesZh.js: Chinese names for the offline world city
 // table (js/worldCities.js) from the CLDR data in ICU - each zone's exemplar
 // city, linked to the table's city of that name, and every country's name.

@@ -1,4 +1,5 @@
 #!/usr/bin/env node
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes js/xl0Earth.js, the Earth's truncated VSOP87D series for the solar
 // ephemeris of js/sxfunction.js.
 //

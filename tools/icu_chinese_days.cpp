@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints ICU's Chinese-calendar date of every day in a range, for check_icu.mjs.
 // Build: c++ -O2 -o icu_chinese_days icu_chinese_days.cpp $(pkg-config --cflags --libs icu-i18n)
 // Usage: icu_chinese_days FIRST_YEAR LAST_YEAR

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Prints random paragraphs of the book script for reading review.
 
     python3 tools/sample_book_text.py              # ten rows from all books

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves the screenshots of every page in one language, starting from fresh
 # settings that hold only the language choice and a start count past the
 # first start (so the first-start language rule does not override it).

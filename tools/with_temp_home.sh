@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command with HOME and the XDG folders in a fresh temporary folder, so
 # the program starts as on a first run and never touches the user's settings.
 # Usage: tools/with_temp_home.sh COMMAND [ARGS...]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chinese names of the world-city zones from the CLDR data in ICU: for each
 // IANA zone read from standard input, its exemplar city in English and in
 // Chinese (TimeZoneNames::getExemplarLocationName) and its country, code and

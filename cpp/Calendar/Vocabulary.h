@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The stem-branch vocabulary shared by the calendar engine, the chart engine,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 
 // Colours of the MyFusion style: warm paper, ink-dark text, one calm accent.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/qml"
 
 // A study record of a public figure, added to the records once.
@@ -28,14 +30,14 @@ ScrollablePage {
             if (first && first.oneCustModelAll)
                 custModel = first.oneCustModelAll;
         }
-        if (!custModel) {
-            try {
-                custModel = Qt.createQmlObject("import chattutorial 1.0; SqloneCustomerModel {}", page, "zoltraRecords");
-            } catch (e) {
-                console.warn("records model not available");
-            }
-        }
+        if (!custModel)
+            custModel = recordsComponent.createObject(page);
         return custModel;
+    }
+
+    // Not a child: the page's children are its content.
+    property Component recordsComponent: Component {
+        SqloneCustomerModel { }
     }
 
     // Adds the record unless it was added before; answers the new id or "".
@@ -45,11 +47,7 @@ ScrollablePage {
             notice.show(qsTr("该命例已加入收藏。"));
             return "";
         }
-        if (!ensureModel()) {
-            notice.show(qsTr("记录模块尚未安装，暂不能保存命盘。"));
-            return "";
-        }
-        var id = String(custModel.newCustomer(0, 0, solarText, "公历：1961年8月4日19时24分", "-157.86",
+        var id = String(ensureModel().newCustomer(0, 0, solarText, "公历：1961年8月4日19时24分", "-157.86",
                                               "美国 夏威夷州 檀香山", "奥巴马", "贵客", "",
                                               "1", "0", "0", "0", "3", "-150"));
         if (id.length <= 6)
@@ -64,11 +62,7 @@ ScrollablePage {
         var id = addRecord();
         if (id === "" || typeof windowRoot === "undefined" || !windowRoot)
             return;
-        var c = Qt.createComponent("qrc:/qml/ComeInNext.qml");
-        if (c.status === Component.Ready)
-            windowRoot.mainstackView.push(c, {theuseridpage: id});
-        else
-            notice.show(qsTr("已加入收藏；命盘页尚未安装。"));
+        windowRoot.mainstackView.push("qrc:/qml/ComeInNext.qml", {theuseridpage: id});
     }
 
     ColumnLayout {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book database: built in memory from a script (cut at ";", failing
 // pieces skipped), its result codes, and the paragraph look-up of
 // SqlBookDataModel by book name and up to three indexes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The book pages and the plain loader on a bundle of known pages: language
 // variants, line feeds, the volume inserted into the frame, and the fallback
 // page for missing, unreadable and too short resources.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two models as the pages use them: created by the QML engine with no
 // arguments, invokable operations called from script with two, three or four
 // arguments, and the userid property set from script.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtTest 1.15
 import "qrc:/js/windowRules.js" as Rules
@@ -81,8 +82,8 @@ TestCase {
     }
 
     function test_missingPageLeavesStack() {
-        // The numerology page comes with its own module; until then the entry
-        // tells so and the stack stays where it is.
+        // The numerology entry pushes its page and counts the visit (a page
+        // that failed to load would leave the stack where it is).
         var installed = Qt.createComponent("qrc:/qml/LeftSheet/SanCaiWuGe.qml").status === Component.Ready;
         var before = win.gSet.toCntOpenSanCaiWuGe;
         win.openDrawerEntry(5);
