@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The QML engine's network access: our own files load, configured hosts are
 // reachable, and anything else is refused without a connection being made.
 #include "QmlNetworkGuard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Simplified -> Traditional conversion of what the window shows: this
 // field's own writing over OpenCC's phrase-aware reading, a script-blind
 // search key, and the engine's whole vocabulary free of Simplified-only
