@@ -254,7 +254,14 @@ Pane {
 
     // Engine and record texts are shown in the window's script.
     readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
-    onLanguageChanged: if (lastResult && lastResult.ok) fillHeader(lastResult)
+    onLanguageChanged: {
+        if (lastResult && lastResult.ok) {
+            fillHeader(lastResult);
+            // Relation names are converted when marked; mark again in the new script.
+            if (thisTotalReady)
+                markLayerRelations();
+        }
+    }
 
     // Name and place are the user's text: escaped in the rich header, as
     // typed in the copied one.
