@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartInput.h"
 
-#include <cstdio>
-
 namespace {
 
 bool digits(const char *p, int count, int &value)
@@ -34,16 +32,4 @@ bool parseInt(const QString &text, int &value)
     bool ok = false;
     value = text.toInt(&ok);
     return ok;
-}
-
-QByteArray jdText(double jd)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6f", jd);
-    return QByteArray(text);
-}
-
-QByteArray ageText(double age)
-{
-    return QByteArray::number(age, 'g', 15);
 }

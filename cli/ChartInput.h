@@ -18,6 +18,3 @@ inline bool parseDateTime(const QString &text, int fields[5])
 // Whole number from a command-line value; false when it is not one.
 bool parseInt(const QString &text, int &value);
 
-// Tab-separated numbers: JDs with six decimals, ages as the shortest decimal.
-QByteArray jdText(double jd);
-QByteArray ageText(double age);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BatchText.h"
 #include "ChartInput.h"
 #include "Command.h"
 
@@ -28,11 +29,44 @@ bool parseSmallInt(const QByteArray &field, int &value)
     return ok;
 }
 
+// One row from the numbers of a cast chart, formatted in place.
+void appendRow(QByteArray &out, const QByteArray &when, int gender, const InSight::Numbers &n, const TimePoints &tp)
+{
+    out += when;
+    for (int v : {gender, n.chacs[0], n.chacs[1], n.chacs[2], n.chacs[3], n.clockwise}) {
+        out += '\t';
+        appendInt(out, v);
+    }
+    out += '\t';
+    appendAge(out, n.ageOfBegin);
+    out += '\t';
+    appendJd(out, n.jd_dateBeginDY);
+    for (int v : {n.dayunJiaZiofBegin, n.ytgChengCnt, n.isPassMiddleTerm}) {
+        out += '\t';
+        appendInt(out, v);
+    }
+    out += '\t';
+    InSight::appendLunarNumbers(out, tp);
+    out += '\n';
+}
+
 // One input line to one output row; false when the line cannot be charted.
 bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
 {
-    const QList<QByteArray> fields = line.split('\t');
-    if (fields.size() < 2 || fields.size() > 7)
+    // The fields are views into the line; nothing is copied.
+    QByteArray fields[7];
+    int count = 0;
+    for (int from = 0;;) {
+        const int tab = line.indexOf('\t', from);
+        if (count == 7)
+            return false;
+        const int end = tab < 0 ? line.size() : tab;
+        fields[count++] = QByteArray::fromRawData(line.constData() + from, end - from);
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    if (count < 2)
         return false;
     int moment[5];
     const QByteArray when = fields[0].trimmed();
@@ -42,9 +76,9 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
     double zty = 0;
     if (!parseSmallInt(fields[1], gender) || (gender != 0 && gender != 1))
         return false;
-    if (fields.size() > 2 && (!parseSmallInt(fields[2], switch11pm) || (switch11pm != 0 && switch11pm != 1)))
+    if (count > 2 && (!parseSmallInt(fields[2], switch11pm) || (switch11pm != 0 && switch11pm != 1)))
         return false;
-    if (fields.size() > 3 && !fields[3].trimmed().isEmpty()) {
+    if (count > 3 && !fields[3].trimmed().isEmpty()) {
         bool ok = false;
         zty = fields[3].trimmed().toDouble(&ok);
         if (!ok)
@@ -54,18 +88,18 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
     // instant, as chart --tz --lng --time does (the zty column stays empty).
     bool place = false;
     ChartCalculation::Input in;
-    if (fields.size() > 4 && !fields[4].trimmed().isEmpty()) {
+    if (count > 4 && !fields[4].trimmed().isEmpty()) {
         in.zone = fields[4].trimmed();
         place = true;
     }
-    if (fields.size() > 5 && !fields[5].trimmed().isEmpty()) {
+    if (count > 5 && !fields[5].trimmed().isEmpty()) {
         bool ok = false;
         in.longitude = fields[5].trimmed().toDouble(&ok);
         if (!ok || in.longitude < -180 || in.longitude > 180)
             return false;
         place = true;
     }
-    if (fields.size() > 6 && !fields[6].trimmed().isEmpty()) {
+    if (count > 6 && !fields[6].trimmed().isEmpty()) {
         if (!ChartCalculation::timeKindFromName(QString::fromUtf8(fields[6].trimmed()), in.timeKind))
             return false;
         place = true;
@@ -78,18 +112,14 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
         std::copy(moment, moment + 5, in.fields);
         if (!ChartCalculation::calculate(in, s).ok)
             return false;
-    } else if (s.beginWithTime(gender, 0, moment[0], moment[1], moment[2], moment[3], moment[4], 0, zty, switch11pm)
-                   .toInt()
-               != 0) {
-        return false;
+        appendRow(out, when, gender, s.numbers(), s.primaryTimePoint());
+        return true;
     }
-    out += when;
-    for (int v : {gender, s.yearChac(), s.monthChac(), s.dayChac(), s.hourChac(), s.clockwise()})
-        out += '\t' + QByteArray::number(v);
-    out += '\t' + ageText(s.ageOfBegin()) + '\t' + jdText(s.jd_dateBeginDY());
-    for (int v : {s.dayunJiaZiofBegin(), s.ytgChengCnt(), s.isPassMiddleTerm()})
-        out += '\t' + QByteArray::number(v);
-    out += '\t' + s.thisLunarDateStrInt().toUtf8() + '\n';
+    // The lean path: only the numbers the row prints, no texts, no signals.
+    InSight::Numbers numbers;
+    if (!s.castNumbers(gender, moment[0], moment[1], moment[2], moment[3], moment[4], zty, switch11pm, numbers))
+        return false;
+    appendRow(out, when, gender, numbers, s.leanTimePoint());
     return true;
 }
 
