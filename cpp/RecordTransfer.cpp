@@ -8,6 +8,7 @@
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 #include <QSqlError>
@@ -66,31 +67,38 @@ using Record = QVector<QVariant>; // one value per column, in table order
 QString checkRecord(const QJsonValue &value, int index, Record *record)
 {
     const QStringList &columns = SqloneCustomerModel::columnNames();
-    const QString where = QStringLiteral("record %1: ").arg(index + 1);
+    // Looked up once: a file holds a hundred thousand records.
+    static const QHash<QString, int> columnIndex = [&columns] {
+        QHash<QString, int> index;
+        for (int c = 0; c < columns.size(); ++c)
+            index.insert(columns[c], c);
+        return index;
+    }();
+    const auto where = [index] { return QStringLiteral("record %1: ").arg(index + 1); };
     if (!value.isObject())
-        return where + QStringLiteral("not a JSON object");
+        return where() + QStringLiteral("not a JSON object");
     const QJsonObject object = value.toObject();
     for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!columns.contains(it.key()))
-            return where + QStringLiteral("unknown column \"%1\"").arg(it.key());
+        if (!columnIndex.contains(it.key()))
+            return where() + QStringLiteral("unknown column \"%1\"").arg(it.key());
     }
     *record = Record(columns.size());
     for (int c = 0; c < columns.size(); ++c) {
         if (!storedText(object.value(columns[c]), &(*record)[c]))
-            return where + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
+            return where() + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
         if ((*record)[c].type() == QVariant::Invalid)
-            return where + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
+            return where() + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
     }
     for (const QString &required : kRequired) {
-        if ((*record)[columns.indexOf(required)].isNull())
-            return where + QStringLiteral("column \"%1\" is missing or null").arg(required);
+        if ((*record)[columnIndex.value(required)].isNull())
+            return where() + QStringLiteral("column \"%1\" is missing or null").arg(required);
     }
-    const QVariant seqno = (*record)[columns.indexOf(QStringLiteral("seqno"))];
+    const QVariant seqno = (*record)[columnIndex.value(QStringLiteral("seqno"))];
     bool whole = true;
     if (!seqno.isNull())
         seqno.toString().toLongLong(&whole);
     if (!whole)
-        return where + QStringLiteral("column \"seqno\" must be a whole number or null");
+        return where() + QStringLiteral("column \"seqno\" must be a whole number or null");
     return QString();
 }
 
