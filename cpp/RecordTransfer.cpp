@@ -319,12 +319,11 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
         }
         if (records > 0)
             piece += ",\n";
-        const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
-        for (const QByteArray &line : text.split('\n')) {
-            if (!line.isEmpty())
-                piece += "    " + line + '\n';
-        }
-        piece.chop(1);
+        // Texts keep their line breaks escaped, so every raw one ends a line.
+        QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        text.chop(1);
+        piece += "    ";
+        piece += text.replace('\n', "\n    ");
         ++records;
         if (piece.size() >= (1 << 16)) {
             if (out->write(piece) != piece.size())
