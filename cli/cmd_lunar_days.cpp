@@ -9,7 +9,7 @@
 namespace {
 
 const QDate firstDay(1800, 1, 1);
-const QDate lastDay(2099, 12, 31);
+const QDate lastDay(TimePoints::lastCalendarYear, 12, 31);
 
 QDate parseDay(const QString &text)
 {
@@ -25,11 +25,12 @@ int run(const QStringList &args)
     if (!from.isValid() || !to.isValid())
         return cliUsageError(QStringLiteral("dates must be written YYYY-MM-DD"));
     if (from < firstDay || to > lastDay)
-        return cliUsageError(QStringLiteral("dates must lie in 1800-01-01 .. 2099-12-31"));
+        return cliUsageError(QStringLiteral("dates must lie in 1800-01-01 .. 2200-12-31"));
     if (from > to)
         return cliUsageError(QStringLiteral("FROM must not be after TO"));
 
     TimePoints tp;
+    tp.calendarUse = true;
     TimePoints::Record solar(TimePoints::recordSize, 0);
     TimePoints::Record lunar(TimePoints::recordSize, 0);
     solar[3] = 12; // converted at noon
@@ -58,5 +59,5 @@ int run(const QStringList &args)
 
 static const CliCommand lunarDaysCommand{
     "lunar-days", "lunar-days FROM TO",
-    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31), at 12:00;"
+    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2200-12-31), at 12:00;"
     " uncertain = 1 where the month's new moon lies within the error budget of midnight", run};

@@ -30,8 +30,8 @@ int run(QStringList args)
     int year = 0, month = 0, day = 0;
     if (args.size() != 3 || !toInt(args[0], year) || !toInt(args[1], month) || !toInt(args[2], day))
         return cliUsageError(QStringLiteral("solar-from-lunar needs YEAR MONTH DAY as numbers [--leap]"));
-    if (year < 1800 || year > 2099)
-        return cliUsageError(QStringLiteral("the lunar year must lie in 1800..2099"));
+    if (year < TimePoints::firstBirthYear || year > TimePoints::lastCalendarYear)
+        return cliUsageError(QStringLiteral("the lunar year must lie in 1800..2200"));
     if (month < 1 || month > 12)
         return cliUsageError(QStringLiteral("the lunar month must lie in 1..12"));
     if (day < 1 || day > 30)
@@ -44,6 +44,7 @@ int run(QStringList args)
     lunar[3] = 12;
     lunar[TimePoints::leapSlot] = leap ? 1 : 0;
     TimePoints tp;
+    tp.calendarUse = true;
     lastReason.clear();
     const auto previous = TimePoints::setDiagnosticSink(collectReason);
     const bool ok = tp.getSolarCalFromLunarCal(lunar);

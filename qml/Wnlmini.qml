@@ -12,7 +12,7 @@ Item {
     id: wnl
 
     readonly property int minYear: 1800
-    readonly property int maxYear: 2099
+    readonly property int maxYear: 2200
     property int year: new Date().getFullYear()
     property int month: new Date().getMonth() + 1
     property int selectedDay: new Date().getDate()
