@@ -592,6 +592,11 @@ bool InSight::uncertainLunarDay(int y, int m, int d) const
     return date.isValid() && BoundaryWarnings::dayInUncertainMonth(int(date.toJulianDay()));
 }
 
+bool InSight::uncertainTermDay(double termJd) const
+{
+    return BoundaryWarnings::termDayUncertain(termJd);
+}
+
 QVariant InSight::flowWarnings(int sinoYear) const
 {
     QVariantList list;

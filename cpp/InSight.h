@@ -161,6 +161,9 @@ public:
     // Whether the lunar date of a solar day could be a day off: its month's
     // new moon lies within the table's error budget of midnight.
     Q_INVOKABLE bool uncertainLunarDay(int y, int m, int d) const;
+    // Whether the day of a term moment (a JD of the term table) could be the
+    // one before or after: the term lies within the table budget of midnight.
+    Q_INVOKABLE bool uncertainTermDay(double termJd) const;
     // The flow months of a sino year whose first day the table's error budget
     // leaves open (BoundaryWarnings::ofFlowYear): maps with kind ("jie-day" or
     // "uncertain-month"), minutesAway, budgetSeconds, monthStart and

@@ -290,7 +290,8 @@ QtObject {
                         continue
                     var t = Ephemeris.DD(jds[i])
                     if (t.Y === y && t.M === m)
-                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i] })
+                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i],
+                                     uncertain: nativeCalendar().uncertainTermDay(jds[i]) })
                 }
             }
         }
