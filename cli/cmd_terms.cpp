@@ -5,12 +5,15 @@
 #include "CalendarTables.h"
 
 static const CliCommand termsCommand{
-    "terms", "terms",
-    "the solar-term table: sino year, position (0 = 立春), JD in Beijing time;"
-    " uncertain = 1 where the term lies within the error budget of midnight, so its day could be the other",
+    "terms", "the solar-term table",
     [](const QStringList &args) {
-        if (!args.isEmpty())
-            return cliUsageError(QStringLiteral("terms takes no arguments"));
+        Cli::CommandLine line("terms", "terms",
+                              "The solar-term table, one term a line: sino year (1799..2201), position (0 = 立春),"
+                              " Julian day in Beijing time, uncertain (1 where the term lies within the error"
+                              " budget of midnight, so its day could be the one before or after).");
+        int code = 0;
+        if (!line.parseNoArguments(args, code))
+            return code;
         QString out = QStringLiteral("sino_year\tposition\tjd\tuncertain\n");
         out.reserve(CalendarTables::rowCount * 24 * 26);
         for (int r = 0; r < CalendarTables::rowCount; ++r) {
