@@ -952,7 +952,8 @@ Pane {
                 Layout.fillWidth: true
                 wrapMode: Text.Wrap
                 textFormat: Text.PlainText
-                text: first.flowWarningLines().map(function (t) { return "⚠ " + t; }).join("\n")
+                text: JsxfSingleton.shown(first.flowWarningLines().map(function (t) { return "⚠ " + t; }).join("\n"),
+                                          first.language)
                 font.pixelSize: first.smallPx - 1
                 color: P.warning
             }
