@@ -39,12 +39,12 @@ constexpr double yearsStep = 360; // about a year, a multiple of 60 days
 QDate fixedToday;
 
 // Appends a decimal number without a temporary string (charts are cast in bulk).
-template <typename Text>
-void appendNumber(Text &text, int number)
+void appendNumber(QString &text, int number)
 {
     char digits[16];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    text.append(QLatin1String(digits, int(end - digits)));
+    const char *const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    for (const char *p = digits; p != end; ++p)
+        text += QLatin1Char(*p);
 }
 void appendNumber(QByteArray &text, int number)
 {
