@@ -18,8 +18,7 @@ ScrollablePage {
 
     function documentText(file, otherwise) {
         var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
-        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        return JsxfSingleton.shown(text, w ? w.appLanguage : 0);
+        return JsxfSingleton.shown(text, AppState.language);
     }
 
     Label {

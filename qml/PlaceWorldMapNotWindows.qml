@@ -24,7 +24,7 @@ Popup {
     property var picked: null
 
     function gSet() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        return AppState.settings;
     }
 
     // The access key is configuration (settings key "bingMapsKey").

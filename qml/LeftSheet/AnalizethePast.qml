@@ -9,7 +9,7 @@ ScrollablePage {
     id: page
     title: qsTr("测算往年事情")
 
-    readonly property string contactEmail: windowRoot.legalEmail
+    readonly property string contactEmail: AppState.legalEmail
     readonly property bool haveDocs: typeof documentPages !== "undefined" && documentPages["analyze_past.html"] !== undefined
     readonly property string mailTemplate: shown(typeof documentPages !== "undefined" && documentPages["analyze_past_mail.txt"]
                                                  ? documentPages["analyze_past_mail.txt"]
@@ -17,7 +17,7 @@ ScrollablePage {
 
     // The documents follow the chosen script.
     function shown(text) {
-        return JsxfSingleton.shown(text, windowRoot.appLanguage);
+        return JsxfSingleton.shown(text, AppState.language);
     }
 
     // The address goes into rich text, so its markup characters are escaped.
