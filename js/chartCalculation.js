@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 .import "sxfunction.js" as Eph
+.import "sxfunction3.js" as Script
 .import chattutorial 1.0 as Native
 
 // Display around the chart page's calculation. The calculation itself is the
@@ -9,8 +10,6 @@
 // Everything it needs comes in through `deps`:
 // { calculation, jsxf, insight, easyfunction, warn(message) }.
 
-var ganNames = "甲乙丙丁戊己庚辛壬癸";
-var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
 var animals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
 // Western sign that begins at the middle Qi term of sino month 1..12 (雨水 .. 大寒).
 var signsFromQi = ["双鱼座", "白羊座", "金牛座", "双子座", "巨蟹座", "狮子座",
@@ -21,7 +20,7 @@ function mod(a, n) {
 }
 
 function chacName(chac) {
-    return ganNames.charAt(mod(chac, 10)) + zhiNames.charAt(mod(chac, 12));
+    return Script.ganZhiName(chac);
 }
 
 function isMissingNumber(v) {
@@ -166,16 +165,8 @@ function zodiacAnimal(yearChac) {
     return animals.charAt(mod(yearChac, 12));
 }
 
-// "+MM:SS" / "-MM:SS" of a time difference in days (seconds truncated).
 function gapText(days) {
-    var g = Math.floor(days * 86400);
-    var sign = "+";
-    if (g < 0) {
-        sign = "-";
-        g = -g;
-    }
-    var minutes = Math.floor(g / 60);
-    return sign + ("0" + minutes).slice(-2) + ":" + ("0" + (g - 60 * minutes)).slice(-2);
+    return Script.gapText(days);
 }
 
 // A solar-time moment as the header shows it: the time alone on the entered
