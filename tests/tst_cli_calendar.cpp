@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "AppContext.h"
+#include "InSight.h"
+
 // The calendar and chart commands of qingyao-cli, run as a user runs them.
 class TestCliCalendar : public QObject
 {
@@ -30,6 +33,10 @@ private slots:
     void chartWithUnknownHour();
     void lunarDaysMarkTheUncertainMonth();
     void chartsBatchKeepsGoingAfterAnError();
+    void chartWithOffset_data();
+    void chartWithOffset();
+    void everyCommandHasHelp_data();
+    void everyCommandHasHelp();
 
 private:
     struct Run {
@@ -70,10 +77,10 @@ void TestCliCalendar::badArguments_data()
     QTest::newRow("lunar-days month 13")      << QStringList{"lunar-days", "2000-13-01", "2000-12-31"};
     QTest::newRow("lunar-days backwards")     << QStringList{"lunar-days", "2000-02-01", "2000-01-01"};
     QTest::newRow("lunar-days before 1800")   << QStringList{"lunar-days", "1799-12-31", "1800-01-01"};
-    QTest::newRow("lunar-days after 2099")    << QStringList{"lunar-days", "2099-12-31", "2100-01-01"};
+    QTest::newRow("lunar-days after 2200")    << QStringList{"lunar-days", "2200-12-31", "2201-01-01"};
     QTest::newRow("solar-from-lunar day 31")  << QStringList{"solar-from-lunar", "2000", "1", "31"};
     QTest::newRow("solar-from-lunar words")   << QStringList{"solar-from-lunar", "year", "1", "1"};
-    QTest::newRow("solar-from-lunar 2100")    << QStringList{"solar-from-lunar", "2100", "1", "1"};
+    QTest::newRow("solar-from-lunar 2201")    << QStringList{"solar-from-lunar", "2201", "1", "1"};
     QTest::newRow("chart without a moment")   << QStringList{"chart"};
     QTest::newRow("chart gender 2")           << QStringList{"chart", "--gender", "2", "2000-01-01 12:00"};
     QTest::newRow("chart February 30")        << QStringList{"chart", "2000-02-30 12:00"};
@@ -81,6 +88,8 @@ void TestCliCalendar::badArguments_data()
     QTest::newRow("chart leap without lunar") << QStringList{"chart", "--leap", "2025-06-01 12:00"};
     QTest::newRow("search three pillars")     << QStringList{"search", "1", "2", "3"};
     QTest::newRow("search pillar 60")         << QStringList{"search", "1", "2", "3", "60"};
+    QTest::newRow("chart option without value") << QStringList{"chart", "2000-01-01 12:00", "--gender"};
+    QTest::newRow("chart unknown option")     << QStringList{"chart", "--colour", "2000-01-01 12:00"};
 }
 
 void TestCliCalendar::badArguments()
@@ -97,10 +106,11 @@ void TestCliCalendar::termsTable()
     const Run r = run({"terms"});
     QCOMPARE(r.code, 0);
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 1 + 302 * 24);
-    QCOMPARE(lines[0], QByteArray("sino_year\tposition\tjd"));
+    // Sino years 1799..2201: the last row holds the 立春 that ends 2200.
+    QCOMPARE(lines.size(), 1 + 403 * 24);
+    QCOMPARE(lines[0], QByteArray("sino_year\tposition\tjd\tuncertain"));
     QVERIFY(lines[1].startsWith("1799\t0\t23781"));
-    QVERIFY(lines.last().startsWith("2100\t23\t24884"));
+    QVERIFY(lines.last().startsWith("2201\t23\t25253"));
     const QList<QByteArray> fields = lines[1].split('\t');
     QCOMPARE(fields[2].size(), 14); // seven digits, point, six decimals
 }
@@ -110,7 +120,7 @@ void TestCliCalendar::lunarMonthsTable()
     const Run r = run({"lunar-months"});
     QCOMPARE(r.code, 0);
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 1 + 302);
+    QCOMPARE(lines.size(), 1 + 403);
     QCOMPARE(lines[0], QByteArray("lunar_year\tleap\tm1\tm2\tm3\tm4\tm5\tm6\tm7\tm8\tm9\tm10\tm11\tm12\tm13"));
     const QList<QByteArray> y2025 = lines[1 + 226].split('\t');
     QCOMPARE(y2025.size(), 15);
@@ -132,9 +142,9 @@ void TestCliCalendar::lunarDaysAroundALeapMonth()
                                "2025-07-24\t2025\t6\t30\t0\t0\n"
                                "2025-07-25\t2025\t6\t1\t1\t0\n"
                                "2025-07-26\t2025\t6\t2\t1\t0\n"));
-    const Run all = run({"lunar-days", "1800-01-01", "2099-12-31"});
+    const Run all = run({"lunar-days", "1800-01-01", "2200-12-31"});
     QCOMPARE(all.code, 0);
-    QCOMPARE(all.out.count('\n'), 1 + 109573);
+    QCOMPARE(all.out.count('\n'), 1 + 146462);
     QVERIFY(all.out.contains("\n1800-01-01\t1799\t12\t7\t0\t0\n"));
 }
 
@@ -316,6 +326,56 @@ void TestCliCalendar::chartsBatchKeepsGoingAfterAnError()
     QCOMPARE(female[9], QByteArray("13"));
     // 23:30 with the day change at midnight: own day pillar, next day's 子 hour.
     QCOMPARE(lines[4].split('\t').mid(4, 2), (QList<QByteArray>{"54", "0"}));
+}
+
+// --zty is the engine's own offset: the command casts what the engine casts
+// with it. An hour after the 惊蛰 of 2024 half a day moves the month.
+void TestCliCalendar::chartWithOffset_data()
+{
+    QTest::addColumn<double>("zty");
+    QTest::newRow("none")              << 0.0;
+    QTest::newRow("half a day ahead")  << 0.5;
+    QTest::newRow("half a day behind") << -0.5;
+}
+
+void TestCliCalendar::chartWithOffset()
+{
+    QFETCH(double, zty);
+    const Run r = run({"chart", "--json", "--zty", QString::number(zty), "2024-03-05 11:30"});
+    QCOMPARE(r.code, 0);
+    const QJsonObject chart = QJsonDocument::fromJson(r.out).object();
+    InSight engine;
+    QCOMPARE(engine.beginWithTime(0, 0, 2024, 3, 5, 11, 30, 0, zty, 1).toInt(), 0);
+    for (const char *key : {"yearChac", "monthChac", "dayChac", "hourChac", "jd_dateBeginDY"})
+        QCOMPARE(chart.value(QLatin1String(key)).toVariant(), engine.property(key));
+}
+
+// Every command named in the program's help answers --help and "help NAME"
+// with its own usage on standard output; --version names the program.
+void TestCliCalendar::everyCommandHasHelp_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArrayList>("firstWords");
+    const Run help = run({"--help"});
+    const QByteArray commands = help.out.mid(help.out.indexOf("Commands:\n") + 10);
+    for (const QByteArray &line : commands.left(commands.indexOf("\n\n")).split('\n')) {
+        const QByteArray name = line.trimmed().split(' ').first();
+        const QByteArrayList usage{"Usage:", "qingyao-cli", name};
+        QTest::newRow(QByteArray(name + " --help").constData()) << QStringList{name, "--help"} << usage;
+        QTest::newRow(QByteArray("help " + name).constData()) << QStringList{"help", name} << usage;
+    }
+    QTest::newRow("--version") << QStringList{"--version"}
+                               << QByteArrayList{"qingyao-cli", AppContext::applicationVersion.toUtf8()};
+}
+
+void TestCliCalendar::everyCommandHasHelp()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArrayList, firstWords);
+    const Run r = run(args);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out.left(r.out.indexOf('\n')).split(' ').mid(0, firstWords.size()), firstWords);
+    QVERIFY(r.err.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCliCalendar)
