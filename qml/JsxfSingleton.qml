@@ -259,7 +259,7 @@ QtObject {
     }
 
     function ganZhi(chac) {
-        return Sxfunction.ganZhiName(((chac % 60) + 60) % 60)
+        return Sxfunction.ganZhiName(chac)
     }
 
     // Details of one day for the calendar tab, as rich text.
