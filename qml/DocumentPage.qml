@@ -17,7 +17,7 @@ ScrollablePage {
     signal textPressed()
 
     function documentText(file, otherwise) {
-        var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
+        var text = documentPages[file] ? String(documentPages[file]) : otherwise;
         return JsxfSingleton.shown(text, AppState.language);
     }
 

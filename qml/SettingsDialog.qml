@@ -27,7 +27,7 @@ Dialog {
         }
     }
 
-    property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
+    property var styles: availableStyles
     // The window's shared settings, or the ones a caller passes.
     property QtObject settings: AppState.settings
 

@@ -10,8 +10,8 @@ ScrollablePage {
     title: qsTr("测算往年事情")
 
     readonly property string contactEmail: AppState.legalEmail
-    readonly property bool haveDocs: typeof documentPages !== "undefined" && documentPages["analyze_past.html"] !== undefined
-    readonly property string mailTemplate: shown(typeof documentPages !== "undefined" && documentPages["analyze_past_mail.txt"]
+    readonly property bool haveDocs: documentPages["analyze_past.html"] !== undefined
+    readonly property string mailTemplate: shown(documentPages["analyze_past_mail.txt"]
                                                  ? documentPages["analyze_past_mail.txt"]
                                                  : qsTr("名字：\n性别：\n出生时间（公历或农历）：\n出生地：\n想了解的年份与事情：\n"))
 

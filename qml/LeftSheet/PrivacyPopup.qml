@@ -73,7 +73,7 @@ Popup {
         }
     }
 
-    readonly property bool haveDocument: typeof documentPages !== "undefined" && documentPages["privacy.html"] !== undefined
+    readonly property bool haveDocument: documentPages["privacy.html"] !== undefined
 
     function localised(text) {
         return JsxfSingleton.shown(text, AppState.language);

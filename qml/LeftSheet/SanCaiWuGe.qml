@@ -12,7 +12,7 @@ Page {
     property string calculateContentString: ""
     property bool suitableForCopy: false
     readonly property bool traditional: AppState.language === 1
-    readonly property string helpText: shown(typeof documentPages !== "undefined" && documentPages["sancai_help.html"]
+    readonly property string helpText: shown(documentPages["sancai_help.html"]
                                              ? String(documentPages["sancai_help.html"]) : "")
     readonly property string promptText: qsTr("请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。")
     // The rich text shown: the help text until a result, then result and help.
