@@ -15,8 +15,7 @@ ListView {
     signal yearPicked(int luckIndex, int yearOffset)
 
     function yearName(sinoYear) {
-        var c = CalendarRules.yearPillar(sinoYear);
-        return "甲乙丙丁戊己庚辛壬癸".charAt(c % 10) + "子丑寅卯辰巳午未申酉戌亥".charAt(c % 12);
+        return JsxfSingleton.ganZhi(CalendarRules.yearPillar(sinoYear));
     }
 
     implicitHeight: 300
