@@ -64,21 +64,25 @@ execute_process(COMMAND date -u -R -d "${QINGYAO_RELEASE_DATE} 00:00"
                 OUTPUT_VARIABLE QINGYAO_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 
 # Manual pages, compressed as Debian and every man reader expect. The one of
-# qingyao-cli comes from the command's own help, so it never disagrees with
-# it; help2man runs the program found on PATH, so the page shows its bare name.
+# qingyao-cli comes from the command's own --help and --version and each
+# command's --help, so it never disagrees with them; help2man runs the program
+# found on PATH, so the page shows its bare name, and reads its UTF-8 output
+# in a UTF-8 locale.
 find_program(QINGYAO_HELP2MAN help2man REQUIRED)
 find_program(QINGYAO_GZIP gzip REQUIRED)
 set(manpage ${CMAKE_BINARY_DIR}/packaging/qingyao-cli.1)
+set(man_commands ${CMAKE_BINARY_DIR}/packaging/qingyao-cli-commands.h2m)
 add_custom_command(OUTPUT ${manpage}.gz
+  COMMAND ${QINGYAO_PACKAGING_DIR}/man_commands.sh $<TARGET_FILE:qingyao-cli> ${man_commands}
   COMMAND ${CMAKE_COMMAND} -E env "PATH=$<TARGET_FILE_DIR:qingyao-cli>:/usr/bin:/bin"
           SOURCE_DATE_EPOCH=${QINGYAO_RELEASE_EPOCH}
-          ${QINGYAO_HELP2MAN} --no-info --no-discard-stderr --section 1
-          --version-option version
+          ${QINGYAO_HELP2MAN} --no-info --no-discard-stderr --section 1 --locale C.UTF-8
           --name "Four Pillars charts, solar terms and lunar dates on the command line"
+          --include ${man_commands}
           --include ${QINGYAO_PACKAGING_DIR}/qingyao-cli.h2m
           --output ${manpage} qingyao-cli
   COMMAND ${QINGYAO_GZIP} -9 -n -f ${manpage}
-  DEPENDS qingyao-cli ${QINGYAO_PACKAGING_DIR}/qingyao-cli.h2m
+  DEPENDS qingyao-cli ${QINGYAO_PACKAGING_DIR}/qingyao-cli.h2m ${QINGYAO_PACKAGING_DIR}/man_commands.sh
   COMMENT "Writing the manual page of qingyao-cli"
   VERBATIM)
 set(window_manpage ${CMAKE_BINARY_DIR}/packaging/qingyao.1.gz)
