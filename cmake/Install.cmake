@@ -59,9 +59,12 @@ else()
   string(TIMESTAMP QINGYAO_RELEASE_DATE "%Y-%m-%d" UTC)
 endif()
 execute_process(COMMAND date -u -d "${QINGYAO_RELEASE_DATE} 00:00" +%s
-                OUTPUT_VARIABLE QINGYAO_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+                OUTPUT_VARIABLE QINGYAO_RELEASE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE epoch_rc)
 execute_process(COMMAND date -u -R -d "${QINGYAO_RELEASE_DATE} 00:00"
-                OUTPUT_VARIABLE QINGYAO_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+                OUTPUT_VARIABLE QINGYAO_RELEASE_DATE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE rfc_rc)
+if(NOT epoch_rc EQUAL 0 OR NOT rfc_rc EQUAL 0)
+  message(FATAL_ERROR "date could not read the release date ${QINGYAO_RELEASE_DATE}")
+endif()
 
 # Manual pages, compressed as Debian and every man reader expect. The one of
 # qingyao-cli comes from the command's own --help and --version and each
