@@ -126,6 +126,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 2.
     auto *app = new QGuiApplication(argc, argv);
+    // The installed desktop entry's name, so desktops match the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QINGYAO_APP_ID));
 
     // 3. Per-install identifier.
     {
@@ -163,6 +165,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 11.
     QIcon::setThemeName(QStringLiteral("gallery"));
+    // The installed icon (hicolor theme); none when run from the build folder.
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QINGYAO_APP_ID)));
 
     // 12. and 13.
     applyStyle();
