@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExport.h"
 #include "ChartExtras.h"
 #include "ChartInput.h"
 #include "Command.h"
@@ -214,10 +215,37 @@ QVariantMap storedRecord(const ChartOptions &o, QString &problem)
     return rec;
 }
 
-int run(const QStringList &args)
+// The record's file, image or PDF: a stored record as it is, a moment as the
+// birth form would store it.
+int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCalculation::Input &in)
+{
+    QVariantMap record;
+    if (!o.record.isEmpty()) {
+        QString missing;
+        record = storedRecord(o, missing);
+        const bool ownRule = record.value(QStringLiteral("extraColumn4")).toString().contains(QLatin1String("luck:"));
+        if (!o.luckRule.isEmpty() && ownRule)
+            return cliUsageError(QStringLiteral("record %1 keeps its own luck-start rule; give no --luck-rule").arg(o.record));
+    } else {
+        record = ChartFile::newRecord(in, exports.name, exports.place, QString(), QDateTime::currentDateTime());
+    }
+    if (!o.luckRule.isEmpty())
+        exports.settings.luckRule = o.luckRule;
+    if (!o.luckDirection.isEmpty())
+        exports.settings.luckDirection = o.luckDirection;
+    return writeChartExports(exports, record);
+}
+
+int run(QStringList args)
 {
     ChartOptions o;
-    const QString problem = readOptions(args, o);
+    ChartExportOptions exports;
+    QString problem = takeChartExportOptions(args, exports);
+    if (problem.isEmpty())
+        problem = readOptions(args, o);
+    if (problem.isEmpty() && exports.any() && (o.ztyGiven || o.json))
+        problem = QStringLiteral("--png, --pdf and --chart-file take a place (--tz, --lng, --time, --dst) or --record,"
+                                 " not --zty, --hour-unknown or --json");
     if (!problem.isEmpty())
         return cliUsageError(problem);
     if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
@@ -269,6 +297,8 @@ int run(const QStringList &args)
         // time was summer time.
         in.recordedSummerTime = in.dst == ChartCalculation::DstMode::On;
     }
+    if (exports.any())
+        return exportChart(o, exports, in);
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');

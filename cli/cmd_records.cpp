@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExport.h"
 #include "Command.h"
 
 #include "AppContext.h"
@@ -45,11 +46,12 @@ struct Options {
 QString parse(QStringList args, Options *options)
 {
     if (args.isEmpty())
-        return QStringLiteral("records needs list, export or import");
+        return QStringLiteral("records needs list, export, import or import-chart");
     options->action = args.takeFirst();
     const bool isList = options->action == QLatin1String("list");
-    if (!isList && options->action != QLatin1String("export") && options->action != QLatin1String("import"))
-        return QStringLiteral("unknown records action '%1' (list, export or import)").arg(options->action);
+    if (!isList && options->action != QLatin1String("export") && options->action != QLatin1String("import")
+        && options->action != QLatin1String("import-chart"))
+        return QStringLiteral("unknown records action '%1' (list, export, import or import-chart)").arg(options->action);
     while (!args.isEmpty()) {
         const QString arg = args.takeFirst();
         QString *target = nullptr;
@@ -82,7 +84,7 @@ QString openDatabase(const Options &options)
 {
     if (options.dbGiven) {
         // Only an import may start a new database file.
-        if (options.action != QLatin1String("import") && !QFileInfo(options.db).isFile())
+        if (!options.action.startsWith(QLatin1String("import")) && !QFileInfo(options.db).isFile())
             return QStringLiteral("no database file at %1").arg(options.db);
         QString reason;
         if (DatabaseConnections::openUserDatabaseAt(options.db, &reason) != 0)
@@ -156,11 +158,15 @@ int runRecords(const QStringList &args)
         return list(options);
     if (options.action == QLatin1String("export"))
         return exportTo(options);
+    if (options.action == QLatin1String("import-chart"))
+        return importChartFile(options.file);
     return importFrom(options);
 }
 
 } // namespace
 
 static const CliCommand recordsCommand{
-    "records", "records list [--class TEXT] [--search TEXT] | export FILE.json | import FILE.json  [--db PATH]",
-    "list, back up or restore the person records of the user database (or of the --db file)", runRecords};
+    "records", "records list [--class TEXT] [--search TEXT] | export FILE.json | import FILE.json | import-chart FILE"
+    "  [--db PATH]",
+    "list, back up or restore the person records of the user database (or of the --db file); import-chart adds"
+    " the record of a chart file after checking its pillars", runRecords};

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExport.h"
 #include "Command.h"
 
 #include "AppContext.h"
@@ -9,6 +10,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -65,7 +67,7 @@ int main(int argc, char *argv[])
 {
     // The engines are QObjects that may reach for the translator and the
     // settings store, so give them an application with the program's names.
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app(cliApplication(argc, argv));
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
     // The program's own handler: log lines are kept only when log saving is on,

@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ChartFile.h"
+
+#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+class QCoreApplication;
+
+// Image, PDF and chart-file output of `chart`, and `records import-chart`.
+struct ChartExportOptions {
+    QString png;
+    QString pdf;
+    QString chartFile;
+    QString name;
+    QString place;
+    bool luckGiven = false;
+    ChartFile::Settings settings;
+    bool any() const { return !png.isEmpty() || !pdf.isEmpty() || !chartFile.isEmpty(); }
+};
+
+// Takes --png, --pdf, --chart-file, --name, --place, --script, --colours,
+// --school and --luck-index out of `args`; empty on success, else the problem.
+QString takeChartExportOptions(QStringList &args, ChartExportOptions &o);
+
+// Casts the record as the chart file's import will and writes the asked
+// files; the exit code.
+int writeChartExports(const ChartExportOptions &o, const QVariantMap &record);
+
+// Checks a chart file and adds its record to the open user database; the exit code.
+int importChartFile(const QString &path);
+
+// The application object: a headless GUI application when the command draws
+// (PNG or PDF), else the plain core one.
+QCoreApplication *cliApplication(int &argc, char **argv);
