@@ -120,6 +120,8 @@ int importChartFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    // The engine's log lines stay in the log; the answer is this command's.
+    qInstallMessageHandler(AppLog::messageHandler);
     const ChartFile::Imported result =
         ChartFile::importFile(QSqlDatabase::database(AppContext::userConnectionName), file.readAll());
     if (!result.ok)

@@ -227,9 +227,10 @@ int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCa
         if (!o.luckRule.isEmpty() && ownRule)
             return cliUsageError(QStringLiteral("record %1 keeps its own luck-start rule; give no --luck-rule").arg(o.record));
     } else {
-        record = ChartFile::newRecord(in, exports.name, exports.place, QString(), QDateTime::currentDateTime());
+        // A rule named for the moment is the record's own, as the chart page keeps it.
+        record = ChartFile::newRecord(in, exports.name, exports.place, o.luckRule, QDateTime::currentDateTime());
     }
-    if (!o.luckRule.isEmpty())
+    if (!o.luckRule.isEmpty() && !o.record.isEmpty())
         exports.settings.luckRule = o.luckRule;
     if (!o.luckDirection.isEmpty())
         exports.settings.luckDirection = o.luckDirection;

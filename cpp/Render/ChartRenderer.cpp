@@ -56,6 +56,16 @@ QString timeKindWords(ChartCalculation::TimeKind kind)
     return QStringLiteral("钟表时间");
 }
 
+// The time as entered, in the program's words (the stored text is in the
+// script of the day it was typed).
+QString enteredTime(const ChartCalculation::Input &in)
+{
+    const int *f = in.fields;
+    return (in.caltype == 0 ? QStringLiteral("公历 ") : QStringLiteral("农历 "))
+        % QStringLiteral("%1年%2%3月%4日 ").arg(f[0]).arg(in.caltype == 2 ? QStringLiteral("闰") : QString()).arg(f[1]).arg(f[2])
+        % QString::asprintf("%02d:%02d", f[3], f[4]);
+}
+
 // A pillar-like cell: ten-god of the stem against the day stem, stem, branch.
 Cell cycleCell(int chac, int dayStem)
 {
@@ -351,13 +361,13 @@ Sheet sheet(const QVariantMap &record, const ChartFile::Settings &settings, cons
     const QString suffix = QStringLiteral("（") % gender % QStringLiteral("）");
     const int script = settings.script;
     const auto t = [script](const QString &text) { return ScriptConverter::toScript(text, script); };
-    // The person's own name, place and time text stay as written.
+    // The person's own name and place stay as written.
     const QString place = record.value(QStringLiteral("inputPlaceName")).toString();
     s.header << t(QStringLiteral("出生地：")) % (place.isEmpty() ? QStringLiteral("—") : place)
                     % t(QStringLiteral("；经度：")) % QString::number(cast.input.longitude, 'f', 2)
                     % t(QStringLiteral("；时区：")) % QString::fromUtf8(cast.input.zone)
-             << t(QStringLiteral("原时间：")) % record.value(QStringLiteral("inputtime")).toString()
-                    % t(QStringLiteral("；排盘用时：") % timeKindWords(cast.input.timeKind))
+             << t(QStringLiteral("原时间：") % enteredTime(cast.input) % QStringLiteral("；排盘用时：")
+                  % timeKindWords(cast.input.timeKind))
              << t(chainLine(cast)) << t(QStringLiteral("农历：") % e.thisLunarDateStr());
 
     const int pillars[4] = {e.yearChac(), e.monthChac(), e.dayChac(), e.hourChac()};
