@@ -199,6 +199,7 @@ QByteArray toJson(const QVariantMap &record, const Settings &settings, InSight &
 Loaded read(const QByteArray &json)
 {
     Loaded l;
+    l.problem = Problem::Unreadable;
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
@@ -243,6 +244,9 @@ Loaded read(const QByteArray &json)
     const QJsonArray carried = o.value(QStringLiteral("pillars")).toArray();
     const QJsonArray now = pillarNames(engine);
     if (carried != now) {
+        l.problem = Problem::Pillars;
+        l.carried = joined(carried);
+        l.recomputed = joined(now);
         QStringList which;
         for (int i = 0; i < 4; ++i)
             if (carried.at(i) != now.at(i))
@@ -254,11 +258,15 @@ Loaded read(const QByteArray &json)
     }
     const QJsonArray luck = o.value(QStringLiteral("luckPillars")).toArray();
     if (luck != luckNames(engine)) {
+        l.problem = Problem::LuckPillars;
+        l.carried = joined(luck);
+        l.recomputed = joined(luckNames(engine));
         l.reason = QStringLiteral("the luck pillars in the file (%1) differ from those its record and settings give (%2)")
                        .arg(joined(luck), joined(luckNames(engine)));
         return l;
     }
     l.ok = true;
+    l.problem = Problem::None;
     return l;
 }
 
@@ -293,6 +301,9 @@ Imported importFile(const QSqlDatabase &db, const QByteArray &json)
     const Loaded l = read(json);
     if (!l.ok) {
         result.reason = l.reason;
+        result.problem = l.problem;
+        result.carried = l.carried;
+        result.recomputed = l.recomputed;
         return result;
     }
     QJsonObject object;
@@ -302,11 +313,13 @@ Imported importFile(const QSqlDatabase &db, const QByteArray &json)
         RecordTransfer::importJson(db, QJsonDocument(QJsonArray{object}).toJson(QJsonDocument::Compact));
     if (!r.ok) {
         result.reason = r.error;
+        result.problem = Problem::Unreadable;
         return result;
     }
     result.userid = l.record.value(QStringLiteral("userid")).toString();
     if (r.added != 1) {
         result.reason = QStringLiteral("the record %1 is already in the database").arg(result.userid);
+        result.problem = Problem::Exists;
         return result;
     }
     result.settings = l.settings;

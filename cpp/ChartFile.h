@@ -54,9 +54,15 @@ QVariantMap newRecord(const ChartCalculation::Input &input, const QString &name,
 // prints them, so the same chart gives the same bytes apart from `created`.
 QByteArray toJson(const QVariantMap &record, const Settings &settings, InSight &engine, const QDateTime &created);
 
+// Why a file was refused, for a message in the window's words.
+enum class Problem { None, Unreadable, Pillars, LuckPillars, Exists };
+
 struct Loaded {
     bool ok = false;
     QString reason;
+    Problem problem = Problem::None;
+    QString carried;    // the pillars the file carries, on Pillars and LuckPillars
+    QString recomputed; // and those its record gives now
     QVariantMap record;
     Settings settings;
 };
@@ -72,6 +78,9 @@ QVariantMap storedRecord(const QSqlDatabase &db, const QString &id, QString *rea
 struct Imported {
     bool ok = false;
     QString reason;
+    Problem problem = Problem::None;
+    QString carried;
+    QString recomputed;
     QString userid;
     Settings settings;
 };

@@ -138,6 +138,12 @@ Item {
             }
             Item { Layout.fillWidth: true }
             Button {
+                objectName: "importChartButton"
+                visible: !recordTab.multiSelect
+                text: qsTr("导入")
+                onClicked: importDialog.open()
+            }
+            Button {
                 objectName: "multiButton"
                 text: recordTab.multiSelect ? qsTr("比较(") + recordTab.selectedIds.length + qsTr("个)") : qsTr("多选")
                 enabled: !recordTab.multiSelect || recordTab.selectedIds.length > 0
@@ -263,6 +269,11 @@ Item {
 
     Notice {
         id: notice
+    }
+
+    ChartImportDialog {
+        id: importDialog
+        onImported: recordTab.search(recordTab.keyword)
     }
 
     // The first page sets its model when it completes, after this tab.
