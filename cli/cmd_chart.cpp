@@ -319,6 +319,10 @@ static const CliCommand chartCommand{
     " --time true|mean|clock --dst auto|on|off] [--json]\n"
     "        [--luck-rule described|plain-seconds|minutes-4320|days-and-hours|minutes-2h]\n"
     "        [--luck-direction yang-male|male-forward] \"YYYY-MM-DD HH:MM\"\n"
-    "      | chart --record ID [--db PATH] [--json] | chart --hour-unknown [--json] \"YYYY-MM-DD\"",
+    "      | chart --record ID [--db PATH] [--json] | chart --hour-unknown [--json] \"YYYY-MM-DD\"\n"
+    "      with a place or --record also: [--png FILE] [--pdf FILE] [--chart-file FILE] [--name TEXT] [--place TEXT]\n"
+    "        [--script simplified|traditional] [--colours on|off] [--school 0|1|2] [--luck-index 1..10]",
     "the chart of one birth moment: pillars, luck pillars, start (every rule), boundary warnings, summary,"
-    " bone weight, date texts; with --hour-unknown the twelve double-hours of the day", run};
+    " bone weight, date texts; with --hour-unknown the twelve double-hours of the day; --png (2x long image), --pdf"
+    " (A4) and --chart-file (JSON with the record, the settings and the pillars, for records import-chart) export it",
+    run};

@@ -198,6 +198,15 @@ Section captionSection(const Sheet &s, const QString &caption)
             }};
 }
 
+// A caption and what it heads, kept on one page.
+Section headed(const Section &caption, const Section &body)
+{
+    return {caption.height + body.height, [caption, body](QPainter &p, qreal top) {
+                caption.draw(p, top);
+                body.draw(p, top + caption.height);
+            }};
+}
+
 void drawGlyph(QPainter &p, const Sheet &s, const Glyph &g, const QRectF &box)
 {
     p.setPen(s.colours && g.element >= 0 ? QColor(QLatin1String(elementColours[g.element])) : ink);
@@ -275,20 +284,15 @@ std::vector<Section> sections(const Sheet &s)
     out.push_back(textSection(s, s.header, 13, ink));
     out.push_back(cellsSection(s, s.pillars, s.pillarLabels, 30, rowLabels));
     out.push_back(textSection(s, s.palaces, 13, ink));
-    out.push_back(captionSection(s, s.luckCaption));
-    out.push_back(cellsSection(s, s.luck, {}, 20, {}));
-    out.push_back(captionSection(s, s.flowCaption));
-    out.push_back(cellsSection(s, s.flow, {}, 20, {}));
+    out.push_back(headed(captionSection(s, s.luckCaption), cellsSection(s, s.luck, {}, 20, {})));
+    out.push_back(headed(captionSection(s, s.flowCaption), cellsSection(s, s.flow, {}, 20, {})));
     QString relationsCaption = QStringLiteral("神煞与合冲（原局）");
     QString elementsCaption = QStringLiteral("五行与月令");
     convert(relationsCaption, s.script);
     convert(elementsCaption, s.script);
-    out.push_back(captionSection(s, relationsCaption));
-    out.push_back(textSection(s, s.relations, 12, ink));
-    out.push_back(captionSection(s, elementsCaption));
-    out.push_back(textSection(s, s.elements, 12, ink));
-    out.push_back(captionSection(s, QString()));
-    out.push_back(textSection(s, s.footer, 10, inkSoft));
+    out.push_back(headed(captionSection(s, relationsCaption), textSection(s, s.relations, 12, ink)));
+    out.push_back(headed(captionSection(s, elementsCaption), textSection(s, s.elements, 12, ink)));
+    out.push_back(headed(captionSection(s, QString()), textSection(s, s.footer, 10, inkSoft)));
     return out;
 }
 
