@@ -13,78 +13,54 @@
 #include <QSaveFile>
 #include <QSqlDatabase>
 
-#include <cstdio>
 #include <cstring>
 
-namespace {
-
-int fail(const QString &message)
+void addChartExportOptions(Cli::CommandLine &line)
 {
-    const QByteArray bytes = (QStringLiteral("qingyao-cli: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    return 1;
+    line.addValue("png", "FILE", "export: the chart as a PNG image, a long page at twice the scale");
+    line.addValue("pdf", "FILE", "export: the chart as an A4 PDF (the Chinese font embedded)");
+    line.addValue("chart-file", "FILE",
+                  "export: the chart file (JSON: the record, the settings and the pillars; see records import-chart)");
+    line.addValue("name", "TEXT", "export: the person's name, for a moment given without --record");
+    line.addValue("place", "TEXT", "export: the birth place's name, for a moment given without --record");
+    line.addValue("script", "simplified|traditional", "export: the script of the image and PDF (default simplified)");
+    line.addValue("colours", "on|off", "export: stems and branches in their element colours (default on)");
+    line.addValue("school", "0|1|2", "export: the month commander by 子平真诠 (0, default), 网传盲派 (1) or 渊海子平 (2)");
+    line.addValue("luck-index", "1..10", "export: the luck pillar whose flow years are shown (default: this year's)");
 }
 
-bool wholeIn(const QString &text, int low, int high, int &out)
+QString readChartExportOptions(const Cli::CommandLine &line, ChartExportOptions &o)
 {
-    bool ok = false;
-    out = text.toInt(&ok);
-    return ok && out >= low && out <= high;
-}
-
-} // namespace
-
-QString takeChartExportOptions(QStringList &args, ChartExportOptions &o)
-{
-    QStringList rest;
-    while (!args.isEmpty()) {
-        const QString a = args.takeFirst();
-        static const QStringList valued = {QStringLiteral("--png"), QStringLiteral("--pdf"),
-                                           QStringLiteral("--chart-file"), QStringLiteral("--name"),
-                                           QStringLiteral("--place"), QStringLiteral("--script"),
-                                           QStringLiteral("--colours"), QStringLiteral("--school"),
-                                           QStringLiteral("--luck-index")};
-        if (!valued.contains(a)) {
-            rest << a;
-            continue;
-        }
-        if (args.isEmpty())
-            return a + QStringLiteral(" needs a value");
-        const QString v = args.takeFirst();
-        int n = 0;
-        if (a == QLatin1String("--png") || a == QLatin1String("--pdf") || a == QLatin1String("--chart-file")) {
-            if (v.isEmpty())
-                return a + QStringLiteral(" needs a file path");
-            (a == QLatin1String("--png") ? o.png : a == QLatin1String("--pdf") ? o.pdf : o.chartFile) = v;
-        } else if (a == QLatin1String("--name")) {
-            o.name = v;
-        } else if (a == QLatin1String("--place")) {
-            o.place = v;
-        } else if (a == QLatin1String("--script")) {
-            if (v != QLatin1String("simplified") && v != QLatin1String("traditional"))
-                return QStringLiteral("--script takes simplified or traditional");
-            o.settings.script = v == QLatin1String("traditional") ? 1 : 0;
-        } else if (a == QLatin1String("--colours")) {
-            if (v != QLatin1String("on") && v != QLatin1String("off"))
-                return QStringLiteral("--colours takes on or off");
-            o.settings.elementColours = v == QLatin1String("on");
-        } else if (a == QLatin1String("--school")) {
-            if (!wholeIn(v, 0, 2, n))
-                return QStringLiteral("--school takes 0 (子平真诠), 1 (网传盲派) or 2 (渊海子平)");
-            o.settings.monthCommanderSchool = n;
-        } else {
-            if (!wholeIn(v, 1, 10, n))
-                return QStringLiteral("--luck-index takes 1..10, the luck pillar whose flow years are shown");
-            o.settings.selectedLuck = n - 1;
-            o.luckGiven = true;
-        }
+    for (const char *name : {"png", "pdf", "chart-file"})
+        if (line.isSet(name) && line.value(name).isEmpty())
+            return QStringLiteral("--%1 needs a file path").arg(QLatin1String(name));
+    o.png = line.value("png");
+    o.pdf = line.value("pdf");
+    o.chartFile = line.value("chart-file");
+    o.name = line.value("name");
+    o.place = line.value("place");
+    int index = 0;
+    if (line.isSet("script")) {
+        if (!Cli::readChoice(line.value("script"), {QStringLiteral("simplified"), QStringLiteral("traditional")}, index))
+            return QStringLiteral("--script takes simplified or traditional");
+        o.settings.script = index;
     }
-    args = rest;
-    const bool extras = !o.name.isEmpty() || !o.place.isEmpty() || o.luckGiven || o.settings.script != 0
-        || !o.settings.elementColours || o.settings.monthCommanderSchool != 0;
-    if (extras && !o.any())
-        return QStringLiteral("--name, --place, --script, --colours, --school and --luck-index go with --png, --pdf"
-                              " or --chart-file");
+    if (line.isSet("colours")) {
+        if (!Cli::readChoice(line.value("colours"), {QStringLiteral("off"), QStringLiteral("on")}, index))
+            return QStringLiteral("--colours takes on or off");
+        o.settings.elementColours = index == 1;
+    }
+    if (line.isSet("school") && !Cli::readInt(line.value("school"), 0, 2, o.settings.monthCommanderSchool))
+        return QStringLiteral("--school takes 0 (子平真诠), 1 (网传盲派) or 2 (渊海子平)");
+    o.luckGiven = line.isSet("luck-index");
+    if (o.luckGiven) {
+        if (!Cli::readInt(line.value("luck-index"), 1, 10, index))
+            return QStringLiteral("--luck-index takes 1..10, the luck pillar whose flow years are shown");
+        o.settings.selectedLuck = index - 1;
+    }
+    for (const char *name : {"name", "place", "script", "colours", "school", "luck-index"})
+        if (line.isSet(name) && !o.any())
+            return QStringLiteral("--%1 goes with --png, --pdf or --chart-file").arg(QLatin1String(name));
     return QString();
 }
 
@@ -94,7 +70,7 @@ int writeChartExports(const ChartExportOptions &o, const QVariantMap &record)
     ChartFile::Settings settings = o.settings;
     const ChartFile::Cast cast = ChartFile::cast(record, settings, engine);
     if (!cast.ok)
-        return fail(QStringLiteral("no chart to export: ") + cast.reason);
+        return Cli::failure(QStringLiteral("no chart to export: ") + cast.reason);
     if (!o.luckGiven)
         settings.selectedLuck = ChartFile::luckIndexOfYear(engine, QDate::currentDate().year());
     const QDateTime created = QDateTime::currentDateTimeUtc();
@@ -103,14 +79,14 @@ int writeChartExports(const ChartExportOptions &o, const QVariantMap &record)
         const QByteArray json = ChartFile::toJson(record, settings, engine, created);
         QSaveFile file(o.chartFile);
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
-            return fail(QStringLiteral("cannot write %1: %2").arg(o.chartFile, file.errorString()));
+            return Cli::failure(QStringLiteral("cannot write %1: %2").arg(o.chartFile, file.errorString()));
     }
     if (!o.png.isEmpty() || !o.pdf.isEmpty()) {
         const ChartRenderer::Sheet sheet = ChartRenderer::sheet(record, settings, cast, engine, created);
         if (!o.png.isEmpty() && !ChartRenderer::writePng(sheet, o.png, &error))
-            return fail(error);
+            return Cli::failure(error);
         if (!o.pdf.isEmpty() && !ChartRenderer::writePdf(sheet, o.pdf, &error))
-            return fail(error);
+            return Cli::failure(error);
     }
     return 0;
 }
@@ -119,22 +95,31 @@ int importChartFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+        return Cli::failure(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
     // The engine's log lines stay in the log; the answer is this command's.
     qInstallMessageHandler(AppLog::messageHandler);
     const ChartFile::Imported result =
         ChartFile::importFile(QSqlDatabase::database(AppContext::userConnectionName), file.readAll());
     if (!result.ok)
-        return fail(QStringLiteral("%1: %2; nothing imported").arg(path, result.reason));
+        return Cli::failure(QStringLiteral("%1: %2; nothing imported").arg(path, result.reason));
     cliWrite(QStringLiteral("added record %1 from %2\n").arg(result.userid, path));
     return 0;
 }
 
 QCoreApplication *cliApplication(int &argc, char **argv)
 {
+    // "--png FILE" or "--png=FILE"; an option after "--" is a positional text.
+    const auto drawingOption = [](const char *arg) {
+        for (const char *name : {"--png", "--pdf"}) {
+            const size_t n = std::strlen(name);
+            if (std::strncmp(arg, name, n) == 0 && (arg[n] == '\0' || arg[n] == '='))
+                return true;
+        }
+        return false;
+    };
     bool draws = false;
-    for (int i = 2; i < argc && std::strcmp(argv[1], "chart") == 0; ++i)
-        draws = draws || std::strcmp(argv[i], "--png") == 0 || std::strcmp(argv[i], "--pdf") == 0;
+    for (int i = 2; i < argc && std::strcmp(argv[1], "chart") == 0 && std::strcmp(argv[i], "--") != 0; ++i)
+        draws = draws || drawingOption(argv[i]);
     if (!draws)
         return new QCoreApplication(argc, argv);
     // Drawing needs fonts, not a screen.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ChartFile.h"
+#include "Options.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,9 +22,11 @@ struct ChartExportOptions {
     bool any() const { return !png.isEmpty() || !pdf.isEmpty() || !chartFile.isEmpty(); }
 };
 
-// Takes --png, --pdf, --chart-file, --name, --place, --script, --colours,
-// --school and --luck-index out of `args`; empty on success, else the problem.
-QString takeChartExportOptions(QStringList &args, ChartExportOptions &o);
+// The options of `chart` that export: --png, --pdf, --chart-file, --name,
+// --place, --script, --colours, --school and --luck-index.
+void addChartExportOptions(Cli::CommandLine &line);
+// Empty on success, else the usage problem.
+QString readChartExportOptions(const Cli::CommandLine &line, ChartExportOptions &o);
 
 // Casts the record as the chart file's import will and writes the asked
 // files; the exit code.

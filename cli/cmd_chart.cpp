@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartExport.h"
 #include "ChartExtras.h"
-#include "ChartInput.h"
 #include "Command.h"
 
 #include "AppContext.h"
@@ -43,77 +42,50 @@ struct ChartOptions {
     bool hourUnknown = false;
 };
 
-// One of --tz, --lng, --time, --dst, --record, --db; empty on success.
-QString readChainOption(const QString &a, const QString &v, ChartOptions &o)
+// The place options (--tz, --lng, --time, --dst); empty on success.
+QString readPlace(const Cli::CommandLine &line, ChartOptions &o)
 {
-    if (a == QLatin1String("--record")) {
-        o.record = v;
-        return QString();
-    }
-    if (a == QLatin1String("--db")) {
-        o.db = v;
-        return v.isEmpty() ? QStringLiteral("--db needs a file path") : QString();
-    }
-    o.placeGiven = true;
-    if (a == QLatin1String("--tz")) {
-        o.place.zone = v.toUtf8();
+    for (const char *name : {"tz", "lng", "time", "dst"})
+        o.placeGiven = o.placeGiven || line.isSet(name);
+    if (line.isSet("tz")) {
+        o.place.zone = line.value("tz").toUtf8();
         if (!QTimeZone::isTimeZoneIdAvailable(o.place.zone))
-            return QStringLiteral("--tz: no zone %1 in the tz database").arg(v);
-    } else if (a == QLatin1String("--lng")) {
-        bool ok = false;
-        o.place.longitude = v.toDouble(&ok);
-        if (!ok || o.place.longitude < -180 || o.place.longitude > 180)
-            return QStringLiteral("--lng takes degrees east, -180..180");
-    } else if (a == QLatin1String("--time")) {
-        if (!ChartCalculation::timeKindFromName(v, o.place.timeKind))
-            return QStringLiteral("--time takes true, mean or clock");
-    } else if (!ChartCalculation::dstModeFromName(v, o.place.dst)) {
-        return QStringLiteral("--dst takes auto, on or off");
+            return QStringLiteral("--tz: no zone %1 in the tz database").arg(line.value("tz"));
     }
+    if (line.isSet("lng") && !Cli::readNumber(line.value("lng"), -180, 180, o.place.longitude))
+        return QStringLiteral("--lng takes degrees east, -180..180");
+    if (line.isSet("time") && !ChartCalculation::timeKindFromName(line.value("time"), o.place.timeKind))
+        return QStringLiteral("--time takes true, mean or clock");
+    if (line.isSet("dst") && !ChartCalculation::dstModeFromName(line.value("dst"), o.place.dst))
+        return QStringLiteral("--dst takes auto, on or off");
     return QString();
 }
 
 // Empty on success, else the reason.
-QString readOptions(QStringList args, ChartOptions &o)
+QString readOptions(const Cli::CommandLine &line, ChartOptions &o)
 {
-    QStringList positional;
-    while (!args.isEmpty()) {
-        const QString a = args.takeFirst();
-        if (a == QLatin1String("--lunar")) {
-            o.lunar = true;
-        } else if (a == QLatin1String("--leap")) {
-            o.leap = true;
-        } else if (a == QLatin1String("--json")) {
-            o.json = true;
-        } else if (a == QLatin1String("--gender") || a == QLatin1String("--switch11pm")) {
-            int v = -1;
-            if (args.isEmpty() || !parseInt(args.takeFirst(), v) || (v != 0 && v != 1))
-                return a + QStringLiteral(" takes 0 or 1");
-            (a == QLatin1String("--gender") ? o.gender : o.switch11pm) = v;
-        } else if (a == QLatin1String("--zty")) {
-            bool ok = false;
-            o.zty = args.isEmpty() ? 0 : args.takeFirst().toDouble(&ok);
-            if (!ok || !(std::fabs(o.zty) <= TimePoints::maxZtyDays))
-                return QStringLiteral("--zty takes a number of days from -1 to 1");
-        } else if (a == QLatin1String("--luck-rule") || a == QLatin1String("--luck-direction")) {
-            (a == QLatin1String("--luck-rule") ? o.luckRule : o.luckDirection) = args.isEmpty() ? QStringLiteral("?") : args.takeFirst();
-        } else if (a == QLatin1String("--hour-unknown")) {
-            o.hourUnknown = true;
-            o.ztyGiven = true;
-        } else if (a == QLatin1String("--tz") || a == QLatin1String("--lng") || a == QLatin1String("--time")
-                   || a == QLatin1String("--dst") || a == QLatin1String("--record") || a == QLatin1String("--db")) {
-            if (args.isEmpty())
-                return a + QStringLiteral(" needs a value");
-            const QString v = args.takeFirst();
-            const QString problem = readChainOption(a, v, o);
-            if (!problem.isEmpty())
-                return problem;
-        } else if (a.startsWith(QLatin1String("--"))) {
-            return QStringLiteral("unknown option ") + a;
-        } else {
-            positional << a;
-        }
-    }
+    o.lunar = line.isSet("lunar");
+    o.leap = line.isSet("leap");
+    o.json = line.isSet("json");
+    o.hourUnknown = line.isSet("hour-unknown");
+    o.ztyGiven = o.hourUnknown || line.isSet("zty");
+    if (line.isSet("gender") && !Cli::readInt(line.value("gender"), 0, 1, o.gender))
+        return QStringLiteral("--gender takes 0 or 1");
+    if (line.isSet("switch11pm") && !Cli::readInt(line.value("switch11pm"), 0, 1, o.switch11pm))
+        return QStringLiteral("--switch11pm takes 0 or 1");
+    if (line.isSet("zty") && !Cli::readNumber(line.value("zty"), -TimePoints::maxZtyDays, TimePoints::maxZtyDays, o.zty))
+        return QStringLiteral("--zty takes a number of days from -1 to 1");
+    o.luckRule = line.value("luck-rule");
+    o.luckDirection = line.value("luck-direction");
+    const QString placeProblem = readPlace(line, o);
+    if (!placeProblem.isEmpty())
+        return placeProblem;
+    if (line.isSet("record") && line.value("record").isEmpty())
+        return QStringLiteral("--record needs a record number or id");
+    o.record = line.value("record");
+    if (line.isSet("db") && !Cli::readFilePath(line.value("db"), o.db))
+        return QStringLiteral("--db needs a file path");
+    QStringList positional = line.positional();
     if (o.leap && !o.lunar)
         return QStringLiteral("--leap needs --lunar");
     if (o.hourUnknown) // a day only; the hour is filled in for reading
@@ -127,7 +99,7 @@ QString readOptions(QStringList args, ChartOptions &o)
     }
     if (!o.db.isEmpty())
         return QStringLiteral("--db goes with --record");
-    if (positional.isEmpty() || !parseDateTime(positional.join(QLatin1Char(' ')), o.moment))
+    if (positional.isEmpty() || !Cli::readDateTime(positional.join(QLatin1Char(' ')), o.moment))
         return o.hourUnknown ? QStringLiteral("--hour-unknown takes the day as \"YYYY-MM-DD\"")
                              : QStringLiteral("give the moment as \"YYYY-MM-DD HH:MM\"");
     return QString();
@@ -225,43 +197,76 @@ int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCa
         record = storedRecord(o, missing);
         const bool ownRule = record.value(QStringLiteral("extraColumn4")).toString().contains(QLatin1String("luck:"));
         if (!o.luckRule.isEmpty() && ownRule)
-            return cliUsageError(QStringLiteral("record %1 keeps its own luck-start rule; give no --luck-rule").arg(o.record));
+            return Cli::usageError(
+                QStringLiteral("record %1 keeps its own luck-start rule; give no --luck-rule").arg(o.record));
+        if (!o.luckRule.isEmpty())
+            exports.settings.luckRule = o.luckRule;
     } else {
         // A rule named for the moment is the record's own, as the chart page keeps it.
         record = ChartFile::newRecord(in, exports.name, exports.place, o.luckRule, QDateTime::currentDateTime());
     }
-    if (!o.luckRule.isEmpty() && !o.record.isEmpty())
-        exports.settings.luckRule = o.luckRule;
     if (!o.luckDirection.isEmpty())
         exports.settings.luckDirection = o.luckDirection;
     return writeChartExports(exports, record);
 }
 
-int run(QStringList args)
+int run(const QStringList &args)
 {
+    Cli::CommandLine line(
+        "chart",
+        "chart [OPTION]... \"YYYY-MM-DD HH:MM\"\n"
+        "chart --record ID [--db PATH] [--json] [--luck-rule RULE] [--luck-direction RULE]\n"
+        "chart --hour-unknown [OPTION]... \"YYYY-MM-DD\"\n"
+        "chart [OPTION]... (\"YYYY-MM-DD HH:MM\" | --record ID) [--png FILE] [--pdf FILE] [--chart-file FILE]",
+        "The chart of one birth moment: the four pillars, the luck pillars with their direction and start (by"
+        " every luck-start rule), the boundary warnings, the summary, the bone weight and the solar and lunar date"
+        " texts. With --tz, --lng, --time and --dst the moment is read as local clock time at that place and the"
+        " pillars follow solar time; without them it is Beijing time, corrected by --zty days if given. With"
+        " --hour-unknown: the twelve double-hours of the day. With --png, --pdf or --chart-file the chart is"
+        " exported instead, as the chart page exports it.");
+    line.addFlag("lunar", "the moment is a lunar date");
+    line.addFlag("leap", "with --lunar: the month is the leap month");
+    line.addValue("gender", "0|1", "0 male (default), 1 female");
+    line.addValue("switch11pm", "0|1", "1: the day changes at 23:00 (default); 0: at midnight");
+    line.addValue("zty", "DAYS", "the engine's own offset to solar time, -1..1 days");
+    line.addValue("tz", "ZONE", "the place's time zone, a tz database name such as Asia/Shanghai");
+    line.addValue("lng", "DEGREES", "the place's longitude, degrees east, -180..180");
+    line.addValue("time", "true|mean|clock", "the time the pillars follow");
+    line.addValue("dst", "auto|on|off", "summer time: from the tz database, or the clock was (not) on it");
+    line.addValue("luck-rule", "RULE",
+                  "the luck-start rule: described, plain-seconds, minutes-4320, days-and-hours or minutes-2h");
+    line.addValue("luck-direction", "RULE", "the luck direction rule: yang-male or male-forward");
+    line.addValue("record", "ID", "chart the stored record with this number or id");
+    line.addValue("db", "PATH", "with --record: the database file to read instead of the user database");
+    line.addFlag("hour-unknown", "the hour is not known: chart each of the day's twelve double-hours");
+    line.addFlag("json", "write the chart as a JSON object");
+    addChartExportOptions(line);
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
     ChartOptions o;
     ChartExportOptions exports;
-    QString problem = takeChartExportOptions(args, exports);
+    QString problem = readOptions(line, o);
     if (problem.isEmpty())
-        problem = readOptions(args, o);
+        problem = readChartExportOptions(line, exports);
     if (problem.isEmpty() && exports.any() && (o.ztyGiven || o.json))
         problem = QStringLiteral("--png, --pdf and --chart-file take a place (--tz, --lng, --time, --dst) or --record,"
                                  " not --zty, --hour-unknown or --json");
     if (!problem.isEmpty())
-        return cliUsageError(problem);
+        return Cli::usageError(problem);
     if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
         && TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap) > 0)
-        return cliUsageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
+        return Cli::usageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
     InSight s;
     const QString ruleProblem = ChartExtras::chooseLuckRule(s, o.luckRule, o.luckDirection);
     if (!ruleProblem.isEmpty())
-        return cliUsageError(ruleProblem);
+        return Cli::usageError(ruleProblem);
     if (o.hourUnknown) {
         // The engine's own offset (--zty) only; the place options are not applied here.
         const QString text = ChartExtras::hourCandidatesText(s, o.gender, o.lunar, o.leap, o.moment, o.zty,
                                                              o.switch11pm, o.json);
         if (text.isEmpty())
-            return cliUsageError(QStringLiteral("no chart for this day: the date must exist and lie in 1800..2099"));
+            return Cli::usageError(QStringLiteral("no chart for this day: the date must exist and lie in 1800..2099"));
         cliWrite(text);
         return 0;
     }
@@ -272,7 +277,7 @@ int run(QStringList args)
         const int result = s.beginWithTime(o.gender, o.lunar ? 1 : 0, o.moment[0], o.moment[1], o.moment[2],
                                            o.moment[3], o.moment[4], o.leap ? 1 : 0, o.zty, o.switch11pm).toInt();
         if (result != 0)
-            return cliUsageError(noChart);
+            return Cli::usageError(noChart);
         cliWrite(o.json ? asJson(s, {}, o.switch11pm) : readable(s) + ChartExtras::readableLines(s, o.switch11pm));
         return 0;
     }
@@ -281,14 +286,14 @@ int run(QStringList args)
         QString missing;
         const QVariantMap rec = storedRecord(o, missing);
         if (rec.isEmpty())
-            return cliUsageError(missing);
+            return Cli::usageError(missing);
         // The record's own luck-start rule, unless the command line names one.
         for (const QString &word : rec.value(QStringLiteral("extraColumn4")).toString().split(QLatin1Char(' ')))
             if (o.luckRule.isEmpty() && word.startsWith(QLatin1String("luck:")))
                 s.setLuckRuleName(word.mid(5));
         QString reason;
         if (!ChartCalculation::inputFromRecord(rec, QVariantMap{{QStringLiteral("recal"), 0}}, in, reason))
-            return cliUsageError(QStringLiteral("record %1: %2").arg(o.record, reason));
+            return Cli::usageError(QStringLiteral("record %1: %2").arg(o.record, reason));
     } else {
         in.gender = o.gender;
         in.caltype = o.lunar ? (o.leap ? 2 : 1) : 0;
@@ -303,7 +308,7 @@ int run(QStringList args)
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');
-        return cliUsageError(noChart % why);
+        return Cli::usageError(noChart % why);
     }
     const QVariantMap moment = ChartCalculation::momentMap(r.moment);
     cliWrite(o.json ? asJson(s, moment, in.switch11pm)
@@ -313,16 +318,4 @@ int run(QStringList args)
 
 } // namespace
 
-static const CliCommand chartCommand{
-    "chart",
-    "chart [--lunar] [--leap] [--gender 0|1] [--switch11pm 0|1] [--zty DAYS (-1..1) | --tz ZONE --lng DEGREES"
-    " --time true|mean|clock --dst auto|on|off] [--json]\n"
-    "        [--luck-rule described|plain-seconds|minutes-4320|days-and-hours|minutes-2h]\n"
-    "        [--luck-direction yang-male|male-forward] \"YYYY-MM-DD HH:MM\"\n"
-    "      | chart --record ID [--db PATH] [--json] | chart --hour-unknown [--json] \"YYYY-MM-DD\"\n"
-    "      with a place or --record also: [--png FILE] [--pdf FILE] [--chart-file FILE] [--name TEXT] [--place TEXT]\n"
-    "        [--script simplified|traditional] [--colours on|off] [--school 0|1|2] [--luck-index 1..10]",
-    "the chart of one birth moment: pillars, luck pillars, start (every rule), boundary warnings, summary,"
-    " bone weight, date texts; with --hour-unknown the twelve double-hours of the day; --png (2x long image), --pdf"
-    " (A4) and --chart-file (JSON with the record, the settings and the pillars, for records import-chart) export it",
-    run};
+static const CliCommand chartCommand{"chart", "the chart of one birth moment", run};

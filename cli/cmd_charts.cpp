@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -21,13 +22,6 @@ constexpr int maxLineLength = 4096;
 // Output is passed on in pieces of about this size.
 constexpr int flushSize = 1 << 16;
 
-bool parseSmallInt(const QByteArray &field, int &value)
-{
-    bool ok = false;
-    value = field.trimmed().toInt(&ok);
-    return ok;
-}
-
 // One input line to one output row; false when the line cannot be charted.
 bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
 {
@@ -36,20 +30,18 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
         return false;
     int moment[5];
     const QByteArray when = fields[0].trimmed();
-    if (!parseDateTime(when.constData(), when.size(), moment))
+    if (!Cli::readDateTime(when.constData(), when.size(), moment))
         return false;
     int gender = 0, switch11pm = 1;
     double zty = 0;
-    if (!parseSmallInt(fields[1], gender) || (gender != 0 && gender != 1))
+    if (!Cli::readInt(fields[1], 0, 1, gender))
         return false;
-    if (fields.size() > 2 && (!parseSmallInt(fields[2], switch11pm) || (switch11pm != 0 && switch11pm != 1)))
+    if (fields.size() > 2 && !Cli::readInt(fields[2], 0, 1, switch11pm))
         return false;
-    if (fields.size() > 3 && !fields[3].trimmed().isEmpty()) {
-        bool ok = false;
-        zty = fields[3].trimmed().toDouble(&ok);
-        if (!ok)
-            return false;
-    }
+    // The engine judges the offset's range.
+    if (fields.size() > 3 && !fields[3].trimmed().isEmpty()
+        && !Cli::readNumber(fields[3], -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), zty))
+        return false;
     // Optional tz, lng and time columns chart the line through the birth
     // instant, as chart --tz --lng --time does (the zty column stays empty).
     bool place = false;
@@ -59,9 +51,7 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
         place = true;
     }
     if (fields.size() > 5 && !fields[5].trimmed().isEmpty()) {
-        bool ok = false;
-        in.longitude = fields[5].trimmed().toDouble(&ok);
-        if (!ok || in.longitude < -180 || in.longitude > 180)
+        if (!Cli::readNumber(fields[5], -180, 180, in.longitude))
             return false;
         place = true;
     }
@@ -117,10 +107,17 @@ void answerLine(InSight &s, QByteArray &line, QByteArray &out)
 
 int run(const QStringList &args)
 {
-    if (!args.isEmpty())
-        return cliUsageError(QStringLiteral("charts takes no arguments; it reads lines "
-                                            "\"datetime<TAB>gender[<TAB>switch11pm[<TAB>zty[<TAB>tz<TAB>lng<TAB>time]]]\""
-                                            " from standard input"));
+    Cli::CommandLine commandLine("charts", "charts < LINES",
+                          "Batch charts. Reads lines \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm (0|1)[<TAB>zty"
+                          " (days, -1..1)[<TAB>tz<TAB>lng<TAB>time]]]\" from standard input (tz, lng and time as"
+                          " for chart; empty for the default) and writes one row each, a row with \"error\" for a"
+                          " line that cannot be charted (exit status 1).");
+    int code = 0;
+    if (!commandLine.parseNoArguments(args, code,
+                               QStringLiteral("charts takes no arguments; it reads lines "
+                                              "\"datetime<TAB>gender[<TAB>switch11pm[<TAB>zty[<TAB>tz<TAB>lng<TAB>time]]]\""
+                                              " from standard input")))
+        return code;
     // Line by line, so that any number of lines streams through in constant
     // memory and every answer leaves as soon as its piece is full.
     QByteArray out(header);
@@ -174,13 +171,10 @@ int run(const QStringList &args)
         endOfLine();
     writeOut(out);
     if (std::ferror(stdin))
-        return cliUsageError(QStringLiteral("charts: cannot read standard input"));
+        return Cli::usageError(QStringLiteral("charts: cannot read standard input"));
     return refused > 0 ? 1 : 0;
 }
 
 } // namespace
 
-static const CliCommand chartsCommand{
-    "charts", "charts < lines",
-    "batch charts: reads \"YYYY-MM-DD HH:MM<TAB>gender[<TAB>switch11pm (0|1)[<TAB>zty (days, -1..1)"
-    "[<TAB>tz<TAB>lng<TAB>time]]]\" lines (tz, lng, time as for chart; empty for the default), writes one row each", run};
+static const CliCommand chartsCommand{"charts", "batch charts, one line of standard input each", run};

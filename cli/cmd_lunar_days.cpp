@@ -11,23 +11,26 @@ namespace {
 const QDate firstDay(1800, 1, 1);
 const QDate lastDay(2099, 12, 31);
 
-QDate parseDay(const QString &text)
-{
-    return QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-}
-
 int run(const QStringList &args)
 {
-    if (args.size() != 2)
-        return cliUsageError(QStringLiteral("lunar-days needs two dates: FROM TO (YYYY-MM-DD)"));
-    const QDate from = parseDay(args[0]);
-    const QDate to = parseDay(args[1]);
-    if (!from.isValid() || !to.isValid())
-        return cliUsageError(QStringLiteral("dates must be written YYYY-MM-DD"));
+    Cli::CommandLine line("lunar-days", "lunar-days FROM TO",
+                          "The lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31),"
+                          " at 12:00, one day a line: date, lunar year, month, day, leap (1 in a leap month),"
+                          " uncertain (1 where the month's new moon lies within the error budget of midnight,"
+                          " so the lunar date could be a day off).");
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
+    const QStringList dates = line.positional();
+    if (dates.size() != 2)
+        return Cli::usageError(QStringLiteral("lunar-days needs two dates: FROM TO (YYYY-MM-DD)"));
+    QDate from, to;
+    if (!Cli::readDate(dates[0], from) || !Cli::readDate(dates[1], to))
+        return Cli::usageError(QStringLiteral("dates must be written YYYY-MM-DD"));
     if (from < firstDay || to > lastDay)
-        return cliUsageError(QStringLiteral("dates must lie in 1800-01-01 .. 2099-12-31"));
+        return Cli::usageError(QStringLiteral("dates must lie in 1800-01-01 .. 2099-12-31"));
     if (from > to)
-        return cliUsageError(QStringLiteral("FROM must not be after TO"));
+        return Cli::usageError(QStringLiteral("FROM must not be after TO"));
 
     TimePoints tp;
     TimePoints::Record solar(TimePoints::recordSize, 0);
@@ -43,7 +46,7 @@ int run(const QStringList &args)
         solar[2] = d.day();
         if (!tp.getLunarCalFromSolarCal(solar, lunar)) {
             cliWrite(out);
-            return cliUsageError(QStringLiteral("no lunar date for ") + d.toString(Qt::ISODate));
+            return Cli::usageError(QStringLiteral("no lunar date for ") + d.toString(Qt::ISODate));
         }
         out += d.toString(Qt::ISODate) + QLatin1Char('\t') + QString::number(lunar[0]) + QLatin1Char('\t')
             + QString::number(lunar[1]) + QLatin1Char('\t') + QString::number(lunar[2]) + QLatin1Char('\t')
@@ -56,7 +59,4 @@ int run(const QStringList &args)
 
 } // namespace
 
-static const CliCommand lunarDaysCommand{
-    "lunar-days", "lunar-days FROM TO",
-    "the lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31), at 12:00;"
-    " uncertain = 1 where the month's new moon lies within the error budget of midnight", run};
+static const CliCommand lunarDaysCommand{"lunar-days", "the lunar date of every day in a range", run};

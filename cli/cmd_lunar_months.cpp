@@ -4,11 +4,14 @@
 #include "CalendarTables.h"
 
 static const CliCommand lunarMonthsCommand{
-    "lunar-months", "lunar-months",
-    "the lunar month table: lunar year, leap month (100 = none), first days of its months as noon JDs",
+    "lunar-months", "the lunar month table",
     [](const QStringList &args) {
-        if (!args.isEmpty())
-            return cliUsageError(QStringLiteral("lunar-months takes no arguments"));
+        Cli::CommandLine line("lunar-months", "lunar-months",
+                              "The lunar month table, one lunar year a line: the year, its leap month"
+                              " (100 = none) and the first days of its months as noon Julian days.");
+        int code = 0;
+        if (!line.parseNoArguments(args, code))
+            return code;
         QString out = QStringLiteral("lunar_year\tleap");
         for (int m = 1; m <= 13; ++m)
             out += QStringLiteral("\tm") + QString::number(m);

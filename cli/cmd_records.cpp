@@ -15,14 +15,6 @@
 
 namespace {
 
-// A failure that is not a usage error: one line on standard error, exit 1.
-int fail(const QString &message)
-{
-    const QByteArray bytes = (QStringLiteral("qingyao-cli: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    return 1;
-}
-
 // The opening procedures log at debug level; the command line has its own
 // messages and keeps standard error for failures.
 void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &message)
@@ -33,8 +25,10 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
+enum Action { List, Export, Import, ImportChart };
+
 struct Options {
-    QString action;
+    int action = List;
     QString file;
     QString db;
     QString classNote;
@@ -43,39 +37,29 @@ struct Options {
 };
 
 // Returns an empty text on success, else the usage problem.
-QString parse(QStringList args, Options *options)
+QString read(const Cli::CommandLine &line, Options *options)
 {
-    if (args.isEmpty())
+    QStringList words = line.positional();
+    if (words.isEmpty())
         return QStringLiteral("records needs list, export, import or import-chart");
-    options->action = args.takeFirst();
-    const bool isList = options->action == QLatin1String("list");
-    if (!isList && options->action != QLatin1String("export") && options->action != QLatin1String("import")
-        && options->action != QLatin1String("import-chart"))
-        return QStringLiteral("unknown records action '%1' (list, export, import or import-chart)").arg(options->action);
-    while (!args.isEmpty()) {
-        const QString arg = args.takeFirst();
-        QString *target = nullptr;
-        if (arg == QLatin1String("--db")) {
-            target = &options->db;
-            options->dbGiven = true;
-        } else if (isList && arg == QLatin1String("--class")) {
-            target = &options->classNote;
-        } else if (isList && arg == QLatin1String("--search")) {
-            target = &options->search;
-        } else if (arg.startsWith(QLatin1String("--")) || isList || !options->file.isEmpty()) {
-            return QStringLiteral("unexpected argument '%1'").arg(arg);
-        } else {
-            options->file = arg;
-            continue;
-        }
-        if (args.isEmpty())
-            return QStringLiteral("%1 needs a value").arg(arg);
-        *target = args.takeFirst();
-    }
-    if (options->dbGiven && options->db.isEmpty())
+    const QString action = words.takeFirst();
+    if (!Cli::readChoice(action, {QStringLiteral("list"), QStringLiteral("export"), QStringLiteral("import"),
+                                  QStringLiteral("import-chart")},
+                         options->action))
+        return QStringLiteral("unknown records action '%1' (list, export, import or import-chart)").arg(action);
+    const bool isList = options->action == List;
+    for (const char *listOnly : {"class", "search"})
+        if (!isList && line.isSet(listOnly))
+            return QStringLiteral("--%1 goes with records list").arg(QLatin1String(listOnly));
+    options->classNote = line.value("class");
+    options->search = line.value("search");
+    options->dbGiven = line.isSet("db");
+    if (options->dbGiven && !Cli::readFilePath(line.value("db"), options->db))
         return QStringLiteral("--db needs a file path");
-    if (!isList && options->file.isEmpty())
-        return QStringLiteral("records %1 needs a FILE.json").arg(options->action);
+    if (words.size() > (isList ? 0 : 1))
+        return QStringLiteral("unexpected argument '%1'").arg(words.last());
+    if (!isList && (words.isEmpty() || !Cli::readFilePath(words.first(), options->file)))
+        return QStringLiteral("records %1 needs a FILE.json").arg(action);
     return QString();
 }
 
@@ -84,7 +68,7 @@ QString openDatabase(const Options &options)
 {
     if (options.dbGiven) {
         // Only an import may start a new database file.
-        if (!options.action.startsWith(QLatin1String("import")) && !QFileInfo(options.db).isFile())
+        if (options.action != Import && options.action != ImportChart && !QFileInfo(options.db).isFile())
             return QStringLiteral("no database file at %1").arg(options.db);
         QString reason;
         if (DatabaseConnections::openUserDatabaseAt(options.db, &reason) != 0)
@@ -104,7 +88,7 @@ int list(const Options &options)
     QString error;
     const QList<QStringList> rows = RecordTransfer::listRows(options.classNote, options.search, &error);
     if (!error.isEmpty())
-        return fail(error);
+        return Cli::failure(error);
     for (const QStringList &row : rows)
         out += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
     cliWrite(out);
@@ -117,16 +101,16 @@ int exportTo(const Options &options)
     // pipe that would put a regular file in its place.
     const QFileInfo target(options.file);
     if (target.exists() && !target.isFile())
-        return fail(QStringLiteral("%1 is not a regular file; nothing exported").arg(options.file));
+        return Cli::failure(QStringLiteral("%1 is not a regular file; nothing exported").arg(options.file));
     int count = 0;
     QString error;
     const QByteArray json =
             RecordTransfer::exportJson(QSqlDatabase::database(AppContext::userConnectionName), &count, &error);
     if (!error.isEmpty())
-        return fail(QStringLiteral("%1; %2 left as it was").arg(error, options.file));
+        return Cli::failure(QStringLiteral("%1; %2 left as it was").arg(error, options.file));
     QSaveFile file(options.file);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
-        return fail(QStringLiteral("cannot write %1: %2").arg(options.file, file.errorString()));
+        return Cli::failure(QStringLiteral("cannot write %1: %2").arg(options.file, file.errorString()));
     cliWrite(QStringLiteral("exported %1 records to %2\n").arg(count).arg(options.file));
     return 0;
 }
@@ -135,38 +119,50 @@ int importFrom(const Options &options)
 {
     QFile file(options.file);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read %1: %2").arg(options.file, file.errorString()));
+        return Cli::failure(QStringLiteral("cannot read %1: %2").arg(options.file, file.errorString()));
     const RecordTransfer::ImportResult result =
             RecordTransfer::importJson(QSqlDatabase::database(AppContext::userConnectionName), file.readAll());
     if (!result.ok)
-        return fail(QStringLiteral("%1: %2; nothing imported").arg(options.file, result.error));
+        return Cli::failure(QStringLiteral("%1: %2; nothing imported").arg(options.file, result.error));
     cliWrite(QStringLiteral("added %1 records, skipped %2 already present\n").arg(result.added).arg(result.skipped));
     return 0;
 }
 
 int runRecords(const QStringList &args)
 {
+    Cli::CommandLine line("records",
+                          "records list [--class TEXT] [--search TEXT] [--db PATH]\n"
+                          "records export [--db PATH] FILE.json\n"
+                          "records import [--db PATH] FILE.json\n"
+                          "records import-chart [--db PATH] FILE",
+                          "List, back up or restore the person records of the user database, or of the --db file."
+                          " list writes one record a line; export writes every record to FILE.json; import adds"
+                          " the records of FILE.json that are not present yet; import-chart adds the record of a"
+                          " chart file (chart --chart-file, or the chart page's export) after casting it again:"
+                          " a file whose pillars differ from those its record gives is refused with the reason.");
+    line.addValue("class", "TEXT", "list: only the records of this class");
+    line.addValue("search", "TEXT", "list: only the records the search of the records tab finds for TEXT");
+    line.addValue("db", "PATH", "the database file to use instead of the user database (import may create it)");
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
     Options options;
-    const QString problem = parse(args, &options);
+    const QString problem = read(line, &options);
     if (!problem.isEmpty())
-        return cliUsageError(problem);
+        return Cli::usageError(problem);
     qInstallMessageHandler(dropDebugLines);
     const QString openProblem = openDatabase(options);
     if (!openProblem.isEmpty())
-        return fail(openProblem);
-    if (options.action == QLatin1String("list"))
+        return Cli::failure(openProblem);
+    if (options.action == List)
         return list(options);
-    if (options.action == QLatin1String("export"))
+    if (options.action == Export)
         return exportTo(options);
-    if (options.action == QLatin1String("import-chart"))
+    if (options.action == ImportChart)
         return importChartFile(options.file);
     return importFrom(options);
 }
 
 } // namespace
 
-static const CliCommand recordsCommand{
-    "records", "records list [--class TEXT] [--search TEXT] | export FILE.json | import FILE.json | import-chart FILE"
-    "  [--db PATH]",
-    "list, back up or restore the person records of the user database (or of the --db file); import-chart adds"
-    " the record of a chart file after checking its pillars", runRecords};
+static const CliCommand recordsCommand{"records", "list, back up or restore the person records", runRecords};

@@ -9,12 +9,10 @@
 
 #include <cstdio>
 #include <iostream>
+#include <limits>
 #include <string>
 
 namespace {
-
-constexpr const char *usageText =
-    "relations [--raw] N0 N1 N2 N3 [N4 N5 YMON6 YDMN7 GONG8 YUAN9] | relations --raw -";
 
 // 4 to 10 integers; an empty result means the set is malformed.
 QVector<int> parseSet(const QStringList &words)
@@ -22,10 +20,10 @@ QVector<int> parseSet(const QStringList &words)
     QVector<int> set;
     if (words.size() < 4 || words.size() > GetShenShaRelations::columnCount)
         return set;
+    const int any = std::numeric_limits<int>::max();
     for (const QString &word : words) {
-        bool ok = false;
-        const int value = word.toInt(&ok);
-        if (!ok)
+        int value = 0;
+        if (!Cli::readInt(word, -any, any, value)) // the engine judges the range
             return {};
         set << value;
     }
@@ -95,31 +93,37 @@ int runStdin()
     return allAccepted ? 0 : 1;
 }
 
-int runRelations(QStringList args)
+int run(const QStringList &args)
 {
+    Cli::CommandLine line("relations",
+                          "relations [--raw] N0 N1 N2 N3 [N4 N5 YMON6 YDMN7 GONG8 YUAN9]\nrelations --raw -",
+                          "ShenSha stars, combinations and clashes of up to ten pillars, given as sixty-cycle"
+                          " indexes (0..59, -1 for none): year, month, day and hour, then luck, flow year, flow"
+                          " month, flow day, life palace and conception. With \"--raw -\" one set a line is read"
+                          " from standard input.");
+    line.addFlag("raw", "print the engine's rows (zhuN and basicN lines) instead of blocks per column");
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
     // The engine logs its diagnostics; keep them out of the output unless log saving is on.
     qInstallMessageHandler(AppLog::messageHandler);
 
-    bool raw = false;
-    if (!args.isEmpty() && args.first() == QLatin1String("--raw")) {
-        raw = true;
-        args.removeFirst();
-    }
-    if (raw && args == QStringList{QStringLiteral("-")})
+    const bool raw = line.isSet("raw");
+    const QStringList numbers = line.positional();
+    if (raw && numbers == QStringList{QStringLiteral("-")})
         return runStdin();
 
-    const QVector<int> set = parseSet(args);
+    const QVector<int> set = parseSet(numbers);
     if (set.isEmpty())
-        return cliUsageError(QStringLiteral("relations needs 4 to 10 integers (sixty-cycle indexes, -1 for none)"));
+        return Cli::usageError(QStringLiteral("relations needs 4 to 10 integers (sixty-cycle indexes, -1 for none)"));
     GetShenShaRelations relations;
     if (!compute(relations, set))
-        return cliUsageError(QStringLiteral("relations: N0..N3 must lie in 0..59 and the others in -1..59"));
+        return Cli::usageError(QStringLiteral("relations: N0..N3 must lie in 0..59 and the others in -1..59"));
     cliWrite(raw ? rawLines(relations) : readableBlocks(relations, set));
     return 0;
 }
 
 } // namespace
 
-static const CliCommand relationsCommand{"relations", usageText,
-                                         "ShenSha stars, combinations and clashes of up to ten pillars",
-                                         [](const QStringList &args) { return runRelations(args); }};
+static const CliCommand relationsCommand{"relations", "ShenSha stars, combinations and clashes of up to ten pillars",
+                                         run};

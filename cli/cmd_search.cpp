@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ChartInput.h"
 #include "Command.h"
 
 #include "InSight.h"
@@ -12,41 +11,39 @@ namespace {
 int readPillar(const QString &text)
 {
     int value = -1;
-    if (parseInt(text, value))
-        return value >= 0 && value < 60 ? value : -1;
+    if (Cli::readInt(text, 0, 59, value))
+        return value;
     for (int k = 0; k < 60; ++k)
         if (Vocabulary::jiaziName(k) == text)
             return k;
     return -1;
 }
 
-// Takes "--name V" out of args as 0 or 1; false when the value is anything else.
-bool takeSwitch(QStringList &args, const QString &name, int &value)
+int run(const QStringList &args)
 {
-    const int at = args.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size() || !parseInt(args[at + 1], value) || (value != 0 && value != 1))
-        return false;
-    args.erase(args.begin() + at, args.begin() + at + 2);
-    return true;
-}
-
-int run(QStringList args)
-{
+    Cli::CommandLine line("search", "search [--gender 0|1] [--switch11pm 0|1] YEAR MONTH DAY HOUR",
+                          "Every birth moment from 1800 to today with these four pillars (each 0..59 or a name"
+                          " like 甲子), to the minute: the first minute of each stretch that has them, newest"
+                          " first, with its solar and lunar date texts.");
+    line.addValue("gender", "0|1", "0 male, 1 female (default 0)");
+    line.addValue("switch11pm", "0|1", "1: the day changes at 23:00 (default); 0: at midnight");
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
     int gender = 0;
     int switch11pm = 1;
-    if (!takeSwitch(args, QStringLiteral("--gender"), gender))
-        return cliUsageError(QStringLiteral("--gender takes 0 or 1"));
-    if (!takeSwitch(args, QStringLiteral("--switch11pm"), switch11pm))
-        return cliUsageError(QStringLiteral("--switch11pm takes 0 or 1"));
-    if (args.size() != 4)
-        return cliUsageError(QStringLiteral("search needs four pillars: YEAR MONTH DAY HOUR (0..59 or names like 甲子)"));
+    if (line.isSet("gender") && !Cli::readInt(line.value("gender"), 0, 1, gender))
+        return Cli::usageError(QStringLiteral("--gender takes 0 or 1"));
+    if (line.isSet("switch11pm") && !Cli::readInt(line.value("switch11pm"), 0, 1, switch11pm))
+        return Cli::usageError(QStringLiteral("--switch11pm takes 0 or 1"));
+    const QStringList names = line.positional();
+    if (names.size() != 4)
+        return Cli::usageError(QStringLiteral("search needs four pillars: YEAR MONTH DAY HOUR (0..59 or names like 甲子)"));
     int pillars[4];
     for (int i = 0; i < 4; ++i) {
-        pillars[i] = readPillar(args[i]);
+        pillars[i] = readPillar(names[i]);
         if (pillars[i] < 0)
-            return cliUsageError(QStringLiteral("not a pillar: ") + args[i]);
+            return Cli::usageError(QStringLiteral("not a pillar: ") + names[i]);
     }
 
     const QVector<PillarSearch::Moment> found =
@@ -71,7 +68,4 @@ int run(QStringList args)
 
 } // namespace
 
-static const CliCommand searchCommand{
-    "search", "search YEAR_CHAC MONTH_CHAC DAY_CHAC HOUR_CHAC [--gender 0|1] [--switch11pm 0|1]",
-    "every birth moment from 1800 to today with these four pillars, to the minute: the first minute of each"
-    " stretch that has them, newest first (day change at 23:00 unless --switch11pm 0)", run};
+static const CliCommand searchCommand{"search", "every birth moment with the given four pillars", run};

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+#include <limits>
+
 namespace {
 
 QString lastReason;
@@ -17,25 +19,28 @@ void collectReason(const char *text)
         lastReason = line;
 }
 
-bool toInt(const QString &text, int &value)
+int run(const QStringList &args)
 {
-    bool ok = false;
-    value = text.toInt(&ok);
-    return ok;
-}
-
-int run(QStringList args)
-{
-    const bool leap = args.removeAll(QStringLiteral("--leap")) > 0;
+    Cli::CommandLine line("solar-from-lunar", "solar-from-lunar [--leap] YEAR MONTH DAY",
+                          "The Gregorian date (YYYY-MM-DD) of a lunar date: lunar year 1800..2099,"
+                          " month 1..12, day 1..30.");
+    line.addFlag("leap", "the day lies in the leap month that follows MONTH");
+    int code = 0;
+    if (!line.parse(args, code))
+        return code;
+    const bool leap = line.isSet("leap");
+    const QStringList numbers = line.positional();
+    const int any = std::numeric_limits<int>::max();
     int year = 0, month = 0, day = 0;
-    if (args.size() != 3 || !toInt(args[0], year) || !toInt(args[1], month) || !toInt(args[2], day))
-        return cliUsageError(QStringLiteral("solar-from-lunar needs YEAR MONTH DAY as numbers [--leap]"));
+    if (numbers.size() != 3 || !Cli::readInt(numbers[0], -any, any, year)
+        || !Cli::readInt(numbers[1], -any, any, month) || !Cli::readInt(numbers[2], -any, any, day))
+        return Cli::usageError(QStringLiteral("solar-from-lunar needs YEAR MONTH DAY as numbers [--leap]"));
     if (year < 1800 || year > 2099)
-        return cliUsageError(QStringLiteral("the lunar year must lie in 1800..2099"));
+        return Cli::usageError(QStringLiteral("the lunar year must lie in 1800..2099"));
     if (month < 1 || month > 12)
-        return cliUsageError(QStringLiteral("the lunar month must lie in 1..12"));
+        return Cli::usageError(QStringLiteral("the lunar month must lie in 1..12"));
     if (day < 1 || day > 30)
-        return cliUsageError(QStringLiteral("the lunar day must lie in 1..30"));
+        return Cli::usageError(QStringLiteral("the lunar day must lie in 1..30"));
 
     TimePoints::Record lunar(TimePoints::recordSize, 0);
     lunar[0] = year;
@@ -49,13 +54,11 @@ int run(QStringList args)
     const bool ok = tp.getSolarCalFromLunarCal(lunar);
     TimePoints::setDiagnosticSink(previous);
     if (!ok)
-        return cliUsageError(lastReason.isEmpty() ? QStringLiteral("no such lunar date") : lastReason);
+        return Cli::usageError(lastReason.isEmpty() ? QStringLiteral("no such lunar date") : lastReason);
     cliWrite(QDate(tp.solarCal[0], tp.solarCal[1], tp.solarCal[2]).toString(Qt::ISODate) + QLatin1Char('\n'));
     return 0;
 }
 
 } // namespace
 
-static const CliCommand solarFromLunarCommand{
-    "solar-from-lunar", "solar-from-lunar YEAR MONTH DAY [--leap]",
-    "the Gregorian date (YYYY-MM-DD) of a lunar date; --leap for the leap month", run};
+static const CliCommand solarFromLunarCommand{"solar-from-lunar", "the Gregorian date of a lunar date", run};

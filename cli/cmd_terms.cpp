@@ -4,10 +4,14 @@
 #include "CalendarTables.h"
 
 static const CliCommand termsCommand{
-    "terms", "terms", "the solar-term table: sino year, position (0 = 立春), JD in Beijing time",
+    "terms", "the solar-term table",
     [](const QStringList &args) {
-        if (!args.isEmpty())
-            return cliUsageError(QStringLiteral("terms takes no arguments"));
+        Cli::CommandLine line("terms", "terms",
+                              "The solar-term table, one term a line: sino year, position (0 = 立春),"
+                              " Julian day in Beijing time.");
+        int code = 0;
+        if (!line.parseNoArguments(args, code))
+            return code;
         QString out = QStringLiteral("sino_year\tposition\tjd\n");
         out.reserve(302 * 24 * 24);
         for (int r = 0; r < CalendarTables::rowCount; ++r) {

@@ -4,10 +4,12 @@
 #include "AppContext.h"
 
 static const CliCommand versionCommand{
-    "version", "version", "print the program version",
+    "version", "print the program version",
     [](const QStringList &args) {
-        if (!args.isEmpty())
-            return cliUsageError(QStringLiteral("version takes no arguments"));
+        Cli::CommandLine line("version", "version", "Prints the program version.");
+        int code = 0;
+        if (!line.parseNoArguments(args, code))
+            return code;
         cliWrite(AppContext::applicationVersion + QLatin1Char('\n'));
         return 0;
     }};

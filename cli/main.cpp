@@ -6,11 +6,11 @@
 #include "TimePoints.h"
 
 #include <QCoreApplication>
-#include <QMap>
-#include <QTextStream>
 
 #include <cstdio>
 #include <memory>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -22,39 +22,44 @@ void diagnosticToStderr(const char *text)
 }
 
 struct Entry {
-    QString usage;
-    QString summary;
+    const char *summary;
     CliCommand::Handler run;
 };
 
-QMap<QString, Entry> &registry()
+std::map<std::string, Entry> &registry()
 {
-    static QMap<QString, Entry> commands;
+    static std::map<std::string, Entry> commands;
     return commands;
 }
 
-int usage(FILE *stream)
+// The program's help, laid out for help2man (it makes the manual page from
+// this text and --version).
+QString helpText()
 {
-    QString text = QStringLiteral("usage: qingyao-cli COMMAND [ARGS]\n\ncommands:\n");
-    for (auto it = registry().cbegin(); it != registry().cend(); ++it)
-        text += QStringLiteral("  %1\n      %2\n").arg(it->usage, it->summary);
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    return stream == stdout ? 0 : 2;
+    QString text = QStringLiteral(
+        "Usage: qingyao-cli COMMAND [OPTION]... [ARGUMENT]...\n"
+        "Four Pillars (子平八字) charts, the calendar tables and the person records of 晴曜命盘,\n"
+        "from the command line.\n\n"
+        "Commands:\n");
+    for (const auto &[name, entry] : registry())
+        text += QStringLiteral("  %1%2\n").arg(QString::fromStdString(name), -20).arg(QString::fromUtf8(entry.summary));
+    text += QStringLiteral(
+        "\nOptions:\n"
+        "  -h, --help          display this help and exit\n"
+        "      --version       output version information and exit\n\n"
+        "Run 'qingyao-cli COMMAND --help' for the options and arguments of one command.\n\n"
+        "Exit status:\n"
+        "  0  the command did what was asked\n"
+        "  1  some of the input could not be answered, or a file or database failed\n"
+        "  2  the command line was not understood (the reason goes to standard error)\n");
+    return text;
 }
 
 } // namespace
 
-CliCommand::CliCommand(const char *name, const char *usageText, const char *summary, Handler run)
+CliCommand::CliCommand(const char *name, const char *summary, Handler run)
 {
-    registry().insert(QString::fromUtf8(name), {QString::fromUtf8(usageText), QString::fromUtf8(summary), std::move(run)});
-}
-
-int cliUsageError(const QString &message)
-{
-    const QByteArray bytes = (QStringLiteral("qingyao-cli: ") + message + QLatin1Char('\n')).toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    return 2;
+    registry().emplace(name, Entry{summary, run});
 }
 
 void cliWrite(const QString &text)
@@ -76,15 +81,28 @@ int main(int argc, char *argv[])
     TimePoints::setDiagnosticSink(diagnosticToStderr);
 
     QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty())
-        return usage(stderr);
-    const QString name = args.takeFirst();
-    if (name == QLatin1String("help") || name == QLatin1String("--help") || name == QLatin1String("-h"))
-        return usage(stdout);
-    const auto it = registry().constFind(name);
-    if (it == registry().cend())
-        return cliUsageError(QStringLiteral("unknown command '%1' (try qingyao-cli --help)").arg(name));
-    const int code = it->run(args);
+    if (args.isEmpty()) {
+        std::fputs(helpText().toUtf8().constData(), stderr);
+        return 2;
+    }
+    QString name = args.takeFirst();
+    if (name == QLatin1String("--version")) {
+        cliWrite(QStringLiteral("qingyao-cli ") + AppContext::applicationVersion + QLatin1Char('\n'));
+        return 0;
+    }
+    const bool help = name == QLatin1String("help") || name == QLatin1String("--help") || name == QLatin1String("-h");
+    if (help && args.isEmpty()) {
+        cliWrite(helpText());
+        return 0;
+    }
+    if (help) { // "help COMMAND" is "COMMAND --help"
+        name = args.takeFirst();
+        args = QStringList{QStringLiteral("--help")};
+    }
+    const auto it = registry().find(name.toStdString());
+    if (it == registry().end())
+        return Cli::usageError(QStringLiteral("unknown command '%1' (try qingyao-cli --help)").arg(name));
+    const int code = it->second.run(args);
     std::fflush(stdout);
     return code;
 }

@@ -7,6 +7,9 @@
 #include <QProcess>
 #include <QtTest>
 
+#include "AppContext.h"
+#include "InSight.h"
+
 // The calendar and chart commands of qingyao-cli, run as a user runs them.
 class TestCliCalendar : public QObject
 {
@@ -30,6 +33,10 @@ private slots:
     void chartWithUnknownHour();
     void lunarDaysMarkTheUncertainMonth();
     void chartsBatchKeepsGoingAfterAnError();
+    void chartWithOffset_data();
+    void chartWithOffset();
+    void everyCommandHasHelp_data();
+    void everyCommandHasHelp();
 
 private:
     struct Run {
@@ -81,6 +88,8 @@ void TestCliCalendar::badArguments_data()
     QTest::newRow("chart leap without lunar") << QStringList{"chart", "--leap", "2025-06-01 12:00"};
     QTest::newRow("search three pillars")     << QStringList{"search", "1", "2", "3"};
     QTest::newRow("search pillar 60")         << QStringList{"search", "1", "2", "3", "60"};
+    QTest::newRow("chart option without value") << QStringList{"chart", "2000-01-01 12:00", "--gender"};
+    QTest::newRow("chart unknown option")     << QStringList{"chart", "--colour", "2000-01-01 12:00"};
 }
 
 void TestCliCalendar::badArguments()
@@ -316,6 +325,56 @@ void TestCliCalendar::chartsBatchKeepsGoingAfterAnError()
     QCOMPARE(female[9], QByteArray("13"));
     // 23:30 with the day change at midnight: own day pillar, next day's 子 hour.
     QCOMPARE(lines[4].split('\t').mid(4, 2), (QList<QByteArray>{"54", "0"}));
+}
+
+// --zty is the engine's own offset: the command casts what the engine casts
+// with it. An hour after the 惊蛰 of 2024 half a day moves the month.
+void TestCliCalendar::chartWithOffset_data()
+{
+    QTest::addColumn<double>("zty");
+    QTest::newRow("none")              << 0.0;
+    QTest::newRow("half a day ahead")  << 0.5;
+    QTest::newRow("half a day behind") << -0.5;
+}
+
+void TestCliCalendar::chartWithOffset()
+{
+    QFETCH(double, zty);
+    const Run r = run({"chart", "--json", "--zty", QString::number(zty), "2024-03-05 11:30"});
+    QCOMPARE(r.code, 0);
+    const QJsonObject chart = QJsonDocument::fromJson(r.out).object();
+    InSight engine;
+    QCOMPARE(engine.beginWithTime(0, 0, 2024, 3, 5, 11, 30, 0, zty, 1).toInt(), 0);
+    for (const char *key : {"yearChac", "monthChac", "dayChac", "hourChac", "jd_dateBeginDY"})
+        QCOMPARE(chart.value(QLatin1String(key)).toVariant(), engine.property(key));
+}
+
+// Every command named in the program's help answers --help and "help NAME"
+// with its own usage on standard output; --version names the program.
+void TestCliCalendar::everyCommandHasHelp_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArrayList>("firstWords");
+    const Run help = run({"--help"});
+    const QByteArray commands = help.out.mid(help.out.indexOf("Commands:\n") + 10);
+    for (const QByteArray &line : commands.left(commands.indexOf("\n\n")).split('\n')) {
+        const QByteArray name = line.trimmed().split(' ').first();
+        const QByteArrayList usage{"Usage:", "qingyao-cli", name};
+        QTest::newRow(QByteArray(name + " --help").constData()) << QStringList{name, "--help"} << usage;
+        QTest::newRow(QByteArray("help " + name).constData()) << QStringList{"help", name} << usage;
+    }
+    QTest::newRow("--version") << QStringList{"--version"}
+                               << QByteArrayList{"qingyao-cli", AppContext::applicationVersion.toUtf8()};
+}
+
+void TestCliCalendar::everyCommandHasHelp()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArrayList, firstWords);
+    const Run r = run(args);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out.left(r.out.indexOf('\n')).split(' ').mid(0, firstWords.size()), firstWords);
+    QVERIFY(r.err.isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestCliCalendar)
