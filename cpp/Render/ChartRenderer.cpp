@@ -159,6 +159,10 @@ QFont fontOf(const Sheet &s, qreal px, bool bold = false)
     f.setPixelSize(qRound(px));
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferNoHinting); // same shapes on screen, image and paper
+    // Shaped after Latin letters, Noto CJK's digits take glyphs of their own
+    // that the PDF writer cannot name: "UTC+08:00" would lose its digits in
+    // copied or extracted text. Latin needs no shaping.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     return f;
 }
 
