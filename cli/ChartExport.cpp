@@ -4,16 +4,16 @@
 #include "Command.h"
 
 #include "AppContext.h"
-#include "ChartRenderer.h"
 #include "InSight.h"
 
 #include <QDate>
 #include <QFile>
-#include <QGuiApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
 #include <QSaveFile>
 #include <QSqlDatabase>
 
-#include <cstring>
 
 void addChartExportOptions(Cli::CommandLine &line)
 {
@@ -74,21 +74,33 @@ int writeChartExports(const ChartExportOptions &o, const QVariantMap &record)
     if (!o.luckGiven)
         settings.selectedLuck = ChartFile::luckIndexOfYear(engine, QDate::currentDate().year());
     const QDateTime created = QDateTime::currentDateTimeUtc();
-    QString error;
     if (!o.chartFile.isEmpty()) {
         const QByteArray json = ChartFile::toJson(record, settings, engine, created);
         QSaveFile file(o.chartFile);
         if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
             return Cli::failure(QStringLiteral("cannot write %1: %2").arg(o.chartFile, file.errorString()));
     }
-    if (!o.png.isEmpty() || !o.pdf.isEmpty()) {
-        const ChartRenderer::Sheet sheet = ChartRenderer::sheet(record, settings, cast, engine, created);
-        if (!o.png.isEmpty() && !ChartRenderer::writePng(sheet, o.png, &error))
-            return Cli::failure(error);
-        if (!o.pdf.isEmpty() && !ChartRenderer::writePdf(sheet, o.pdf, &error))
-            return Cli::failure(error);
-    }
-    return 0;
+    if (o.png.isEmpty() && o.pdf.isEmpty())
+        return 0;
+    // Drawing needs QtGui and fonts, which the plain commands should not
+    // load: the helper next to this program draws the chart file.
+    const QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("qingyao-cli-draw"));
+    QStringList args;
+    if (!o.png.isEmpty())
+        args << QStringLiteral("--png") << o.png;
+    if (!o.pdf.isEmpty())
+        args << QStringLiteral("--pdf") << o.pdf;
+    QProcess draw;
+    draw.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    draw.start(helper, args);
+    if (!draw.waitForStarted())
+        return Cli::failure(QStringLiteral("cannot start %1: %2").arg(helper, draw.errorString()));
+    draw.write(ChartFile::toJson(record, settings, engine, created));
+    draw.closeWriteChannel();
+    draw.waitForFinished(-1);
+    if (draw.exitStatus() != QProcess::NormalExit)
+        return Cli::failure(QStringLiteral("%1 stopped: %2").arg(helper, draw.errorString()));
+    return draw.exitCode();
 }
 
 int importChartFile(const QString &path)
@@ -104,26 +116,4 @@ int importChartFile(const QString &path)
         return Cli::failure(QStringLiteral("%1: %2; nothing imported").arg(path, result.reason));
     cliWrite(QStringLiteral("added record %1 from %2\n").arg(result.userid, path));
     return 0;
-}
-
-QCoreApplication *cliApplication(int &argc, char **argv)
-{
-    // "--png FILE" or "--png=FILE"; an option after "--" is a positional text.
-    const auto drawingOption = [](const char *arg) {
-        for (const char *name : {"--png", "--pdf"}) {
-            const size_t n = std::strlen(name);
-            if (std::strncmp(arg, name, n) == 0 && (arg[n] == '\0' || arg[n] == '='))
-                return true;
-        }
-        return false;
-    };
-    bool draws = false;
-    for (int i = 2; i < argc && std::strcmp(argv[1], "chart") == 0 && std::strcmp(argv[i], "--") != 0; ++i)
-        draws = draws || drawingOption(argv[i]);
-    if (!draws)
-        return new QCoreApplication(argc, argv);
-    // Drawing needs fonts, not a screen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QGuiApplication(argc, argv);
 }

@@ -8,8 +8,6 @@
 #include <QStringList>
 #include <QVariantMap>
 
-class QCoreApplication;
-
 // Image, PDF and chart-file output of `chart`, and `records import-chart`.
 struct ChartExportOptions {
     QString png;
@@ -34,7 +32,3 @@ int writeChartExports(const ChartExportOptions &o, const QVariantMap &record);
 
 // Checks a chart file and adds its record to the open user database; the exit code.
 int importChartFile(const QString &path);
-
-// The application object: a headless GUI application when the command draws
-// (PNG or PDF), else the plain core one.
-QCoreApplication *cliApplication(int &argc, char **argv);

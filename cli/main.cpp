@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ChartExport.h"
 #include "Command.h"
 
 #include "AppContext.h"
@@ -8,7 +7,6 @@
 #include <QCoreApplication>
 
 #include <cstdio>
-#include <memory>
 #include <map>
 #include <string>
 
@@ -72,7 +70,7 @@ int main(int argc, char *argv[])
 {
     // The engines are QObjects that may reach for the translator and the
     // settings store, so give them an application with the program's names.
-    const std::unique_ptr<QCoreApplication> app(cliApplication(argc, argv));
+    QCoreApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setApplicationName(QStringLiteral("晴曜命盘"));
     // The program's own handler: log lines are kept only when log saving is on,

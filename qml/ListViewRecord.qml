@@ -273,7 +273,12 @@ Item {
 
     ChartImportDialog {
         id: importDialog
-        onImported: recordTab.search(recordTab.keyword)
+        // The new record in the list, and its chart on show.
+        onImported: {
+            close();
+            recordTab.search(recordTab.keyword);
+            recordTab.openRecord(userid);
+        }
     }
 
     // The first page sets its model when it completes, after this tab.
