@@ -9,12 +9,12 @@
 namespace {
 
 const QDate firstDay(1800, 1, 1);
-const QDate lastDay(2099, 12, 31);
+const QDate lastDay(TimePoints::lastCalendarYear, 12, 31);
 
 int run(const QStringList &args)
 {
     Cli::CommandLine line("lunar-days", "lunar-days FROM TO",
-                          "The lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2099-12-31),"
+                          "The lunar date of every Gregorian day FROM..TO (YYYY-MM-DD, 1800-01-01..2200-12-31),"
                           " at 12:00, one day a line: date, lunar year, month, day, leap (1 in a leap month),"
                           " uncertain (1 where the month's new moon lies within the error budget of midnight,"
                           " so the lunar date could be a day off).");
@@ -28,11 +28,12 @@ int run(const QStringList &args)
     if (!Cli::readDate(dates[0], from) || !Cli::readDate(dates[1], to))
         return Cli::usageError(QStringLiteral("dates must be written YYYY-MM-DD"));
     if (from < firstDay || to > lastDay)
-        return Cli::usageError(QStringLiteral("dates must lie in 1800-01-01 .. 2099-12-31"));
+        return Cli::usageError(QStringLiteral("dates must lie in 1800-01-01 .. 2200-12-31"));
     if (from > to)
         return Cli::usageError(QStringLiteral("FROM must not be after TO"));
 
     TimePoints tp;
+    tp.calendarUse = true;
     TimePoints::Record solar(TimePoints::recordSize, 0);
     TimePoints::Record lunar(TimePoints::recordSize, 0);
     solar[3] = 12; // converted at noon

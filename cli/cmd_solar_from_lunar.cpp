@@ -22,7 +22,7 @@ void collectReason(const char *text)
 int run(const QStringList &args)
 {
     Cli::CommandLine line("solar-from-lunar", "solar-from-lunar [--leap] YEAR MONTH DAY",
-                          "The Gregorian date (YYYY-MM-DD) of a lunar date: lunar year 1800..2099,"
+                          "The Gregorian date (YYYY-MM-DD) of a lunar date: lunar year 1800..2200,"
                           " month 1..12, day 1..30.");
     line.addFlag("leap", "the day lies in the leap month that follows MONTH");
     int code = 0;
@@ -35,8 +35,8 @@ int run(const QStringList &args)
     if (numbers.size() != 3 || !Cli::readInt(numbers[0], -any, any, year)
         || !Cli::readInt(numbers[1], -any, any, month) || !Cli::readInt(numbers[2], -any, any, day))
         return Cli::usageError(QStringLiteral("solar-from-lunar needs YEAR MONTH DAY as numbers [--leap]"));
-    if (year < 1800 || year > 2099)
-        return Cli::usageError(QStringLiteral("the lunar year must lie in 1800..2099"));
+    if (year < TimePoints::firstBirthYear || year > TimePoints::lastCalendarYear)
+        return Cli::usageError(QStringLiteral("the lunar year must lie in 1800..2200"));
     if (month < 1 || month > 12)
         return Cli::usageError(QStringLiteral("the lunar month must lie in 1..12"));
     if (day < 1 || day > 30)
@@ -49,6 +49,7 @@ int run(const QStringList &args)
     lunar[3] = 12;
     lunar[TimePoints::leapSlot] = leap ? 1 : 0;
     TimePoints tp;
+    tp.calendarUse = true;
     lastReason.clear();
     const auto previous = TimePoints::setDiagnosticSink(collectReason);
     const bool ok = tp.getSolarCalFromLunarCal(lunar);

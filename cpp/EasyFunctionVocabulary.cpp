@@ -4,6 +4,7 @@
 
 #include "CalendarTables.h"
 #include "ScriptConverter.h"
+#include "TimePoints.h"
 #include "Vocabulary.h"
 
 #include <QStringList>
@@ -78,10 +79,11 @@ QString EasyFunction::searchKey(const QString &text)
 namespace {
 
 // Sino months open at a Jie term (even positions, 0 = 立春) and have their
-// middle Qi term at the odd position after it. Years 1800..2100 only; 1799
-// is in the table solely as the year before the first supported one.
+// middle Qi term at the odd position after it. Years 1800..2200 only; 1799
+// is in the table solely as the year before the first supported one, 2201
+// for the 立春 that ends 2200.
 constexpr int firstSinoYear = 1800;
-constexpr int lastSinoYear = 2100;
+constexpr int lastSinoYear = TimePoints::lastCalendarYear;
 // The end of 2099's month 12 (2100-02-04 13:59:52) is kept as the program has
 // always given it, not the table's 2100 立春.
 constexpr double endOf2099 = 2488104.0832805;
@@ -96,7 +98,8 @@ double term(int y, int position)
     return CalendarTables::solarTerms[y - CalendarTables::firstYear][position];
 }
 
-static_assert(lastSinoYear - CalendarTables::firstYear < CalendarTables::rowCount);
+static_assert(lastSinoYear + 1 - CalendarTables::firstYear < CalendarTables::rowCount,
+              "the 立春 after the last sino year is in the table");
 
 } // namespace
 
@@ -115,9 +118,6 @@ QVariant EasyFunction::getEndJDofSinoYM(int y, int m)
         return term(y, 2 * m);
     if (y == 2099)
         return endOf2099;
-    // The 立春 after 2100 is beyond the table.
-    if (y == lastSinoYear)
-        return 0.0;
     return term(y + 1, 0);
 }
 

@@ -201,6 +201,17 @@ QVariant InSight::beginWithTime(int malefemale, int solarlunar, int y, int m, in
     return 0;
 }
 
+QVariant InSight::beginWithCalendarDay(int solarlunar, int y, int m, int d, int h, int minute, int isleap)
+{
+    m_timePoints[0].calendarUse = true;
+    const int result = m_timePoints[0].launchTimePointSets(solarlunar, y, m, d, h, minute, isleap, 0, 0);
+    m_timePoints[0].calendarUse = false;
+    if (result != 0)
+        return -1;
+    refresh();
+    return 0;
+}
+
 QVariant InSight::beginWithMoment(int malefemale, int y, int m, int d, int h, int minute, double instantOffset,
                                   int switch11pm)
 {
@@ -236,7 +247,7 @@ std::vector<TimePoints> InSight::searchPillars(int yearTarget, int monthTarget, 
         if (cal[0] < 1800)
             break;
         TimePoints candidate;
-        if (cal[0] >= 2100 || cal[1] < 1 || cal[1] > 12 || cal[2] < 1 || cal[2] > 31 || hour > 23) {
+        if (cal[0] > TimePoints::lastBirthYear || cal[1] < 1 || cal[1] > 12 || cal[2] < 1 || cal[2] > 31 || hour > 23) {
             searchDiagnostics(o, cal, candidate);
             break;
         }
@@ -579,6 +590,28 @@ bool InSight::uncertainLunarDay(int y, int m, int d) const
 {
     const QDate date(y, m, d);
     return date.isValid() && BoundaryWarnings::dayInUncertainMonth(int(date.toJulianDay()));
+}
+
+bool InSight::uncertainTermDay(double termJd) const
+{
+    return BoundaryWarnings::termDayUncertain(termJd);
+}
+
+QVariant InSight::flowWarnings(int sinoYear) const
+{
+    QVariantList list;
+    for (const BoundaryWarning &w : BoundaryWarnings::ofFlowYear(sinoYear)) {
+        QVariantMap map{{QStringLiteral("kind"), w.kind},
+                        {QStringLiteral("minutesAway"), std::round(w.minutesAway * 100) / 100},
+                        {QStringLiteral("budgetSeconds"), w.budgetSeconds},
+                        {QStringLiteral("monthStart"), QDate::fromJulianDay(w.monthStart).toString(Qt::ISODate)},
+                        {QStringLiteral("alternativeMonthStart"),
+                         QDate::fromJulianDay(w.alternativeMonthStart).toString(Qt::ISODate)}};
+        if (w.termPosition >= 0)
+            map.insert(QStringLiteral("termPosition"), w.termPosition);
+        list.append(map);
+    }
+    return list;
 }
 
 QVariant InSight::hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap, double ztyJdPlus,

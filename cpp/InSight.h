@@ -125,6 +125,10 @@ public:
     // come from the instant. 0 on success, -1 on failure.
     Q_INVOKABLE QVariant beginWithMoment(int malefemale, int y, int m, int d, int h, int minute,
                                          double instantOffset, int switch11pm = 1);
+    // A day of the calendar rather than a birth (the perpetual calendar):
+    // as beginWithTime, for any year the tables cover (1800..2200).
+    Q_INVOKABLE QVariant beginWithCalendarDay(int solarlunar, int y, int m, int d, int h, int minute,
+                                              int isleap = 0);
     Q_INVOKABLE QVariant beginWithChacs(int chac1, int chac2, int chac3, int chac4, int malefemale, int nearfar = 0);
     Q_INVOKABLE QVariant reinitAllTimepoints();
     Q_INVOKABLE QVariant getEssentials();
@@ -157,6 +161,14 @@ public:
     // Whether the lunar date of a solar day could be a day off: its month's
     // new moon lies within the table's error budget of midnight.
     Q_INVOKABLE bool uncertainLunarDay(int y, int m, int d) const;
+    // Whether the day of a term moment (a JD of the term table) could be the
+    // one before or after: the term lies within the table budget of midnight.
+    Q_INVOKABLE bool uncertainTermDay(double termJd) const;
+    // The flow months of a sino year whose first day the table's error budget
+    // leaves open (BoundaryWarnings::ofFlowYear): maps with kind ("jie-day" or
+    // "uncertain-month"), minutesAway, budgetSeconds, monthStart and
+    // alternativeMonthStart (ISO dates), and for a Jie its term position.
+    Q_INVOKABLE QVariant flowWarnings(int sinoYear) const;
     Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
                                         double ztyJdPlus = 0.0, int switch11pm = 1) const;
 

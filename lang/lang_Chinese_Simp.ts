@@ -995,6 +995,26 @@
             <source>起运规则</source>
             <translation>起运规则</translation>
         </message>
+        <message>
+            <source>此流年超出节气表（至2200年），流月与流日无从排出</source>
+            <translation>此流年超出节气表（至2200年），流月与流日无从排出</translation>
+        </message>
+        <message>
+            <source> 秒，误差预算 ±</source>
+            <translation> 秒，误差预算 ±</translation>
+        </message>
+        <message>
+            <source> 秒</source>
+            <translation> 秒</translation>
+        </message>
+        <message>
+            <source>%1 距子夜 %2：流月首日 %3 也可能是 %4</source>
+            <translation>%1 距子夜 %2：流月首日 %3 也可能是 %4</translation>
+        </message>
+        <message>
+            <source>农历月朔距子夜 %1：月首 %2 也可能是 %3</source>
+            <translation>农历月朔距子夜 %1：月首 %2 也可能是 %3</translation>
+        </message>
     </context>
     <context>
         <name>FolderListView</name>
@@ -1858,6 +1878,10 @@
         <message>
             <source>日（朔日距子夜仅数秒）</source>
             <translation>日（朔日距子夜仅数秒）</translation>
+        </message>
+        <message>
+            <source>（距子夜不足误差预算，交节日期可能差一日）</source>
+            <translation>（距子夜不足误差预算，交节日期可能差一日）</translation>
         </message>
     </context>
     <context>

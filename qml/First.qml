@@ -56,6 +56,9 @@ Pane {
     property var yearRows: []
     property var monthRows: []
     property var dayRows: []
+    // Flow months of the selected flow year whose first day the table's error
+    // budget leaves open (InSight.flowWarnings).
+    property var flowWarnings: []
     property string headerText: ""
     property string headerPlain: ""
     property bool showShenSha: false
@@ -410,6 +413,7 @@ Pane {
                 pick = k;
         }
         monthRows = list;
+        flowWarnings = inviewInSight.flowWarnings(yearRows[j].sinoYear);
         selectMonth(keep && keep.month >= 0 && keep.month < list.length ? keep.month : pick, false, keep);
     }
 
@@ -451,6 +455,26 @@ Pane {
             n += dayRows.length;
         }
         selectDay(Math.max(0, Math.min(dayRows.length - 1, n)));
+    }
+
+    // One line per flow warning of the selected flow year; a year past the
+    // term table says so instead of showing empty months.
+    function flowWarningLines() {
+        var lines = [];
+        if (monthRows.length > 0 && !(monthRows[0].beginJd > 0))
+            lines.push(qsTr("此流年超出节气表（至2200年），流月与流日无从排出"));
+        for (var i = 0; i < flowWarnings.length; i++) {
+            var w = flowWarnings[i];
+            var away = Math.round(Number(w.minutesAway) * 60) + qsTr(" 秒，误差预算 ±") + w.budgetSeconds + qsTr(" 秒");
+            if (w.kind === "jie-day")
+                lines.push(qsTr("%1 距子夜 %2：流月首日 %3 也可能是 %4")
+                           .arg("立春惊蛰清明立夏芒种小暑立秋白露寒露立冬大雪小寒".substr(w.termPosition, 2))
+                           .arg(away).arg(w.monthStart).arg(w.alternativeMonthStart));
+            else
+                lines.push(qsTr("农历月朔距子夜 %1：月首 %2 也可能是 %3")
+                           .arg(away).arg(w.monthStart).arg(w.alternativeMonthStart));
+        }
+        return lines;
     }
 
     function chacAt(rows, i) {
@@ -921,6 +945,17 @@ Pane {
                 rows: first.monthRows
                 current: first.ymonlistiiCurrentIndex
                 onPickedRow: first.selectMonth(index)
+            }
+            Label {
+                objectName: "flowWarningsLabel"
+                visible: first.layerShown(3) && text.length > 0
+                Layout.fillWidth: true
+                wrapMode: Text.Wrap
+                textFormat: Text.PlainText
+                text: JsxfSingleton.shown(first.flowWarningLines().map(function (t) { return "⚠ " + t; }).join("\n"),
+                                          first.language)
+                font.pixelSize: first.smallPx - 1
+                color: P.warning
             }
             RowLayout {
                 Layout.fillWidth: true

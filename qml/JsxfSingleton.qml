@@ -150,13 +150,16 @@ QtObject {
     }
 
     // Places a moment with the native engine; answers the solar and lunar
-    // numeric texts split into numbers, or null.
-    function nativePlace(solarlunar, y, m, d, h, mi, leap) {
+    // numeric texts split into numbers, or null. A calendar day (not a
+    // birth) may lie in any year of the tables, to 2200.
+    function nativePlace(solarlunar, y, m, d, h, mi, leap, calendarDay) {
         var ins = nativeCalendar()
         if (!ins)
             return null
         ins.reinitAllTimepoints()
-        if (ins.beginWithTime(0, solarlunar, y, m, d, h, mi, leap, 0, 0) !== 0)
+        var placed = calendarDay ? ins.beginWithCalendarDay(solarlunar, y, m, d, h, mi, leap)
+                                 : ins.beginWithTime(0, solarlunar, y, m, d, h, mi, leap, 0, 0)
+        if (placed !== 0)
             return null
         var s = ins.thisSolarDateStrInt.split("/")
         var l = ins.thisLunarDateStrInt.split("/")
@@ -215,7 +218,7 @@ QtObject {
         var termJds = {}
         var last = Ephemeris.DD(Ephemeris.JD(m === 12 ? y + 1 : y, m === 12 ? 1 : m + 1, 1) - 1).D
         for (var d = 1; d <= last; d++) {
-            var r = nativePlace(0, y, m, d, 12, 0, 0)
+            var r = nativePlace(0, y, m, d, 12, 0, 0, true)
             if (r === null)
                 return null
             var name = r.ld === 1 ? (r.leap ? "闰" : "") + ymcZheng.charAt(r.lm - 1) + "月"
@@ -262,7 +265,7 @@ QtObject {
 
     // Details of one day for the calendar tab, as rich text.
     function sxf_newShowMessD(y, m, d) {
-        var r = nativePlace(0, y, m, d, 12, 0, 0)
+        var r = nativePlace(0, y, m, d, 12, 0, 0, true)
         if (r === null)
             return ""
         var wd = (Math.floor(Ephemeris.JD(y, m, d) + 1.5) % 7 + 7) % 7
@@ -287,7 +290,8 @@ QtObject {
                         continue
                     var t = Ephemeris.DD(jds[i])
                     if (t.Y === y && t.M === m)
-                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i] })
+                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i],
+                                     uncertain: nativeCalendar().uncertainTermDay(jds[i]) })
                 }
             }
         }

@@ -12,7 +12,7 @@ Item {
     id: wnl
 
     readonly property int minYear: 1800
-    readonly property int maxYear: 2099
+    readonly property int maxYear: 2200
     property int year: new Date().getFullYear()
     property int month: new Date().getMonth() + 1
     property int selectedDay: new Date().getDate()
@@ -50,7 +50,8 @@ Item {
         selectedDay = Math.min(selectedDay, Grid.daysInMonth(year, month));
         ymField.text = Grid.fieldText(year, month);
         termsText = shown(terms.map(function (t) {
-            return t.name + "：" + t.d + qsTr("日 ") + ("0" + t.h).slice(-2) + ":" + ("0" + t.mi).slice(-2);
+            return t.name + "：" + t.d + qsTr("日 ") + ("0" + t.h).slice(-2) + ":" + ("0" + t.mi).slice(-2)
+                    + (t.uncertain ? qsTr("（距子夜不足误差预算，交节日期可能差一日）") : "");
         }).join("<br>"));
         if (data && data.uncertain && data.uncertain.length > 0)
             termsText += "<br>" + shown(qsTr("农历月首不确定：") + data.uncertain[0] + "–"

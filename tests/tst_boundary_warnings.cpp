@@ -18,6 +18,8 @@ private slots:
     void clockBoundaries();
     void uncertainMonths_data();
     void uncertainMonths();
+    void flowYears_data();
+    void flowYears();
 };
 
 namespace {
@@ -58,7 +60,7 @@ void TestBoundaryWarnings::jieNamesTheOtherMonth_data()
     QRandomGenerator random(1818);
     for (int i = 0; i < 24; ++i) {
         // Rows 1800..2098 keep every moment inside the births' range; position 0 is 立春.
-        const int row = 1 + random.bounded(CalendarTables::rowCount - 3);
+        const int row = 1 + random.bounded(TimePoints::lastBirthYear - 1 - CalendarTables::firstYear);
         const int position = i % 4 == 0 ? 0 : 2 * random.bounded(12);
         const QByteArray tag = QByteArray::number(1799 + row) + " term " + QByteArray::number(position);
         QTest::newRow(QByteArray(tag + " same minute").constData())       << row << position << 0 << true;
@@ -183,6 +185,36 @@ void TestBoundaryWarnings::uncertainMonths()
     const QDate other = QDate::fromString(w[0].toMap().value(QStringLiteral("alternativeMonthStart")).toString(), Qt::ISODate);
     QVERIFY(other.isValid());
     QCOMPARE(chacs(w[0]), (QList<int>{engine.yearChac(), engine.monthChac(), engine.dayChac(), engine.hourChac()}));
+}
+
+// Flow months whose first day the budget leaves open: a Jie within the
+// budget of midnight (清明 2199, 82 s before it, budget ±88 s), a lunar month
+// as above; a flagged middle term (春分 2150) opens no flow month.
+void TestBoundaryWarnings::flowYears_data()
+{
+    QTest::addColumn<int>("sinoYear");
+    QTest::addColumn<QStringList>("expected"); // kind, first day, other first day
+    QTest::newRow("2024, none")          << 2024 << QStringList{};
+    QTest::newRow("2057, lunar month")   << 2057 << QStringList{"uncertain-month 2057-09-29 2057-09-28"};
+    QTest::newRow("2097, lunar month")   << 2097 << QStringList{"uncertain-month 2097-08-07 2097-08-08"};
+    QTest::newRow("2150, 春分 only")      << 2150 << QStringList{};
+    QTest::newRow("2199, 清明")           << 2199 << QStringList{"jie-day 2199-04-04 2199-04-05"};
+    QTest::newRow("2201, past the table") << 2201 << QStringList{};
+}
+
+void TestBoundaryWarnings::flowYears()
+{
+    QFETCH(int, sinoYear);
+    QFETCH(QStringList, expected);
+    InSight engine;
+    QStringList actual;
+    for (const QVariant &v : engine.flowWarnings(sinoYear).toList()) {
+        const QVariantMap w = v.toMap();
+        actual << w.value(QStringLiteral("kind")).toString() + QLatin1Char(' ') + w.value(QStringLiteral("monthStart")).toString()
+                      + QLatin1Char(' ') + w.value(QStringLiteral("alternativeMonthStart")).toString();
+        QVERIFY(w.value(QStringLiteral("minutesAway")).toDouble() * 60 <= w.value(QStringLiteral("budgetSeconds")).toDouble());
+    }
+    QCOMPARE(actual, expected);
 }
 
 QTEST_GUILESS_MAIN(TestBoundaryWarnings)

@@ -77,10 +77,10 @@ void TestCliCalendar::badArguments_data()
     QTest::newRow("lunar-days month 13")      << QStringList{"lunar-days", "2000-13-01", "2000-12-31"};
     QTest::newRow("lunar-days backwards")     << QStringList{"lunar-days", "2000-02-01", "2000-01-01"};
     QTest::newRow("lunar-days before 1800")   << QStringList{"lunar-days", "1799-12-31", "1800-01-01"};
-    QTest::newRow("lunar-days after 2099")    << QStringList{"lunar-days", "2099-12-31", "2100-01-01"};
+    QTest::newRow("lunar-days after 2200")    << QStringList{"lunar-days", "2200-12-31", "2201-01-01"};
     QTest::newRow("solar-from-lunar day 31")  << QStringList{"solar-from-lunar", "2000", "1", "31"};
     QTest::newRow("solar-from-lunar words")   << QStringList{"solar-from-lunar", "year", "1", "1"};
-    QTest::newRow("solar-from-lunar 2100")    << QStringList{"solar-from-lunar", "2100", "1", "1"};
+    QTest::newRow("solar-from-lunar 2201")    << QStringList{"solar-from-lunar", "2201", "1", "1"};
     QTest::newRow("chart without a moment")   << QStringList{"chart"};
     QTest::newRow("chart gender 2")           << QStringList{"chart", "--gender", "2", "2000-01-01 12:00"};
     QTest::newRow("chart February 30")        << QStringList{"chart", "2000-02-30 12:00"};
@@ -106,10 +106,11 @@ void TestCliCalendar::termsTable()
     const Run r = run({"terms"});
     QCOMPARE(r.code, 0);
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 1 + 302 * 24);
-    QCOMPARE(lines[0], QByteArray("sino_year\tposition\tjd"));
+    // Sino years 1799..2201: the last row holds the 立春 that ends 2200.
+    QCOMPARE(lines.size(), 1 + 403 * 24);
+    QCOMPARE(lines[0], QByteArray("sino_year\tposition\tjd\tuncertain"));
     QVERIFY(lines[1].startsWith("1799\t0\t23781"));
-    QVERIFY(lines.last().startsWith("2100\t23\t24884"));
+    QVERIFY(lines.last().startsWith("2201\t23\t25253"));
     const QList<QByteArray> fields = lines[1].split('\t');
     QCOMPARE(fields[2].size(), 14); // seven digits, point, six decimals
 }
@@ -119,7 +120,7 @@ void TestCliCalendar::lunarMonthsTable()
     const Run r = run({"lunar-months"});
     QCOMPARE(r.code, 0);
     const QList<QByteArray> lines = r.out.trimmed().split('\n');
-    QCOMPARE(lines.size(), 1 + 302);
+    QCOMPARE(lines.size(), 1 + 403);
     QCOMPARE(lines[0], QByteArray("lunar_year\tleap\tm1\tm2\tm3\tm4\tm5\tm6\tm7\tm8\tm9\tm10\tm11\tm12\tm13"));
     const QList<QByteArray> y2025 = lines[1 + 226].split('\t');
     QCOMPARE(y2025.size(), 15);
@@ -141,9 +142,9 @@ void TestCliCalendar::lunarDaysAroundALeapMonth()
                                "2025-07-24\t2025\t6\t30\t0\t0\n"
                                "2025-07-25\t2025\t6\t1\t1\t0\n"
                                "2025-07-26\t2025\t6\t2\t1\t0\n"));
-    const Run all = run({"lunar-days", "1800-01-01", "2099-12-31"});
+    const Run all = run({"lunar-days", "1800-01-01", "2200-12-31"});
     QCOMPARE(all.code, 0);
-    QCOMPARE(all.out.count('\n'), 1 + 109573);
+    QCOMPARE(all.out.count('\n'), 1 + 146462);
     QVERIFY(all.out.contains("\n1800-01-01\t1799\t12\t7\t0\t0\n"));
 }
 

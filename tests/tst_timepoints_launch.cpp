@@ -248,8 +248,9 @@ void TestTimePointsLaunch::startAgeNearAJie()
     QVERIFY(qAbs(tp.ageForward + tp.ageBackward - 10) < 1e-9);
 }
 
-// The term table ends with sino year 2100: a start moment after its 立春 has
-// no sino placement and gets the zero record.
+// The term table places moments to the end of sino year 2200: the start
+// moments of a birth late in 2099 are placed, those of a calendar day late
+// in 2200 fall after the table and get the zero record.
 void TestTimePointsLaunch::startAfterTheTableHasNoSinoPlace()
 {
     // 2099-06-01 lies about 4 days before 芒种 in a month of about 31 days:
@@ -258,7 +259,15 @@ void TestTimePointsLaunch::startAfterTheTableHasNoSinoPlace()
     QCOMPARE(tp.launchTimePointSets(0, 2099, 6, 1, 12, 0, 0, 0, 1), 0);
     QCOMPARE(tp.beginCalForward[0], 2100);
     QCOMPARE(tp.beginCalBackward[0], 2108);
-    QCOMPARE(tp.beginSinoForward, Record(10, 0));
+    QCOMPARE(tp.beginSinoForward[0], 2100);
+    QCOMPARE(tp.beginSinoBackward[0], 2107); // January 2108, before its 立春
+
+    // Not a birth year, but a day of the calendar.
+    QCOMPARE(tp.launchTimePointSets(0, 2200, 6, 1, 12, 0, 0, 0, 1), 2);
+    tp.calendarUse = true;
+    QCOMPARE(tp.launchTimePointSets(0, 2200, 6, 1, 12, 0, 0, 0, 1), 0);
+    QCOMPARE(tp.sinoCal[0], 2200);
+    QCOMPARE(tp.beginCalBackward[0], 2208);
     QCOMPARE(tp.beginSinoBackward, Record(10, 0));
 }
 

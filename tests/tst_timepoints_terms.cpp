@@ -54,9 +54,11 @@ void TestTimePointsTerms::sinoCal_data()
     QTest::newRow("2024 is 甲辰")              << jdOf(2024, 6, 15, 12, 0) << 2024 << 5 << 15 << 40;
     QTest::newRow("1800-01-01 in 大雪 month")  << jdOf(1800, 1, 1, 12, 0) << 1799 << 11 << 1 << 55;
     QTest::newRow("January 2100, month 12")    << jdOf(2100, 1, 15, 12, 0) << 2099 << 12 << 15 << 55;
-    QTest::newRow("after 立春 2100: no row")   << jdOf(2100, 2, 4, 12, 0) << 0 << 0 << 0 << 0;
-    QTest::newRow("at 立春 2100: no row")      << TimePoints::termJd(2100, 0) << 0 << 0 << 0 << 0;
-    QTest::newRow("Gregorian year 2101")       << jdOf(2101, 1, 1, 12, 0) << 0 << 0 << 0 << 0;
+    QTest::newRow("at 立春 2100, 庚申")        << TimePoints::termJd(2100, 0) << 2100 << 1 << 4 << 56;
+    QTest::newRow("Gregorian year 2101")       << jdOf(2101, 1, 1, 12, 0) << 2100 << 11 << 1 << 56;
+    QTest::newRow("January 2201, month 12")    << jdOf(2201, 1, 15, 12, 0) << 2200 << 12 << 15 << 36;
+    QTest::newRow("at 立春 2201: no row")      << TimePoints::termJd(2201, 0) << 0 << 0 << 0 << 0;
+    QTest::newRow("Gregorian year 2202")       << jdOf(2202, 1, 1, 12, 0) << 0 << 0 << 0 << 0;
     QTest::newRow("before 立春 1799: no row")  << jdOf(1799, 1, 15, 12, 0) << 0 << 0 << 0 << 0;
     QTest::newRow("far before the table")      << jdOf(1000, 6, 1, 12, 0) << 0 << 0 << 0 << 0;
 }

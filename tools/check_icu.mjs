@@ -1,9 +1,9 @@
 #!/usr/bin/env node
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Independent check of cpp/Calendar/CalendarTables.h against ICU's Chinese calendar (libicu-dev),
-// every day 1800-01-01 ... 2099-12-31 at 12:00 UTC+8 (not part of CI).
+// every day of a range of years (default 1800-01-01 ... 2099-12-31) at 12:00 UTC+8 (not part of CI).
 //
-//   node tools/check_icu.mjs [--moments FILE]
+//   node tools/check_icu.mjs [--moments FILE] [--years FROM TO]     (default 1800 2099)
 //
 // ICU computes in UTC+8 throughout with its own coarse astronomy (CalendarAstronomer, errors of
 // up to tens of minutes), so it differs where a new moon or a principal term lies near midnight,
@@ -21,6 +21,7 @@ const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const args = process.argv.slice(2);
 const moments = args.includes('--moments')
     ? JSON.parse(fs.readFileSync(args[args.indexOf('--moments') + 1], 'utf8')) : null;
+const years = args.includes('--years') ? args.slice(args.indexOf('--years') + 1, args.indexOf('--years') + 3) : ['1800', '2099'];
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'check-icu-'));
 let out;
@@ -28,7 +29,7 @@ try {
     const exe = path.join(work, 'icu_chinese_days');
     const flags = execFileSync('pkg-config', ['--cflags', '--libs', 'icu-i18n'], { encoding: 'utf8' }).trim().split(/\s+/);
     execFileSync('c++', ['-O2', '-o', exe, path.join(toolsDir, 'icu_chinese_days.cpp'), ...flags], { stdio: 'inherit' });
-    out = execFileSync(exe, ['1800', '2099'], { encoding: 'utf8', maxBuffer: 64 << 20 });
+    out = execFileSync(exe, years, { encoding: 'utf8', maxBuffer: 64 << 20 });
 } finally {
     fs.rmSync(work, { recursive: true, force: true });
 }

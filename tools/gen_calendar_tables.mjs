@@ -1,7 +1,7 @@
 #!/usr/bin/env node
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generates cpp/Calendar/CalendarTables.h: solar terms, lunar month starts and leap months for
-// the years 1799-2100.
+// the years 1799-2201 (the rows of 1799-2100 are those the program has always carried).
 //
 // Setup (once):  cd tools && npm install --no-save --no-package-lock astronomia@4.2.0
 //                (the check tools also need lunar-javascript@1.7.7)
@@ -25,10 +25,12 @@ const toolsDir = path.dirname(fileURLToPath(import.meta.url));
 const require = (await import('node:module')).createRequire(import.meta.url);
 
 export const FIRST_YEAR = 1799;
-export const ROW_COUNT = 302;
+// Rows run to 2201 so that sino and lunar year 2200 end inside the table (at the 立春 and the
+// first month of 2201), as 2099 once ended at the row of 2100.
+export const ROW_COUNT = 403;
 const LAST_YEAR = FIRST_YEAR + ROW_COUNT - 1;
 // Moments are computed for a margin of years around the table: month 11 of 1798 numbers the
-// months of lunar year 1799, and lunar year 2100 ends in 2101.
+// months of lunar year 1799, and the last lunar year ends in the year after it.
 const EPHEMERIS_FIRST_YEAR = FIRST_YEAR - 2;
 const EPHEMERIS_LAST_YEAR = LAST_YEAR + 2;
 // The calendar in use before this lunar year may differ from the computation.
@@ -48,10 +50,11 @@ function decimalYearOfMonthStart(year, month) {
 }
 
 // Espenak & Meeus (2006, NASA Five Millennium Canon) expressions of Delta T for the future, seconds;
-// the two pieces meet at 2050 within 0.1 s.
+// the pieces meet at 2050 within 0.1 s and at 2150 exactly.
 export function espenakMeeus(y) {
     if (y < 2050) { const t = y - 2000; return 62.92 + 0.32217 * t + 0.005589 * t * t; }
     const u = (y - 1820) / 100;
+    if (y > 2150) return -20 + 32 * u * u;
     return -20 + 32 * u * u - 0.5628 * (2150 - y);
 }
 
@@ -82,7 +85,7 @@ export function deltaTKnots() {
         if (++month > 12) { month = 1; ++year; }
     }
     return { knots, lastObserved: { year: d.lastYM, value: lastValue }, lastObservedYear: lastYear, gap,
-             at2050: extrapolate(2050), at2100: extrapolate(2100) };
+             at2050: extrapolate(2050), at2100: extrapolate(2100), at2200: extrapolate(2200) };
 }
 
 // ---- Ephemeris --------------------------------------------------------------------------------
@@ -244,7 +247,7 @@ function formatHeader({ termRows, starts, leaps, applied, dt, nearMidnight }) {
     const L = [];
     L.push('// generated - do not edit');
     L.push('//');
-    L.push('// Calendar tables for the sino and lunar years 1799-2100.');
+    L.push(`// Calendar tables for the sino and lunar years ${FIRST_YEAR}-${LAST_YEAR}.`);
     L.push('// Regenerate: (cd tools && npm install --no-save --no-package-lock astronomia@4.2.0)');
     L.push('//             node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h');
     L.push('// Generator: tools/gen_calendar_tables.mjs with tools/calendar_ephemeris.c and tools/calendar_corrections.mjs.');
@@ -257,9 +260,9 @@ function formatHeader({ termRows, starts, leaps, applied, dt, nearMidnight }) {
     L.push(`//   half-yearly series to 1973, then the monthly USNO/IERS series to ${dt.lastObserved.year.join('-')},`);
     L.push(`//   ${dt.lastObserved.value.toFixed(3)} s), linear between knots; after the last observed month the`);
     L.push('//   Espenak & Meeus (2006) expressions (to 2050: 62.92 + 0.32217 t + 0.005589 t^2, t = year - 2000;');
-    L.push('//   after: -20 + 32 u^2 - 0.5628 (2150 - year), u = (year - 1820) / 100) minus their excess over the');
-    L.push(`//   last observed value, ${dt.gap.toFixed(3)} s, falling linearly to zero by ${(dt.lastObservedYear + 100).toFixed(2)};`);
-    L.push(`//   ${dt.at2050.toFixed(1)} s in 2050, ${dt.at2100.toFixed(1)} s in 2100.`);
+    L.push('//   to 2150: -20 + 32 u^2 - 0.5628 (2150 - year), u = (year - 1820) / 100; after: -20 + 32 u^2)');
+    L.push(`//   minus their excess over the last observed value, ${dt.gap.toFixed(3)} s, falling linearly to zero by ${(dt.lastObservedYear + 100).toFixed(2)};`);
+    L.push(`//   ${dt.at2050.toFixed(1)} s in 2050, ${dt.at2100.toFixed(1)} s in 2100, ${dt.at2200.toFixed(1)} s in 2200.`);
     L.push('// Time scale: universal time + 8 hours (Beijing standard time), JDs whose whole numbers fall at noon.');
     L.push('// solarTerms[r][p]: sino year 1799 + r, the moment the Sun\'s apparent longitude reaches 315 + 15 p');
     L.push('//   degrees (p = 0 立春 ... 23 大寒), rounded to six decimals.');

@@ -78,6 +78,63 @@ bool BoundaryWarnings::dayInUncertainMonth(int day, double *newMoonSeconds, int 
     return false;
 }
 
+bool BoundaryWarnings::termDayUncertain(double termJd, double *secondsFromMidnight)
+{
+    if (!(termJd > 0))
+        return false;
+    const int day = JulianDay::noonDayOf(termJd);
+    const double fromMidnight = (termJd - (day - 0.5)) * secondsPerDay; // [0, 86400)
+    const double seconds = fromMidnight > secondsPerDay / 2 ? fromMidnight - secondsPerDay : fromMidnight;
+    if (std::fabs(seconds) > tableSeconds(civilYearOf(day)))
+        return false;
+    if (secondsFromMidnight)
+        *secondsFromMidnight = seconds;
+    return true;
+}
+
+std::vector<BoundaryWarning> BoundaryWarnings::ofFlowYear(int sinoYear)
+{
+    std::vector<BoundaryWarning> out;
+    const double yearStart = TimePoints::termJd(sinoYear, 0);
+    const double yearEnd = TimePoints::termJd(sinoYear + 1, 0);
+    if (!(yearStart > 0) || !(yearEnd > 0))
+        return out;
+    for (int m = 0; m <= 12; ++m) {
+        const double jie = m < 12 ? TimePoints::termJd(sinoYear, 2 * m) : yearEnd;
+        double seconds = 0;
+        if (!termDayUncertain(jie, &seconds))
+            continue;
+        BoundaryWarning w;
+        w.kind = QStringLiteral("jie-day");
+        w.minutesAway = std::fabs(seconds) / 60;
+        w.budgetSeconds = tableSeconds(civilYearOf(JulianDay::noonDayOf(jie)));
+        w.monthStart = JulianDay::noonDayOf(jie);
+        // Just after midnight the term might fall the day before.
+        w.alternativeMonthStart = seconds >= 0 ? w.monthStart - 1 : w.monthStart + 1;
+        w.termPosition = m < 12 ? 2 * m : 0;
+        out.push_back(w);
+    }
+    const int firstDay = JulianDay::noonDayOf(yearStart);
+    const int lastDay = JulianDay::noonDayOf(yearEnd);
+    for (const NearMidnightNewMoon &n : nearMidnightNewMoons) {
+        const int other = n.seconds >= 0 ? n.day - 1 : n.day + 1;
+        if (std::fabs(n.seconds) > tableSeconds(civilYearOf(n.day)) || std::min(n.day, other) > lastDay)
+            continue;
+        // A month that began before the year may still reach into it.
+        const int end = nextMonthStart(n.day);
+        if (end == 0 || end <= firstDay)
+            continue;
+        BoundaryWarning w;
+        w.kind = QStringLiteral("uncertain-month");
+        w.minutesAway = std::fabs(n.seconds) / 60;
+        w.budgetSeconds = tableSeconds(civilYearOf(n.day));
+        w.monthStart = n.day;
+        w.alternativeMonthStart = other;
+        out.push_back(w);
+    }
+    return out;
+}
+
 std::vector<BoundaryWarning> BoundaryWarnings::of(const TimePoints &tp, int switch11pm, bool trueSolarTime)
 {
     std::vector<BoundaryWarning> out;

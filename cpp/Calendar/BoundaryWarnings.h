@@ -20,8 +20,13 @@ struct BoundaryWarning {
     // The moment to enter for the other side (solar date, clock time); the
     // true-solar-time offset stays as it was.
     std::array<int, 5> alternativeMoment{};
-    // Uncertain month: the day the month would begin instead (noon JD).
+    // Uncertain month (lunar, or a flow month whose Jie lies near midnight):
+    // the day the month would begin instead (noon JD).
     int alternativeMonthStart = 0;
+    // Flow warnings: the day the month begins by the table (noon JD) and, for
+    // a Jie, its term position (0 = 立春).
+    int monthStart = 0;
+    int termPosition = -1;
 };
 
 class BoundaryWarnings
@@ -32,7 +37,9 @@ public:
     // a minute off when the clock was read cut off or rounded the other way,
     // so the noted minute counts ±60 s. The term and new-moon
     // table carries ±1 s up to 2025 and ±0.5 s more for each later year, for
-    // the unknown future ΔT. True solar time adds the equation of time (±2 s)
+    // the unknown future ΔT (±38.5 s in 2100, ±88.5 s in 2200; several times
+    // the standard error 0.8 ((year - 1820) / 100)^2 s that Morrison and
+    // Stephenson (2004) give for ΔT). True solar time adds the equation of time (±2 s)
     // and a place's longitude to 0.01° (±2.4 s) to the clock boundaries; a
     // Jie is compared in standard time, where those corrections cancel.
     static constexpr double inputSeconds = 60;
@@ -55,4 +62,17 @@ public:
     // signed seconds of that new moon from midnight and the month's other
     // possible first day go to the pointers.
     static bool dayInUncertainMonth(int day, double *newMoonSeconds = nullptr, int *alternativeStart = nullptr);
+
+    // Whether the civil day of a term moment (a JD of the term table) is
+    // uncertain: the term lies within the table budget of midnight. The
+    // signed seconds from that midnight (negative: before it) go to the
+    // pointer.
+    static bool termDayUncertain(double termJd, double *secondsFromMidnight = nullptr);
+
+    // The flow months of sino year `sinoYear` whose first or last day the
+    // budget leaves open: "jie-day" for a Jie that opens one of its months (or
+    // the next year's 立春) within the budget of midnight, "uncertain-month"
+    // for a lunar month with an uncertain first day among its days. Empty
+    // outside the table.
+    static std::vector<BoundaryWarning> ofFlowYear(int sinoYear);
 };

@@ -14,16 +14,22 @@ static_assert(sizeof(solarTerms) / sizeof(solarTerms[0]) == rowCount);
 static_assert(sizeof(lunarMonthStarts) / sizeof(lunarMonthStarts[0]) == rowCount);
 static_assert(sizeof(leapMonths) / sizeof(leapMonths[0]) == rowCount);
 
-constexpr int lastYear = firstYear + rowCount - 1; // 2100
+constexpr int lastYear = firstYear + rowCount - 1; // 2201
 // The last row only serves as the row after its predecessor: a moment never
-// gets row 2100 of its own, because its month 12 would need a row 2101.
+// gets row 2201 of its own, because its month 12 would need a row 2202.
 constexpr int lastPlaceableRow = rowCount - 2;
+static_assert(firstYear + lastPlaceableRow == TimePoints::lastCalendarYear);
 constexpr int noLeap = 100;
-constexpr int firstBirthYear = 1800;
-constexpr int lastBirthYear = 2099;
-// Births outside this JD window cannot be placed in the month table.
+constexpr int firstBirthYear = TimePoints::firstBirthYear;
+// Moments outside this JD window cannot be placed in the month table; the
+// last lunar year of the table only ends the one before it.
 constexpr double lowestJd = 2378000;
-constexpr double highestJd = 2489000;
+constexpr double highestJd = lunarMonthStarts[rowCount - 1][0] - 0.5;
+
+int lastYearOf(const TimePoints &tp)
+{
+    return tp.calendarUse ? TimePoints::lastCalendarYear : TimePoints::lastBirthYear;
+}
 // Entered times get a bias so that the truncating minute of the way back
 // returns the same minute: 30 s for solar dates, 10 s for lunar dates.
 constexpr double solarBiasHours = 1.0 / 120;
@@ -60,12 +66,13 @@ constexpr int daysInMonth(int y, int m)
 }
 
 struct TermPlace {
-    int row = 0; // [0, 300]
+    int row = 0; // [0, lastPlaceableRow]
     int position = 0; // even, [0, 22]
 };
 
-// Row and Jie position of moment t, searching from Gregorian year g.
-bool findTermPlace(double t, int g, TermPlace &place)
+// Row and Jie position of moment t, searching from Gregorian year g; rows
+// after lastRow are not given to a moment.
+bool findTermPlace(double t, int g, TermPlace &place, int lastRow = lastPlaceableRow)
 {
     int r = g - firstYear;
     if (r > rowCount - 1)
@@ -74,9 +81,9 @@ bool findTermPlace(double t, int g, TermPlace &place)
         --r;
     if (r < -1) // a year far before the table: walk up from its start
         r = -1;
-    while (r < lastPlaceableRow && t >= solarTerms[r + 1][0])
+    while (r < lastRow && t >= solarTerms[r + 1][0])
         ++r;
-    if (r < 0 || r > lastPlaceableRow)
+    if (r < 0 || r > lastRow)
         return false;
     // At or after the 立春 that ends the last placeable row the table has no
     // month for t; the walk above stops there rather than placing it.
@@ -146,7 +153,7 @@ bool TimePoints::getSolarCalFromJulianDayUT(double jd, Record &cal)
 
 bool TimePoints::getLunarCalFromSolarCal(const Record &solar, Record &lunar)
 {
-    if (solar.size() < recordSize || solar[0] < firstBirthYear || solar[0] > lastBirthYear
+    if (solar.size() < recordSize || solar[0] < firstBirthYear || solar[0] > lastYearOf(*this)
         || solar[1] < 1 || solar[1] > 12) {
         invalidParameters("TimePoints::getLunarCalFromSolarCal", 169);
         return false;
@@ -198,7 +205,7 @@ bool TimePoints::getLunarCalFromSolarCal(const Record &solar, Record &lunar)
 
 bool TimePoints::getSolarCalFromLunarCal(const Record &lunar)
 {
-    if (lunar.size() < recordSize || lunar[0] < firstBirthYear || lunar[0] > lastBirthYear
+    if (lunar.size() < recordSize || lunar[0] < firstBirthYear || lunar[0] > lastYearOf(*this)
         || lunar[1] < 1 || lunar[1] > 12 || lunar[2] < 1 || lunar[2] > 30) {
         invalidParameters("TimePoints::getSolarCalFromLunarCal", 132);
         diagnose("error Lunar_CAL\n");
@@ -231,7 +238,7 @@ bool TimePoints::getSolarCalFromLunarCal(const Record &lunar)
 
 int TimePoints::lunarMonthLength(int year, int month, bool leapFlag)
 {
-    if (year < firstBirthYear || year > lastBirthYear || month < 1 || month > 12)
+    if (year < firstBirthYear || year > lastCalendarYear || month < 1 || month > 12)
         return 0;
     const int row = year - firstYear;
     const int leap = leapMonths[row];
@@ -250,7 +257,9 @@ bool TimePoints::placeInSolarTerms()
     if (solarCal.size() < 4 || solarCal[0] == 0 || solarCal[1] == 0 || solarCal[2] == 0)
         return false;
     TermPlace place;
-    if (!findTermPlace(jdBirth - ztyJdPlus, solarCal[0], place))
+    // A birth keeps to the sino years of births: a lunar date late in 2099
+    // that falls after the 立春 of 2100 is not placed.
+    if (!findTermPlace(jdBirth - ztyJdPlus, solarCal[0], place, lastYearOf(*this) - firstYear))
         return false;
     const double *row = solarTerms[place.row];
     const int i = place.position;
@@ -335,7 +344,7 @@ int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day
 {
     if (solarlunar != 0 && solarlunar != 1)
         return BadCalendarKind;
-    if (year < firstBirthYear || year > lastBirthYear || month < 1 || month > 12 || day < 1 || day > 31
+    if (year < firstBirthYear || year > lastYearOf(*this) || month < 1 || month > 12 || day < 1 || day > 31
         || hour < 0 || hour > 23 || minute < 0 || minute > 59)
         return BadInput;
     // A solar date that does not exist (2-30, 4-31) would be read as a day of
@@ -396,5 +405,5 @@ bool TimePoints::operator==(const TimePoints &o) const
         && ageBackward == o.ageBackward && beginCalBackward == o.beginCalBackward
         && beginSinoBackward == o.beginSinoBackward && jdBeginForward == o.jdBeginForward
         && jdBeginBackward == o.jdBeginBackward && ztyJdPlus == o.ztyJdPlus
-        && startFromTermMoment == o.startFromTermMoment;
+        && startFromTermMoment == o.startFromTermMoment && calendarUse == o.calendarUse;
 }

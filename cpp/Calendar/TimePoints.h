@@ -27,6 +27,13 @@ public:
 
     enum LaunchResult { Launched = 0, BadCalendarKind = 1, BadInput = 2 };
 
+    // Births are cast for 1800..2099; the calendar itself (perpetual
+    // calendar, flows, lunar and term look-ups) reaches 2200, where the
+    // tables end with the 立春 and the first lunar month of 2201.
+    static constexpr int firstBirthYear = 1800;
+    static constexpr int lastBirthYear = 2099;
+    static constexpr int lastCalendarYear = 2200;
+
     TimePoints();
 
     int launchTimePointSets(int solarlunar, int year, int month, int day, int hour, int minute,
@@ -37,7 +44,7 @@ public:
     bool getSolarCalFromLunarCal(const Record &lunar);
     // Days in a lunar month (29 or 30), 0 when the year has no such month
     // (a leap flag on a month that is not the leap month, a year outside
-    // 1800..2099).
+    // 1800..2200).
     static int lunarMonthLength(int year, int month, bool leap);
     // The answer to a lunar day beyond its month's length (正月三十 of a
     // 29-day month), in every place that takes a lunar date.
@@ -55,7 +62,7 @@ public:
     }
     static bool getSolarCalFromJulianDayUT(double jd, Record &cal);
 
-    // Term entry of the table: sino year 1799..2100, position 0 (立春) .. 23 (大寒);
+    // Term entry of the table: sino year 1799..2201, position 0 (立春) .. 23 (大寒);
     // 0 outside the table.
     static double termJd(int sinoYear, int position);
     // Sixty-cycle index of a sino year (1984 is 甲子).
@@ -97,6 +104,9 @@ public:
     // other than UTC+8, measures the luck start from the real instant. The
     // start moments stay in the frame of jdBirth either way.
     bool startFromTermMoment = false;
+    // Off: launches and lunar conversions take birth years (1800..2099). On:
+    // any year of the calendar (to 2200), for days that are not births.
+    bool calendarUse = false;
 
 private:
     void setPillars(int switch11pm);

@@ -60,6 +60,10 @@ TestCase {
             thisLunarDateStr = "2023年" + (l[2] ? "闰" : "") + monthNames.charAt(l[0] - 1) + "月" + dayNames[l[1] - 1] + "日"
             return 0
         }
+        function beginWithCalendarDay(solarlunar, y, m, d, h, mi, leap) {
+            return beginWithTime(0, solarlunar, y, m, d, h, mi, leap, 0, 0)
+        }
+        function uncertainTermDay(jd) { return false }
     }
 
     function initTestCase() {

@@ -136,9 +136,15 @@ TestCase {
         tab.move(1);
         compare([tab.year, tab.month], [2026, 1]);
         compare(findChild(tab, "yearMonthField").text, "2026年01月");
+        // The calendar runs to the end of 2200, past the years of births.
         tab.showMonth(2099, 12);
         tab.move(1);
-        compare([tab.year, tab.month], [2099, 12]);
+        compare([tab.year, tab.month], [2100, 1]);
+        verify(cellOf(tab.cells, 1).cell.lunar.length > 0);
+        tab.showMonth(2200, 12);
+        tab.move(1);
+        compare([tab.year, tab.month], [2200, 12]);
+        verify(cellOf(tab.cells, 31).cell.lunar.length > 0);
         tab.showMonth(1800, 1);
         tab.move(-12);
         compare([tab.year, tab.month], [1800, 1]);

@@ -94,6 +94,57 @@ TestCase {
         compare(f.ydaylistiiCurrentIndex, 1);
     }
 
+    Component {
+        id: probeComponent
+        InSight { }
+    }
+
+    // A birth of 2024-02-04 10:00 has luck pillars past 2100. The flow months
+    // of the first one beginning after 2100 follow the term table: the day
+    // after a month's first day lies, by the engine's own placement, in that
+    // month, after its Jie, and the day before its last day still does.
+    function test_flowsAfter2100_data() {
+        return [ { tag: "male", gender: 0 }, { tag: "female", gender: 1 } ];
+    }
+
+    function test_flowsAfter2100(row) {
+        var id = String(store.newCustomer(row.gender, 0, "2024/2/4/10/0", "公历: 2024年2月4日10时0分", "120", "测试地",
+                                          "百年", "", "", "0", "0", "1", "0", "0", "120"));
+        var f = createTemporaryObject(firstComponent, this, { theuserid: id });
+        verify(f && f.thisTotalReady);
+        var luck = -1;
+        for (var i = 0; i < f.luckRows.length && luck < 0; i++)
+            if (f.luckRows[i].sinoYear > 2100)
+                luck = i;
+        verify(luck > 0);
+        f.selectLuck(luck);
+        compare(f.yearRows[0].sinoYear, f.luckRows[luck].sinoYear);
+        var probe = createTemporaryObject(probeComponent, this);
+        // The pillar's first and last flow years, every month of each.
+        compare(f.yearRows.length, 10);
+        for (var j = 0; j < 10; j += 9) {
+            f.selectYear(j);
+            compare(f.monthRows.length, 12);
+            for (var k = 0; k < 12; k++) {
+                var m = f.monthRows[k];
+                var tag = f.yearRows[j].sinoYear + "/" + (k + 1);
+                verify(m.beginJd > 0 && m.endJd > m.beginJd, tag);
+                if (k > 0)
+                    compare(m.beginJd, f.monthRows[k - 1].endJd, tag);
+                f.selectMonth(k);
+                var days = f.dayRows;
+                verify(days.length >= 30 && days.length <= 33, tag + " " + days.length);
+                compare(m.title, days[0].m + "/" + days[0].d, tag);
+                for (var e = 1; e < days.length - 1; e += days.length - 3) {
+                    compare(probe.beginWithCalendarDay(0, days[e].y, days[e].m, days[e].d, 12, 0), 0, tag);
+                    compare(probe.monthChac, m.chac, tag);
+                    compare(probe.jd_JieTimeBefore, m.beginJd, tag);
+                    compare(probe.jd_JieTimeAfter, m.endJd, tag);
+                }
+            }
+        }
+    }
+
     function test_panelVariant() {
         var f = openChart(0);
         f.panelMode = true;
