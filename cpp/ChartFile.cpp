@@ -295,7 +295,7 @@ QVariantMap storedRecord(const QSqlDatabase &db, const QString &id, QString *rea
     return record;
 }
 
-Imported importFile(const QSqlDatabase &db, const QByteArray &json)
+Imported importFile(const QSqlDatabase &db, const QByteArray &json, const QString &localLuckRule)
 {
     Imported result;
     const Loaded l = read(json);
@@ -306,8 +306,14 @@ Imported importFile(const QSqlDatabase &db, const QByteArray &json)
         result.recomputed = l.recomputed;
         return result;
     }
+    QVariantMap record = l.record;
+    if (!localLuckRule.isEmpty() && localLuckRule != l.settings.luckRule && recordLuckRule(record).isEmpty()) {
+        const QString words = record.value(QStringLiteral("extraColumn4")).toString().trimmed();
+        record[QStringLiteral("extraColumn4")] =
+            QString((words.isEmpty() ? QString() : words + QLatin1Char(' ')) + QStringLiteral("luck:") + l.settings.luckRule);
+    }
     QJsonObject object;
-    for (auto it = l.record.cbegin(); it != l.record.cend(); ++it)
+    for (auto it = record.cbegin(); it != record.cend(); ++it)
         object.insert(it.key(), it.value().isNull() ? QJsonValue() : QJsonValue(it.value().toString()));
     const RecordTransfer::ImportResult r =
         RecordTransfer::importJson(db, QJsonDocument(QJsonArray{object}).toJson(QJsonDocument::Compact));

@@ -86,7 +86,9 @@ struct Imported {
 };
 
 // Checks the file and adds its record; a record already present (same
-// userid) is refused, nothing is written then.
-Imported importFile(const QSqlDatabase &db, const QByteArray &json);
+// userid) is refused, nothing is written then. `localLuckRule`: the rule the
+// importing window uses for records without their own; when the file's
+// differs, the record keeps the file's as its own, so it shows the same chart.
+Imported importFile(const QSqlDatabase &db, const QByteArray &json, const QString &localLuckRule = QString());
 
 } // namespace ChartFile

@@ -96,7 +96,8 @@ public:
     Q_INVOKABLE QStringList chartFilesIn(const QString &folder);
     Q_INVOKABLE QVariantMap exportChart(const QString &userid, const QString &kind, const QString &path,
                                         const QVariantMap &settings);
-    Q_INVOKABLE QVariantMap importChartFile(const QString &path);
+    // luckRule: the window's luck-start rule setting.
+    Q_INVOKABLE QVariantMap importChartFile(const QString &path, const QString &luckRule);
     // The default printer's name; empty when there is no printer.
     Q_INVOKABLE QString printerName();
     Q_INVOKABLE QVariantMap printChart(const QString &userid, const QVariantMap &settings);

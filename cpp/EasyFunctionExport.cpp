@@ -136,14 +136,14 @@ QVariantMap EasyFunction::exportChart(const QString &userid, const QString &kind
     return answer(true, shown(QStringLiteral("已保存到 ")) + QDir::toNativeSeparators(target), target);
 }
 
-QVariantMap EasyFunction::importChartFile(const QString &path)
+QVariantMap EasyFunction::importChartFile(const QString &path, const QString &luckRule)
 {
     const QString source = localPath(path);
     QFile file(source);
     if (!file.open(QIODevice::ReadOnly))
         return answer(false, shown(QStringLiteral("未能读取文件：")) + file.errorString());
     const ChartFile::Imported r =
-        ChartFile::importFile(QSqlDatabase::database(AppContext::userConnectionName), file.readAll());
+        ChartFile::importFile(QSqlDatabase::database(AppContext::userConnectionName), file.readAll(), luckRule);
     QString message;
     switch (r.problem) {
     case ChartFile::Problem::None:

@@ -11,6 +11,8 @@ Dialog {
     objectName: "chartImportDialog"
 
     property var files: []
+    // The window's luck-start rule, for records without their own.
+    property string luckRule: "described"
     property string outcome: ""
     property bool failed: false
 
@@ -78,7 +80,7 @@ Dialog {
             text: qsTr("导入")
             enabled: pathField.text.length > 0
             onClicked: {
-                var a = easyfunction.importChartFile(pathField.text);
+                var a = easyfunction.importChartFile(pathField.text, dialog.luckRule);
                 dialog.failed = !a.ok;
                 dialog.outcome = String(a.message);
                 if (a.ok)

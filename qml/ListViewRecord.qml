@@ -273,6 +273,7 @@ Item {
 
     ChartImportDialog {
         id: importDialog
+        luckRule: recordTab.gSet() && recordTab.gSet().luckRule ? recordTab.gSet().luckRule : "described"
         // The new record in the list, and its chart on show.
         onImported: {
             close();
