@@ -56,6 +56,17 @@ QString timeKindWords(ChartCalculation::TimeKind kind)
     return QStringLiteral("钟表时间");
 }
 
+// A person's own text for the sheet: one line, and short enough that a
+// pasted essay cannot make an image of unbounded height.
+QString ownText(const QVariant &value)
+{
+    constexpr int limit = 80;
+    QString text = value.toString().simplified();
+    if (text.size() > limit)
+        text = text.left(limit - 1) + QChar(0x2026);
+    return text;
+}
+
 // The time as entered, in the program's words (the stored text is in the
 // script of the day it was typed).
 QString enteredTime(const ChartCalculation::Input &in)
@@ -365,12 +376,12 @@ Sheet sheet(const QVariantMap &record, const ChartFile::Settings &settings, cons
     s.script = settings.script;
     const int dayStem = stemOf(e.dayChac());
     const QString gender = e.malefemale() == 0 ? QStringLiteral("男") : QStringLiteral("女");
-    const QString name = record.value(QStringLiteral("name")).toString();
+    const QString name = ownText(record.value(QStringLiteral("name")));
     const QString suffix = QStringLiteral("（") % gender % QStringLiteral("）");
     const int script = settings.script;
     const auto t = [script](const QString &text) { return ScriptConverter::toScript(text, script); };
     // The person's own name and place stay as written.
-    const QString place = record.value(QStringLiteral("inputPlaceName")).toString();
+    const QString place = ownText(record.value(QStringLiteral("inputPlaceName")));
     s.header << t(QStringLiteral("出生地：")) % (place.isEmpty() ? QStringLiteral("—") : place)
                     % t(QStringLiteral("；经度：")) % QString::number(cast.input.longitude, 'f', 2)
                     % t(QStringLiteral("；时区：")) % QString::fromUtf8(cast.input.zone)
