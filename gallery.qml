@@ -29,8 +29,9 @@ ApplicationWindow {
     property alias mainstackView: stackView
     property alias mainToolbar: toolBar
     property int mainToolbarTopSpace: toolBar.height
-    property int toViewTheVerifySignPage: 0
-    property int toViewTheLatestAppLogPage: 0
+    // Counted on the developer page, through AppState.
+    readonly property int toViewTheVerifySignPage: AppState.verifySignTaps
+    readonly property int toViewTheLatestAppLogPage: AppState.logTaps
     property bool isShowingDoublePanelInComeInNext: width > height && width > 900
     property string theverifyListdisplayText: qsTr("晴曜命盘公钥验证数字签名")
 
@@ -57,6 +58,15 @@ ApplicationWindow {
     GlobalSettings {
         id: gset
     }
+
+    // The pages read the window's shared state through AppState.
+    Binding { target: AppState; property: "language"; value: windowRoot.appLanguage }
+    Binding { target: AppState; property: "settings"; value: gset }
+    Binding { target: AppState; property: "stack"; value: stackView }
+    Binding { target: AppState; property: "doublePanel"; value: windowRoot.isShowingDoublePanelInComeInNext }
+    Binding { target: AppState; property: "version"; value: windowRoot.thisVersionNumber }
+    Binding { target: AppState; property: "legalEmail"; value: windowRoot.legalEmail }
+    Binding { target: AppState; property: "legalContactName"; value: windowRoot.legalContactName }
 
     // The script facades: the singletons of qrc:/qml/qmldir, by name.
     function loadFacade(typeName) {
@@ -146,7 +156,8 @@ ApplicationWindow {
             obj.open();
         } else {
             obj.destroy();
-            obj = stackView.push(component);
+            // Without the slide: the walk looks at the page where it stops.
+            obj = stackView.push(component, {}, StackView.Immediate);
         }
         // A page may put sample input on show, so the walk exercises it too.
         if (obj && typeof obj.selfTestSample === "function")
@@ -165,7 +176,7 @@ ApplicationWindow {
                 return;
             obj.destroy();
         } else {
-            stackView.pop(null);
+            stackView.pop(null, StackView.Immediate);
         }
     }
 

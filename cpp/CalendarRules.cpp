@@ -25,6 +25,11 @@ double CalendarRules::julianDay(int year, int month, int day, int hour, int minu
     return JulianDay::getJulianDayFromCal(year, month, day, hour + minute / 60.0, gregorian);
 }
 
+int CalendarRules::dayPillar(int year, int month, int day)
+{
+    return CycleRules::mod(JulianDay::dayNumberOf(julianDay(year, month, day, 12, 0)), 60);
+}
+
 int CalendarRules::weekday(int year, int month, int day)
 {
     // Noon of the day is a whole Julian day; JD 0 fell on a Monday.

@@ -21,8 +21,16 @@ namespace {
 QSqlDatabase connection(const QString &name)
 {
     QSqlDatabase db = QSqlDatabase::database(name);
-    if (!db.isValid())
+    if (!db.isValid()) {
         db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        // How long a statement waits out another program's lock on the file
+        // before it fails with "database is locked": Qt's 5 s unless
+        // QINGYAO_DB_BUSY_MS gives the milliseconds (tests shorten it).
+        bool ok = false;
+        const int busyMs = qEnvironmentVariableIntValue("QINGYAO_DB_BUSY_MS", &ok);
+        if (ok && busyMs >= 0)
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyMs));
+    }
     if (!db.isValid())
         qDebug("Cannot add database: %s", qPrintable(db.lastError().text()));
     return db;

@@ -6,11 +6,13 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QNetworkAccessManager>
+#include <QNetworkInterface>
 #include <QQmlEngine>
 #include <QSettings>
 #include <QTextDocumentFragment>
 #include <QTranslator>
+
+#include <algorithm>
 
 EasyFunction::EasyFunction(QGuiApplication *app, QQmlEngine *engine)
     : QObject(nullptr), m_app(app), m_engine(engine)
@@ -122,13 +124,19 @@ QVariant EasyFunction::setValueByKeyFromSettings(QString keystr, QVariant qVal)
     return 0;
 }
 
+// Qt 5.15 has no current form of the access manager's accessibility (its
+// successor, QNetworkInformation, came with Qt 6.1). The manager's answer
+// came from the interfaces on a desktop, and so does ours: accessible when
+// an interface other than loopback is up and running with an address. No
+// interface information counts as not accessible.
 QVariant EasyFunction::isNetworkAccessible()
 {
-    QNetworkAccessManager manager;
-QT_WARNING_PUSH
-QT_WARNING_DISABLE_DEPRECATED
-    return manager.networkAccessible() == QNetworkAccessManager::Accessible;
-QT_WARNING_POP
+    const QList<QNetworkInterface> interfaces = QNetworkInterface::allInterfaces();
+    return std::any_of(interfaces.cbegin(), interfaces.cend(), [](const QNetworkInterface &i) {
+        const QNetworkInterface::InterfaceFlags flags = i.flags();
+        return flags.testFlag(QNetworkInterface::IsUp) && flags.testFlag(QNetworkInterface::IsRunning)
+               && !flags.testFlag(QNetworkInterface::IsLoopBack) && !i.addressEntries().isEmpty();
+    });
 }
 
 QVariant EasyFunction::getTheLatestAppLog()

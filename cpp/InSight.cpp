@@ -488,30 +488,41 @@ void InSight::refresh()
     emit totalReadyCalcChanged();
 }
 
-bool InSight::setLuckRuleName(const QString &name)
+namespace {
+
+// Stores a choice given by its name and calls `changed` when it differs
+// from the one held; false for a name that names no choice.
+template <typename Choice, typename Changed>
+bool setChoiceByName(const QString &name, bool (*fromName)(const QString &, Choice &), Choice &held,
+                     Changed changed)
 {
-    LuckRule rule;
-    if (!LuckStart::ruleFromName(name, rule))
+    Choice chosen;
+    if (!fromName(name, chosen))
         return false;
-    if (rule != m_luckRule) {
-        m_luckRule = rule;
-        if (m_totalReadyCalc == 1)
-            refresh();
+    if (chosen != held) {
+        held = chosen;
+        changed();
     }
     return true;
 }
 
-bool InSight::setLuckDirectionName(const QString &name)
+} // namespace
+
+// A ready chart is cast again under the new choice.
+bool InSight::setLuckRuleName(const QString &name)
 {
-    LuckDirection direction;
-    if (!LuckStart::directionFromName(name, direction))
-        return false;
-    if (direction != m_luckDirection) {
-        m_luckDirection = direction;
+    return setChoiceByName(name, &LuckStart::ruleFromName, m_luckRule, [this] {
         if (m_totalReadyCalc == 1)
             refresh();
-    }
-    return true;
+    });
+}
+
+bool InSight::setLuckDirectionName(const QString &name)
+{
+    return setChoiceByName(name, &LuckStart::directionFromName, m_luckDirection, [this] {
+        if (m_totalReadyCalc == 1)
+            refresh();
+    });
 }
 
 LuckStart InSight::luckStart(LuckRule rule) const

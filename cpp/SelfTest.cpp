@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QDirIterator>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QImage>
@@ -21,10 +22,11 @@
 #include <cstdio>
 
 namespace {
-// Long enough for transitions (popups, stack pushes) to settle.
+// Long enough for transitions (popups, stack pushes) to settle, for the
+// screenshots.
 constexpr int kSettleMs = 1500;
-constexpr int kQuickSettleMs = 60;
-constexpr int kPopupSettleMs = 80;
+// The longest a popup may take to open or close.
+constexpr int kPopupTimeoutMs = 2000;
 
 // A phone held upright and a desktop window.
 const QList<QSize> kSizes = {QSize(480, 860), QSize(1280, 900)};
@@ -262,6 +264,41 @@ void SelfTest::settle(int ms)
     loop.exec();
 }
 
+// Lets the window lay out and draw what changed: two frames drawn, or a
+// fifth of a second if the window draws nothing.
+void SelfTest::settleFrames()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QQuickWindow *win = window();
+    if (!win)
+        return;
+    QEventLoop loop;
+    int frames = 0;
+    const auto connection = connect(win, &QQuickWindow::frameSwapped, &loop, [&] {
+        if (++frames == 2)
+            loop.quit();
+        else
+            win->update();
+    });
+    QTimer::singleShot(200, &loop, &QEventLoop::quit);
+    win->update();
+    loop.exec();
+    disconnect(connection);
+}
+
+// Runs the event loop until `done` holds; false when it did not in time.
+bool SelfTest::waitUntil(const std::function<bool()> &done, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done()) {
+        if (timer.hasExpired(timeoutMs))
+            return false;
+        settle(5);
+    }
+    return true;
+}
+
 void SelfTest::run()
 {
     QObject *root = m_engine->rootObjects().value(0);
@@ -298,11 +335,11 @@ void SelfTest::walk(QSize size, int lang)
                              .arg(QLatin1String(lang == 1 ? "traditional" : "simplified"));
     s_state = pass + QStringLiteral("start");
     m_opened.clear();
-    // Pages popped by the last pass finish their exit first: a language
-    // switch re-evaluates every binding, also those of a page on its way out.
-    settle(kSettleMs / 3);
+    // Pages popped by the last pass are gone first: a language switch
+    // re-evaluates every binding, also those of a page on its way out.
+    settleFrames();
     win->resize(size);
-    settle(kQuickSettleMs);
+    settleFrames();
     s_state = pass + QStringLiteral("language");
     QMetaObject::invokeMethod(root, "switchLanguage", Q_ARG(QVariant, lang));
 
@@ -323,7 +360,10 @@ void SelfTest::walk(QSize size, int lang)
         const QString state = pass + step.kind + QLatin1Char('/') + name;
         s_state = state;
         QObject *shown = show(root, step);
-        settle(m_options.screenshotDir.isEmpty() ? kQuickSettleMs : kSettleMs);
+        if (m_options.screenshotDir.isEmpty())
+            settleFrames();
+        else
+            settle(kSettleMs);
         inspect(state, win->contentItem());
         capture(state);
         openPopupsUnder(step.kind == QLatin1String("main") ? root : shown, state);
@@ -409,7 +449,9 @@ void SelfTest::openPopupsUnder(QObject *scope, const QString &state)
             continue;
         m_opened.insert(popup);
         QMetaObject::invokeMethod(popup, "open");
-        settle(kPopupSettleMs);
+        // "opened" turns true once the popup's enter transition has run.
+        waitUntil([&guard] { return !guard || guard->property("opened").toBool(); }, kPopupTimeoutMs);
+        settleFrames();
         if (!guard)
             continue;
         const QString inner = state + QLatin1Char('+') + popupName(popup);
@@ -420,7 +462,7 @@ void SelfTest::openPopupsUnder(QObject *scope, const QString &state)
         openPopupsUnder(popup, inner);
         if (guard)
             QMetaObject::invokeMethod(popup, "close");
-        settle(kQuickSettleMs / 2);
+        waitUntil([&guard] { return !guard || !guard->property("visible").toBool(); }, kPopupTimeoutMs);
     }
 }
 
@@ -506,7 +548,7 @@ void SelfTest::capture(const QString &state)
 
 void SelfTest::finish()
 {
-    settle(kQuickSettleMs);
+    settleFrames();
     if (m_fetches > 0)
         m_problems << QStringLiteral("%1 request(s) reached the loopback server the sample record's markup points at")
                           .arg(m_fetches);

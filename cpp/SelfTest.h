@@ -11,6 +11,8 @@
 #include <QTcpServer>
 #include <QVariant>
 
+#include <functional>
+
 class QQmlApplicationEngine;
 class QQuickItem;
 class QQuickWindow;
@@ -55,6 +57,8 @@ private:
     void openPopupsUnder(QObject *scope, const QString &state);
     void capture(const QString &state);
     void settle(int ms);
+    void settleFrames();
+    bool waitUntil(const std::function<bool()> &done, int timeoutMs);
     void finish();
     QQuickWindow *window() const;
     int language() const;

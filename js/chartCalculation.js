@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 .import "sxfunction.js" as Eph
+.import "sxfunction3.js" as Script
+.import chattutorial 1.0 as Native
 
 // Display around the chart page's calculation. The calculation itself is the
 // native ChartCalculation (record, switches, summer time, birth instant, solar
@@ -8,30 +10,17 @@
 // Everything it needs comes in through `deps`:
 // { calculation, jsxf, insight, easyfunction, warn(message) }.
 
-var ganNames = "甲乙丙丁戊己庚辛壬癸";
-var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
 var animals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
 // Western sign that begins at the middle Qi term of sino month 1..12 (雨水 .. 大寒).
 var signsFromQi = ["双鱼座", "白羊座", "金牛座", "双子座", "巨蟹座", "狮子座",
                    "处女座", "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座"];
-var dayNumberEpoch = 2441170.5; // the civil day 1971-08-07 (甲子) begins here
 
 function mod(a, n) {
     return ((a % n) + n) % n;
 }
 
-// Sixty-cycle index of a stem and a branch of the same parity.
-function chacOf(stem, branch) {
-    return mod(6 * stem - 5 * branch, 60);
-}
-
 function chacName(chac) {
-    return ganNames.charAt(mod(chac, 10)) + zhiNames.charAt(mod(chac, 12));
-}
-
-// Stem that a year stem gives a month branch (寅 month of a 甲 year is 丙寅).
-function monthStem(yearStem, branch) {
-    return mod(mod(yearStem, 5) * 2 + 2 + mod(branch - 2, 12), 10);
+    return Script.ganZhiName(chac);
 }
 
 function isMissingNumber(v) {
@@ -99,7 +88,7 @@ function luckRows(rows, dayChac, ef) {
 }
 
 function yearChacOf(sinoYear) {
-    return mod(sinoYear - 4, 60);
+    return Native.CalendarRules.yearPillar(sinoYear);
 }
 
 // Ten flow years from a sino year.
@@ -117,12 +106,12 @@ function flowMonths(jsxf, sinoYear) {
     var rows = [];
     var ys = mod(yearChacOf(sinoYear), 10);
     for (var m = 1; m <= 12; m++) {
-        var b = mod(m + 1, 12);
+        var b = Native.CalendarRules.monthBranch(m);
+        var chac = Native.CalendarRules.sixtyIndex(Native.CalendarRules.monthStem(ys, b), b);
         var out = {};
         var ok = jsxf.sxf_getYMDofBeginEndofSinoYM(sinoYear, m, out) === 0;
         rows.push({
-            sinoYear: sinoYear, sinoMonth: m, chac: chacOf(monthStem(ys, b), b),
-            name: chacName(chacOf(monthStem(ys, b), b)),
+            sinoYear: sinoYear, sinoMonth: m, chac: chac, name: chacName(chac),
             beginJd: ok ? out.beginJd : 0, endJd: ok ? out.endJd : 0,
             beginText: ok ? out.begin.M + "/" + out.begin.D : "", endText: ok ? out.end.M + "/" + out.end.D : ""
         });
@@ -131,7 +120,7 @@ function flowMonths(jsxf, sinoYear) {
 }
 
 function dayChacOfDate(y, m, d) {
-    return mod(Math.round(Eph.JD(y, m, d) - dayNumberEpoch), 60);
+    return Native.CalendarRules.dayPillar(y, m, d);
 }
 
 // The civil days from the day a month begins to the day it ends.
@@ -164,7 +153,7 @@ function jdText(jd) {
 
 // Sino month 1..12 of a month branch.
 function sinoMonthOfBranch(branch) {
-    return mod(branch - 2, 12) + 1;
+    return Native.CalendarRules.sinoMonth(branch);
 }
 
 function westernSign(birthJd, qiMiddleJd, monthBranch) {
@@ -176,16 +165,8 @@ function zodiacAnimal(yearChac) {
     return animals.charAt(mod(yearChac, 12));
 }
 
-// "+MM:SS" / "-MM:SS" of a time difference in days (seconds truncated).
 function gapText(days) {
-    var g = Math.floor(days * 86400);
-    var sign = "+";
-    if (g < 0) {
-        sign = "-";
-        g = -g;
-    }
-    var minutes = Math.floor(g / 60);
-    return sign + ("0" + minutes).slice(-2) + ":" + ("0" + (g - 60 * minutes)).slice(-2);
+    return Script.gapText(days);
 }
 
 // A solar-time moment as the header shows it: the time alone on the entered

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
+.import "sxfunction3.js" as Script
 // Which stem commands the month (月令分日用事) on a given day after the Jie
 // term, for the three schools the settings offer (intTypeOfYueDangLing 0..2).
 //
@@ -39,8 +40,6 @@ var yuanHai = ziPing.slice(0, 8).concat([[[5, 7], [4, 3], [8, 3], [6, 17]]], ziP
 
 var tables = [ziPing, mainQiOnly, yuanHai];
 
-var ganNames = "甲乙丙丁戊己庚辛壬癸";
-var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
 var elementOfStem = "木木火火土土金金水水";
 var dayWords = ["", "一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二", "十三", "十四",
                 "十五", "十六", "十七", "十八", "十九", "二十", "二十一", "二十二", "二十三", "二十四", "二十五",
@@ -71,7 +70,7 @@ function commandingStem(school, branch, daysSinceJie) {
 function splitText(school, branch) {
     var rows = tables[schoolIndex(school)][branch];
     return rows.map(function (r) {
-        return ganNames.charAt(r[0]) + elementOfStem.charAt(r[0]) + dayWords[r[1]] + "日";
+        return Script.ganNames.charAt(r[0]) + elementOfStem.charAt(r[0]) + dayWords[r[1]] + "日";
     }).join("、");
 }
 
@@ -80,7 +79,7 @@ function dangLingText(school, branch, daysSinceJie) {
     var stem = commandingStem(s, branch, daysSinceJie);
     if (stem < 0)
         return "";
-    return "月令当令（" + schoolNames[s] + "）：" + zhiNames.charAt(branch) + "月 " + splitText(s, branch)
-        + "。生于节后第" + (Math.floor(daysSinceJie) + 1) + "天，" + ganNames.charAt(stem)
+    return "月令当令（" + schoolNames[s] + "）：" + Script.zhiNames.charAt(branch) + "月 " + splitText(s, branch)
+        + "。生于节后第" + (Math.floor(daysSinceJie) + 1) + "天，" + Script.ganNames.charAt(stem)
         + elementOfStem.charAt(stem) + "司令。";
 }

@@ -5,6 +5,7 @@
 .pragma library
 .import "sxfunction.js" as Sxf
 .import "sim2tradTable.js" as S2T
+.import chattutorial 1.0 as Native
 
 var ganNames = "甲乙丙丁戊己庚辛壬癸";
 var zhiNames = "子丑寅卯辰巳午未申酉戌亥";
@@ -24,6 +25,18 @@ for (var v = 0; v < 60; v++)
 
 function ganZhiName(v) {
     return ganZhi60[((v % 60) + 60) % 60];
+}
+
+// "+MM:SS" / "-MM:SS" of a time difference in days (seconds truncated).
+function gapText(days) {
+    var g = Math.floor(days * 86400);
+    var sign = "+";
+    if (g < 0) {
+        sign = "-";
+        g = -g;
+    }
+    var minutes = Math.floor(g / 60);
+    return sign + ("0" + minutes).slice(-2) + ":" + twoDigits[g - 60 * minutes];
 }
 
 function timeText(r) {
@@ -179,40 +192,32 @@ function myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay2
         out.bz_pty = timeText(out.bz_pty_YMDhms);
     }
 
-    var D;
-    var S;
-    if (itoChangeDay23clock == 1 && h23 === 1) {
-        c += 13 / 24;
-        D = Math.floor(c);
-        S = Math.floor((c - D) * 12);
-    } else {
-        c += 12 / 24;
-        D = Math.floor(c);
-        S = Math.floor((c + 1 / 24 - D) * 12);
-    }
-
-    // Offsets keep every value positive: 2000-01-01 is a 戊午 day.
-    var vYear = Math.floor(k / 12 + 6000000);
-    var vMonth = k + 2 + 60000000;
-    var vDay = D - 6 + 9000000;
-    var vHour = (D - 1) * 12 + 90000000 + S;
+    // The pillars of the corrected moment, by the engine's cycle rules. With
+    // the switch on, 23:00 starts the next day; without it the day stays and
+    // the hour is branch 12, the next day's 子 hour, whose stem follows the
+    // next day's.
+    var shifted = itoChangeDay23clock == 1 && h23 === 1;
+    var t = c + (shifted ? 13 : 12) / 24; // days since 2000-01-01 00:00
+    var D = Math.floor(t);
+    var S = Math.floor((t - D + (shifted ? 0 : 1 / 24)) * 12);
+    var rules = Native.CalendarRules;
+    // k counts the 节 terms; k = 0 opens the 寅 month of the sino year 1984.
+    var vYear = rules.yearPillar(1984 + Math.floor(k / 12));
+    var monthBranch = rules.monthBranch(k % 12 + 1);
+    var vMonth = rules.sixtyIndex(rules.monthStem(vYear % 10, monthBranch), monthBranch);
+    var day = Sxf.DD(Sxf.J2000 + D);
+    var vDay = rules.dayPillar(day.Y, day.M, day.D);
+    var hourBranch = S % 12;
+    var vHour = rules.sixtyIndex(rules.hourStem((vDay + (S === 12 ? 1 : 0)) % 10, hourBranch), hourBranch);
     out.bz_jn = ganZhiName(vYear);
     out.bz_jy = ganZhiName(vMonth);
     out.bz_jr = ganZhiName(vDay);
     out.bz_js = ganZhiName(vHour);
-    out.bz_jni = vYear % 60;
-    out.bz_jyi = vMonth % 60;
-    out.bz_jri = vDay % 60;
-    out.bz_jsi = vHour % 60;
-
-    var g = Math.floor(gap * 86400);
-    var sign = "+";
-    if (g < 0) {
-        sign = "-";
-        g = -g;
-    }
-    var minutes = Math.floor(g / 60);
-    out.bz_zptyGapStr = sign + ("0" + minutes).slice(-2) + ":" + twoDigits[g - 60 * minutes];
+    out.bz_jni = vYear;
+    out.bz_jyi = vMonth;
+    out.bz_jri = vDay;
+    out.bz_jsi = vHour;
+    out.bz_zptyGapStr = gapText(gap);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/qml/MyFusion/Palette.js" as P
 
 // All luck pillars side by side, each with its ten flow years. `luckRows` are
@@ -14,8 +15,7 @@ ListView {
     signal yearPicked(int luckIndex, int yearOffset)
 
     function yearName(sinoYear) {
-        var c = ((sinoYear - 4) % 60 + 60) % 60;
-        return "甲乙丙丁戊己庚辛壬癸".charAt(c % 10) + "子丑寅卯辰巳午未申酉戌亥".charAt(c % 12);
+        return JsxfSingleton.ganZhi(CalendarRules.yearPillar(sinoYear));
     }
 
     implicitHeight: 300

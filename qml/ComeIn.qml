@@ -29,18 +29,12 @@ Page {
         RecordsModel { }
     }
 
-    // The chart view, made when a new record is opened at once.
-    function optionalComponent(url) {
-        var c = Qt.createComponent(url);
-        return c.status === Component.Ready ? c : null;
-    }
-
     function toggleShowingHeader() {
         showingHeader = !showingHeader;
     }
 
     function gSet() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        return AppState.settings;
     }
 
     // Stores the form as a new person record and, when asked, opens its chart.
@@ -88,9 +82,8 @@ Page {
             g.toCntCalculateQingYao += 1;
         timeToAvoidOpenTwice2.start();
         if (openChart && id.length > 6) {
-            var chart = optionalComponent("qrc:/qml/ComeInNext.qml");
-            if (chart && typeof windowRoot !== "undefined")
-                windowRoot.mainstackView.push(chart, {theuseridpage: id});
+            if (AppState.stack)
+                AppState.stack.push("qrc:/qml/ComeInNext.qml", {theuseridpage: id});
         }
         return id;
     }
@@ -146,7 +139,18 @@ Page {
             Repeater {
                 model: ["qrc:/qml/Wnlmini.qml", "qrc:/qml/ListViewRecord.qml", "qrc:/qml/ListViewBooks.qml"]
                 Loader {
+                    id: tabLoader
                     source: modelData
+                    // The records tab lists this page's records; a day chosen
+                    // on the calendar goes to the date dialog.
+                    onLoaded: {
+                        if (index === 1)
+                            item.custModel = Qt.binding(function () { return comeIn.oneCustModelAll; });
+                    }
+                    Connections {
+                        target: index === 0 ? tabLoader.item : null
+                        function onDateSelected(y, m, d) { dateDialog.setSolarDay(y, m, d); }
+                    }
                 }
             }
         }

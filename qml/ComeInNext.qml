@@ -26,7 +26,7 @@ Page {
     readonly property int school: settings.intTypeOfYueDangLing
     onSchoolChanged: if (firstView.thisTotalReady) buildBook()
     onLanguageChanged: if (firstView.thisTotalReady) buildBook()
-    readonly property int language: (typeof windowRoot !== "undefined" && windowRoot) ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
 
     SqlBookDataModel {
         id: bookModel
@@ -135,7 +135,7 @@ Page {
                 Layout.fillWidth: true
                 theuserid: comeInNext.theuseridpage
                 shenShaElsewhere: comeInNext.wide
-                panelMode: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.isShowingDoublePanelInComeInNext : false
+                panelMode: AppState.doublePanel
                 onThisTotalReadyChanged: {
                     if (thisTotalReady) {
                         comeInNext.buildBook();

@@ -22,8 +22,8 @@ Dialog {
         }
     }
 
-    property string dataFile: typeof userdatafile !== "undefined" ? userdatafile : ""
-    property string inAppDir: typeof userdatafileIsinAppDir !== "undefined" ? userdatafileIsinAppDir : "0"
+    property string dataFile: userdatafile
+    property string inAppDir: userdatafileIsinAppDir
     readonly property var warnings: Rules.dataPathWarnings(dataFile, inAppDir)
     readonly property alias memoryWarningText: memoryWarning.text
     readonly property alias appDirWarningText: appDirWarning.text

@@ -18,7 +18,7 @@ Popup {
     modal: true
     focus: true
     padding: 10
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
 
     // The place the corrections use, set by the form.
     property real placeJv: 120
@@ -28,7 +28,6 @@ Popup {
     readonly property bool lunar: calSwitch.checked
     readonly property bool leap: lunar && leapSwitch.checked
     property string message: ""
-    property string note: ""
     property var solar: null          // {y, m, d} of the selected moment, or null
     property bool inXSLPeriod: false
     property string ztyLine: ""
@@ -43,10 +42,6 @@ Popup {
 
     signal momentChosen(var moment)
     signal reverseRequested()
-
-    function facade() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.jsxf : null;
-    }
 
     function twoDigits(n) {
         return (n < 10 ? "0" : "") + n;
@@ -78,15 +73,15 @@ Popup {
     // spinners is converted (the switch has already changed when this runs;
     // the spinner indexes have not).
     function convertKind(toLunar) {
-        var f = facade();
+        var f = JsxfSingleton;
         var s = selected();
         var out = {};
-        if (f && toLunar && Birth.isValidSolarDate(s.y, s.m, s.d) && f.sxf_myGetLunarBySolar(s.y, s.m, s.d, 12, 0, out) === 0) {
+        if (toLunar && Birth.isValidSolarDate(s.y, s.m, s.d) && f.sxf_myGetLunarBySolar(s.y, s.m, s.d, 12, 0, out) === 0) {
             leapSwitch.checked = out.leap === 1;
             setMoment(out.y, out.m, out.d, -1, -1);
             return;
         }
-        if (f && !toLunar && f.sxf_checkAndGetLunarInput(s.y, s.m, s.d, leapSwitch.checked ? 1 : 0, out, {}) === 0) {
+        if (!toLunar && f.sxf_checkAndGetLunarInput(s.y, s.m, s.d, leapSwitch.checked ? 1 : 0, out, {}) === 0) {
             leapSwitch.checked = false;
             setMoment(out.y, out.m, out.d, -1, -1);
             return;
@@ -140,7 +135,7 @@ Popup {
         if (!typedField.activeFocus)
             typedField.text = typedText();
         solar = null;
-        var f = facade();
+        var f = JsxfSingleton;
         if (!lunar) {
             if (!Birth.isValidSolarDate(s.y, s.m, s.d)) {
                 message = qsTr("无该日期，公历有的月份无29、30或31日。");
@@ -149,45 +144,38 @@ Popup {
                 return;
             }
             solar = {y: s.y, m: s.m, d: s.d};
-        } else if (f && typeof f.sxf_checkAndGetLunarInput === "function") {
+        } else {
             var out = {}, outString = {str: ""};
             var rc = f.sxf_checkAndGetLunarInput(s.y, s.m, s.d, leap ? 1 : 0, out, outString);
             if (rc === 0)
                 solar = {y: out.y, m: out.m, d: out.d};
             else
                 message = outString.str ? outString.str : qsTr("无该农历日期。");
-        } else {
-            message = qsTr("农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。");
         }
-        note = solar && !f ? qsTr("时间校正模块尚未安装；真太阳时与干支将在命盘页计算。") : "";
-        if (!solar || !f) {
+        if (!solar) {
             inXSLPeriod = false;
             ztyLine = ptyLine = ganZhiLine = "";
             return;
         }
         var t = Birth.julianDay(solar.y, solar.m, solar.d, s.h, s.mi) + 10 / 86400;
-        inXSLPeriod = typeof f.common_isXiaShiLingDateRange === "function"
-                && f.common_isXiaShiLingDateRange(t, placeXSLtype) === 1;
+        inXSLPeriod = f.common_isXiaShiLingDateRange(t, placeXSLtype) === 1;
         var m = {y: solar.y, m: solar.m, d: solar.d, h: s.h, mi: s.mi};
         if (toUsingXSL === 1)
             m = Birth.shiftMinutes(m.y, m.m, m.d, m.h, m.mi, -60);
-        if (typeof f.sxf_myNewMingLiBaZi === "function") {
-            var o = {};
-            var longitude = toUseJingD === 1 ? placeJv : timeZoneJv;
-            f.sxf_myNewMingLiBaZi(m.y, m.m, m.d, m.h, m.mi, longitude, o, toUseZTY, toChangeDay23, timeZoneJv);
-            ztyLine = qsTr("真太阳时: ") + o.bz_zty;
-            ptyLine = qsTr("平太阳时: ") + o.bz_pty;
-            ganZhiLine = qsTr("干支: ") + [o.bz_jn, o.bz_jy, o.bz_jr, o.bz_js].join(" ");
-        }
+        var o = {};
+        var longitude = toUseJingD === 1 ? placeJv : timeZoneJv;
+        f.sxf_myNewMingLiBaZi(m.y, m.m, m.d, m.h, m.mi, longitude, o, toUseZTY, toChangeDay23, timeZoneJv);
+        ztyLine = qsTr("真太阳时: ") + o.bz_zty;
+        ptyLine = qsTr("平太阳时: ") + o.bz_pty;
+        ganZhiLine = qsTr("干支: ") + [o.bz_jn, o.bz_jy, o.bz_jr, o.bz_js].join(" ");
     }
 
     // Hands the moment on the spinners to the form.
     function emitMoment() {
         refresh();
         // A date the calendar refused (正月三十 of a 29-day month) is never
-        // handed on; without the facade the chart page converts and refuses.
-        var f = facade();
-        if (!solar && (!lunar || (f && typeof f.sxf_checkAndGetLunarInput === "function")))
+        // handed on.
+        if (!solar)
             return false;
         var s = selected();
         momentChosen({lunar: lunar, leap: leap, y: s.y, m: s.m, d: s.d, h: s.h, mi: s.mi, solar: solar,
@@ -372,14 +360,6 @@ Popup {
                 text: dlg.message
                 visible: text.length > 0
                 color: P.warning
-                wrapMode: Label.Wrap
-                Layout.fillWidth: true
-            }
-
-            Label {
-                text: dlg.note
-                visible: text.length > 0
-                color: P.inkSoft
                 wrapMode: Label.Wrap
                 Layout.fillWidth: true
             }

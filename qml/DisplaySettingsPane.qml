@@ -11,8 +11,7 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 ColumnLayout {
     id: pane
     // The window's shared settings unless a view passes its own.
-    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet ? windowRoot.gSet
-                                                                                       : fallback.createObject(pane)
+    property QtObject settings: AppState.settings ? AppState.settings : fallback.createObject(pane)
     Component {
         id: fallback
         GlobalSettings { }

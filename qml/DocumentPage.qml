@@ -17,9 +17,8 @@ ScrollablePage {
     signal textPressed()
 
     function documentText(file, otherwise) {
-        var text = typeof documentPages !== "undefined" && documentPages[file] ? String(documentPages[file]) : otherwise;
-        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        return JsxfSingleton.shown(text, w ? w.appLanguage : 0);
+        var text = documentPages[file] ? String(documentPages[file]) : otherwise;
+        return JsxfSingleton.shown(text, AppState.language);
     }
 
     Label {
@@ -28,7 +27,9 @@ ScrollablePage {
         text: docPage.body
         textFormat: docPage.format
         wrapMode: Label.Wrap
-        lineHeight: 1.25
+        // Spacing a Markdown document's lines costs a second and more on a
+        // page with tables (every cell is laid out again).
+        lineHeight: docPage.format === Text.MarkdownText ? 1 : 1.25
         onLinkActivated: Qt.openUrlExternally(link)
 
         MouseArea {

@@ -65,12 +65,10 @@ Pane {
     property bool showSettings: false
     property string copiedNote: ""
 
-    readonly property var jsxf: (typeof windowRoot !== "undefined" && windowRoot && windowRoot.jsxf) ? windowRoot.jsxf
-                                                                                                    : JsxfSingleton
+    readonly property var jsxf: JsxfSingleton
     // The window's shared settings; a view without a window (tests, tools)
     // reads and writes the same store through its own instance.
-    readonly property QtObject settings: (typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet) ? windowRoot.gSet
-                                                                                                           : ownSettings.createObject(first)
+    readonly property QtObject settings: AppState.settings ? AppState.settings : ownSettings.createObject(first)
     Component {
         id: ownSettings
         GlobalSettings { }
@@ -256,7 +254,7 @@ Pane {
     }
 
     // Engine and record texts are shown in the window's script.
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
     onLanguageChanged: {
         if (lastResult && lastResult.ok) {
             fillHeader(lastResult);

@@ -20,7 +20,7 @@ ColumnLayout {
     property int isleap: 0
     property real ztyJdPlus: 0
     property int switch11pm: 1
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
     property bool useColor: true
     spacing: 2
 

@@ -7,7 +7,7 @@ import "../js/sxfunction3.js" as Sxfunction
 import "../js/sanCaiWuGe.js" as Sancai5ge
 import "../js/placeTable.js" as Places
 
-// Script facade of the pages (windowRoot.jsxf): solar-time correction,
+// Script facade of the pages (the window's jsxf): solar-time correction,
 // daylight saving, name numerology, the place table, and the calendar calls
 // that the native engine answers, so script and native dates never differ.
 QtObject {
@@ -216,7 +216,7 @@ QtObject {
     function sxf_monthData(y, m) {
         var days = []
         var termJds = {}
-        var last = Ephemeris.DD(Ephemeris.JD(m === 12 ? y + 1 : y, m === 12 ? 1 : m + 1, 1) - 1).D
+        var last = CalendarRules.daysInMonth(y, m)
         for (var d = 1; d <= last; d++) {
             var r = nativePlace(0, y, m, d, 12, 0, 0, true)
             if (r === null)
@@ -224,8 +224,7 @@ QtObject {
             var name = r.ld === 1 ? (r.leap ? "闰" : "") + ymcZheng.charAt(r.lm - 1) + "月"
                                   : r.lunarText.replace(/^.*月/, "").replace("日", "")
             days.push(name)
-            // Sino month 1..12 from the month branch (寅 = month 1).
-            var k = (((r.monthChac % 12) + 12) % 12 + 10) % 12 + 1
+            var k = CalendarRules.sinoMonth(r.monthChac % 12)
             termJds[r.jieBefore.toFixed(6)] = (k - 1) * 2
             termJds[r.qiMiddle.toFixed(6)] = (k - 1) * 2 + 1
             termJds[r.jieAfter.toFixed(6)] = (k % 12) * 2
@@ -260,7 +259,7 @@ QtObject {
     }
 
     function ganZhi(chac) {
-        return Sxfunction.ganZhiName(((chac % 60) + 60) % 60)
+        return Sxfunction.ganZhiName(chac)
     }
 
     // Details of one day for the calendar tab, as rich text.
@@ -268,7 +267,7 @@ QtObject {
         var r = nativePlace(0, y, m, d, 12, 0, 0, true)
         if (r === null)
             return ""
-        var wd = (Math.floor(Ephemeris.JD(y, m, d) + 1.5) % 7 + 7) % 7
+        var wd = CalendarRules.weekday(y, m, d)
         return y + "年" + m + "月" + d + "日 星期" + weekNames.charAt(wd) + "<br>"
             + qsTr("农历：") + r.lunarText + "<br>"
             + ganZhi(r.yearChac) + "年 " + ganZhi(r.monthChac) + "月 " + ganZhi(r.dayChac) + "日"

@@ -20,13 +20,12 @@ Item {
     property var settingsObject: null
 
     function openEntry(index) {
-        var g = settingsObject ? settingsObject
-                               : typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        var g = settingsObject ? settingsObject : AppState.settings;
         if (g)
             g.toCntOpenBooks += 1;
         entryOpened(index);
-        if (typeof windowRoot !== "undefined" && windowRoot)
-            windowRoot.mainstackView.push(entries[index].page);
+        if (AppState.stack)
+            AppState.stack.push(entries[index].page);
     }
 
     ListView {

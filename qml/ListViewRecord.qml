@@ -10,13 +10,12 @@ import "qrc:/qml/MyFusion/Palette.js" as P
 Item {
     id: recordTab
 
-    // The records model: the one given, else the first page's, else one of
-    // the tab's own.
+    // The records model: the one given (the first page gives its own), else
+    // one of the tab's own.
     property var custModel: null
-    readonly property var pageModel: typeof comeIn !== "undefined" && comeIn ? comeIn.oneCustModelAll : null
     property var ownModel: null
-    readonly property var records: custModel ? custModel : pageModel ? pageModel : ownModel
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property var records: custModel ? custModel : ownModel
+    readonly property int language: AppState.language
     property bool multiSelect: false
     property var selectedIds: []
     property string keyword: ""
@@ -31,7 +30,7 @@ Item {
     signal compareRequested(var ids)
 
     function gSet() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        return AppState.settings;
     }
 
     function ensureModel() {
@@ -65,9 +64,8 @@ Item {
         if (g)
             g.toCntViewHistory += 1;
         chartRequested(userid);
-        if (typeof windowRoot === "undefined" || !windowRoot)
-            return;
-        windowRoot.mainstackView.push("qrc:/qml/ComeInNext.qml", {theuseridpage: userid});
+        if (AppState.stack)
+            AppState.stack.push("qrc:/qml/ComeInNext.qml", {theuseridpage: userid});
     }
 
     // Deletes row `row` of the list as now filtered; true when it went.
@@ -97,8 +95,8 @@ Item {
             g.toCntOpenCompare += 1;
         var ids = selectedIds.slice();
         compareRequested(ids);
-        if (typeof windowRoot !== "undefined" && windowRoot)
-            windowRoot.mainstackView.push("qrc:/qml/PeopleComparePage.qml", {u1idArray: ids});
+        if (AppState.stack)
+            AppState.stack.push("qrc:/qml/PeopleComparePage.qml", {u1idArray: ids});
     }
 
     ColumnLayout {

@@ -90,7 +90,7 @@ ColumnLayout {
             Layout.fillWidth: true
             Layout.preferredWidth: 10
             // The engine writes its ages in Simplified.
-            text: JsxfSingleton.shown(modelData, typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0)
+            text: JsxfSingleton.shown(modelData, AppState.language)
             textFormat: Text.PlainText
             wrapMode: Text.Wrap
             font.pixelSize: 11

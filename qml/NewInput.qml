@@ -183,7 +183,7 @@ Pane {
             Button {
                 objectName: "worldPlaceButton"
                 text: qsTr("以全球地图定位出生地")
-                visible: typeof windowRoot === "undefined" || !windowRoot.gSet || windowRoot.gSet.allowToUsingGlobalMap === 1
+                visible: !AppState.settings || AppState.settings.allowToUsingGlobalMap === 1
                 onClicked: form.worldPlaceRequested()
             }
         }

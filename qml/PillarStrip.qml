@@ -43,7 +43,7 @@ Item {
                                             + (hasYun12 ? 1 : 0) + (hasSub ? 1 : 0))
     signal picked(int index)
     // Engine vocabulary is Simplified; it is shown in the window's script.
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
     function shown(text) {
         return JsxfSingleton.shown(text, language);
     }

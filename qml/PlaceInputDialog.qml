@@ -25,27 +25,15 @@ Popup {
     property string message: ""
     // The place table is Simplified; names are shown, and chosen, in the
     // window's script.
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
-
-    function facade() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.jsxf : null;
-    }
+    readonly property int language: AppState.language
 
     // The place table lives in the script facade: sxf_JWv[province] holds the
     // encoded places and sxf_JWdecode turns one into {name, lng, lat}.
-    function hasTable() {
-        var f = facade();
-        return f !== null && f.sxf_JWv !== undefined && typeof f.sxf_JWdecode === "function";
-    }
-
     function loadPlaces(provinceIndex) {
         var list = [];
-        if (hasTable()) {
-            var f = facade();
-            var encoded = f.sxf_JWv[provinceIndex] || [];
-            for (var i = 0; i < encoded.length; ++i)
-                list.push(f.sxf_JWdecode(encoded[i]));
-        }
+        var encoded = JsxfSingleton.sxf_JWv[provinceIndex] || [];
+        for (var i = 0; i < encoded.length; ++i)
+            list.push(JsxfSingleton.sxf_JWdecode(encoded[i]));
         places = list;
     }
 
@@ -59,12 +47,7 @@ Popup {
 
     // Steps to the next place whose initials match; wraps around.
     function findByInitials(text, next) {
-        var f = facade();
-        if (!f || typeof f.sxf_getIdxofPlacePinyin !== "function") {
-            message = qsTr("地名表尚未安装，请用全球城市搜索。");
-            return false;
-        }
-        var hit = f.sxf_getIdxofPlacePinyin(text.trim(), next ? matchFrom : -1);
+        var hit = JsxfSingleton.sxf_getIdxofPlacePinyin(text.trim(), next ? matchFrom : -1);
         if (!hit || hit.length < 2 || hit[0] < 0) {
             message = qsTr("没有找到该首字母的地名。");
             return false;
@@ -92,7 +75,7 @@ Popup {
     Component.onCompleted: provinces = easyfunction.getBigPlaceNameStrList()
 
     onOpened: {
-        message = hasTable() ? "" : qsTr("地名表尚未安装，请用全球城市搜索。");
+        message = "";
         loadPlaces(provinceTumbler.currentIndex);
     }
 

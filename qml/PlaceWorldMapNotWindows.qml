@@ -24,7 +24,7 @@ Popup {
     property var picked: null
 
     function gSet() {
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        return AppState.settings;
     }
 
     // The access key is configuration (settings key "bingMapsKey").
@@ -118,7 +118,7 @@ Popup {
             spacing: 8
             Button {
                 text: qsTr("刷新")
-                onClicked: web.loadHtml(typeof webviewHtml_Geocoder !== "undefined" ? webviewHtml_Geocoder : "")
+                onClicked: web.loadHtml(webviewHtml_Geocoder)
             }
             Button {
                 text: qsTr("取消")
@@ -127,5 +127,5 @@ Popup {
         }
     }
 
-    onOpened: web.loadHtml(typeof webviewHtml_Geocoder !== "undefined" ? webviewHtml_Geocoder : "")
+    onOpened: web.loadHtml(webviewHtml_Geocoder)
 }

@@ -36,9 +36,8 @@ Popup {
         var c = results[i];
         if (!c)
             return;
-        if (typeof windowRoot !== "undefined" && windowRoot) {
-            windowRoot.gSet.totalTimeOfOpenGlobalMap += 1;
-        }
+        if (AppState.settings)
+            AppState.settings.totalTimeOfOpenGlobalMap += 1;
         placeChosen({name: c.name + ", " + c.country, lng: c.lng, lat: c.lat, timeZoneJv: c.timeZoneJv,
                      xslType: c.xslType, zone: c.zone});
         close();

@@ -11,7 +11,7 @@ Page {
     title: qsTr("子平法入门（七卷，本程序自编）")
 
     property int bookIndex: 0
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
     property int injectedCount: 0
 
     function injectParagraphs() {

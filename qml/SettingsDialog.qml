@@ -27,9 +27,9 @@ Dialog {
         }
     }
 
-    property var styles: typeof availableStyles !== "undefined" ? availableStyles : []
+    property var styles: availableStyles
     // The window's shared settings, or the ones a caller passes.
-    property QtObject settings: typeof windowRoot !== "undefined" && windowRoot && windowRoot.gSet ? windowRoot.gSet : null
+    property QtObject settings: AppState.settings
 
     function currentStyleIndex() {
         var stored = String(easyfunction.getValueByKeyFromSettings("style", ""));

@@ -20,7 +20,7 @@ Pane {
     property string noteText: ""
     padding: 6
     // Engine vocabulary is Simplified; it is shown in the window's script.
-    readonly property int language: typeof windowRoot !== "undefined" && windowRoot ? windowRoot.appLanguage : 0
+    readonly property int language: AppState.language
     function shown(text) {
         return JsxfSingleton.shown(text, language);
     }

@@ -22,19 +22,17 @@ Item {
     // (the engine's own properties change while they are computed).
     property string detailsText: ""
     property string termsText: ""
-    readonly property bool traditional: typeof windowRoot !== "undefined" && windowRoot && windowRoot.appLanguage === 1
+    readonly property bool traditional: AppState.language === 1
 
     signal dateSelected(int y, int m, int d)
 
     onTraditionalChanged: refresh()
 
-    // The script facade; the window's shared one unless given.
-    property var facadeObject: null
+    // The script facade; the shared one unless given.
+    property var facadeObject: JsxfSingleton
 
     function facade() {
-        if (facadeObject)
-            return facadeObject;
-        return typeof windowRoot !== "undefined" && windowRoot && windowRoot.jsxf ? windowRoot.jsxf : null;
+        return facadeObject;
     }
 
     // Data texts (lunar days, terms) follow the chosen script.
@@ -44,7 +42,7 @@ Item {
 
     function refresh() {
         var f = facade();
-        var data = f ? f.sxf_monthData(year, month) : null;
+        var data = f.sxf_monthData(year, month);
         terms = data ? data.terms : [];
         cells = Grid.monthCells(year, month, data ? data.lunar : [], terms);
         selectedDay = Math.min(selectedDay, Grid.daysInMonth(year, month));
@@ -86,24 +84,19 @@ Item {
     }
 
     function details() {
-        var f = facade();
-        if (!f)
-            return "";
-        var s = f.sxf_newShowMessD(year, month, selectedDay);
+        var s = facade().sxf_newShowMessD(year, month, selectedDay);
         var t = termOfDay(selectedDay);
         if (t)
             s += "<br>" + qsTr("节气：") + t.name + " " + ("0" + t.h).slice(-2) + ":" + ("0" + t.mi).slice(-2);
         return shown(s);
     }
 
-    // Chooses a day and hands its date to the birth form's date dialog (the
-    // first page's), keeping the hour and minute chosen there.
+    // Chooses a day; the first page hands its date to the birth form's date
+    // dialog, which keeps the hour and minute chosen there.
     function toSetTheSelectedDate(d) {
         selectedDay = d;
         detailsText = details();
         dateSelected(year, month, d);
-        if (typeof dateDialog !== "undefined" && dateDialog && typeof dateDialog.setSolarDay === "function")
-            dateDialog.setSolarDay(year, month, d);
     }
 
     ColumnLayout {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The cycle and date rules the input pages call (CalendarRules) agree with
+// The cycle and date rules the pages call (CalendarRules) agree with
 // the pillars and Julian days the engine casts, for every day 1800-2099.
 #include "CalendarRules.h"
 #include "TimePoints.h"
@@ -40,6 +40,9 @@ private slots:
             const int year = tp.chacs[0], month = tp.chacs[1], day = tp.chacs[2], hourPillar = tp.chacs[3];
             for (int chac : {year, month, day, hourPillar})
                 QCOMPARE(CalendarRules::sixtyIndex(chac % 10, chac % 12), chac);
+            // From 23:00 the engine casts the next day (the switch is on).
+            QCOMPARE(CalendarRules::dayPillar(y, m, d), (day + (hour >= 23 ? 59 : 0)) % 60);
+            QCOMPARE(CalendarRules::yearPillar(tp.sinoCal[0]), year);
             if (CalendarRules::monthStem(year % 10, month % 12) != month % 10
                 || CalendarRules::hourStem(day % 10, hourPillar % 12) != hourPillar % 10)
                 QFAIL(qPrintable(QStringLiteral("%1 %2:%3 pillars %4 %5 %6 %7")

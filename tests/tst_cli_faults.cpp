@@ -97,7 +97,10 @@ private:
             const QString &outputFile = QString())
     {
         QProcess p;
-        p.setProcessEnvironment(TestSupport::childEnvironment(m_home));
+        QProcessEnvironment env = TestSupport::childEnvironment(m_home);
+        // A locked file is given up after a fifth of a second, not Qt's 5 s.
+        env.insert(QStringLiteral("QINGYAO_DB_BUSY_MS"), QStringLiteral("200"));
+        p.setProcessEnvironment(env);
         if (!inputFile.isEmpty())
             p.setStandardInputFile(inputFile);
         if (!outputFile.isEmpty())
@@ -368,11 +371,14 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             QByteArray chunk;
             for (int i = 0; i < lines; ++i) {
-                // Valid and invalid lines mixed, all years of the range.
-                chunk += i % 5 == 4 ? QByteArray("not a moment\t1\n")
-                                    : QByteArray::number(1800 + i % 300) + "-0" + QByteArray::number(1 + i % 9) + "-1"
-                                          + QByteArray::number(i % 10) + ' ' + QByteArray::number(10 + i % 14) + ":0"
-                                          + QByteArray::number(i % 10) + '\t' + QByteArray::number(i % 2) + '\n';
+                // Valid and invalid lines mixed, the valid ones through all
+                // years of the range. Four in five are refused: they stream
+                // the same way (an error row each) and cost far less time.
+                const int k = i / 5;
+                chunk += i % 5 != 0 ? QByteArray("not a moment\t1\n")
+                                    : QByteArray::number(1800 + k % 300) + "-0" + QByteArray::number(1 + k % 9) + "-1"
+                                          + QByteArray::number(k % 10) + ' ' + QByteArray::number(10 + k % 14) + ":0"
+                                          + QByteArray::number(k % 10) + '\t' + QByteArray::number(k % 2) + '\n';
                 if (chunk.size() > (1 << 20)) {
                     file.write(chunk);
                     chunk.clear();

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The facade's lunar calls served by the real chart engine: the script side
 // asks InSight, so its lunar dates are the native tables' dates.
-#include "InSight.h"
+#include "ServiceWiring.h"
 
 #include <QJSValue>
 #include <QQmlComponent>
@@ -50,7 +50,9 @@ private:
 
 void TestJsxfNativeCalendar::initTestCase()
 {
-    qmlRegisterType<InSight>("chattutorial", 1, 0, "InSight");
+    // The native types, as at start-up (the facade asks InSight and
+    // CalendarRules).
+    ServiceWiring::registerTypes();
     m_engine.addImportPath(QStringLiteral("qrc:/"));
     QQmlComponent component(&m_engine);
     component.setData(probeQml, QUrl(QStringLiteral("qrc:/tst_jsxf_native_calendar.qml")));

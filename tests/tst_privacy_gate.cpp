@@ -73,6 +73,7 @@ void TstPrivacyGate::report()
     context->setContextProperty(QStringLiteral("MI_LANTING"), QStringLiteral("MI LANTING"));
     context->setContextProperty(QStringLiteral("applicationLanguage"), QVariant(0));
     context->setContextProperty(QStringLiteral("applicationVersion"), AppContext::applicationVersion);
+    ServiceWiring::publishContext(context);
     context->setContextProperty(QStringLiteral("userdatafile"), QStringLiteral(":memory:"));
     context->setContextProperty(QStringLiteral("userdatafileIsinAppDir"), QStringLiteral("0"));
     // The report is due ten seconds after the window completed; here sooner.

@@ -304,18 +304,19 @@ void TimePoints::setPillars(int switch11pm)
     dayNumber = JulianDay::dayNumberOf(jdBirth);
     int dayPillar = mod60(dayNumber);
     const int yearPillar = yearCycleIndex(sinoCal[0]);
-    // Month 1 of a 甲 year is 丙寅 (2); each year moves the month stems on by two.
-    const int monthPillar = mod60(sinoCal[1] + 12 * yearPillar + 1);
+    // Sino month 1 is the 寅 month; its stem follows the year's (五虎遁).
+    const int monthBranch = CycleRules::monthBranch(sinoCal[1]);
+    const int monthPillar =
+        CycleRules::sixtyIndex(CycleRules::monthStem(yearPillar % 10, monthBranch), monthBranch);
     const int h = solarCal[3]; // [0, 23]
-    int hourPillar;
-    if (switch11pm == 1) {
-        if (h >= 23)
-            dayPillar = (dayPillar + 1) % 60;
-        hourPillar = mod60((h + 1) / 2 % 12 + 12 * dayPillar);
-    } else {
-        // 23:00 is the 子 hour of the next day; only the day pillar stays.
-        hourPillar = mod60((h + 1) / 2 + 12 * dayPillar);
-    }
+    // From 23:00 the 子 hour belongs to the next day, and its stem follows
+    // that day's (五鼠遁); the switch decides whether the day pillar moves too.
+    const int hourDayPillar = h >= 23 ? (dayPillar + 1) % 60 : dayPillar;
+    if (switch11pm == 1)
+        dayPillar = hourDayPillar;
+    const int hourBranch = (h + 1) / 2 % 12;
+    const int hourPillar =
+        CycleRules::sixtyIndex(CycleRules::hourStem(hourDayPillar % 10, hourBranch), hourBranch);
     ensureSize(chacs, recordSize);
     chacs[0] = yearPillar;
     chacs[1] = monthPillar;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "CycleRules.h"
 #include "JulianDay.h"
 
 #include <vector>
@@ -66,7 +67,7 @@ public:
     // 0 outside the table.
     static double termJd(int sinoYear, int position);
     // Sixty-cycle index of a sino year (1984 is 甲子).
-    static constexpr int yearCycleIndex(int sinoYear) { return ((sinoYear - 1984) % 60 + 60) % 60; }
+    static constexpr int yearCycleIndex(int sinoYear) { return CycleRules::yearPillar(sinoYear); }
 
     // Where the engine's diagnostics go (standard output unless a caller, a
     // test or the command line, wants to read them).

@@ -9,15 +9,15 @@ ScrollablePage {
     id: page
     title: qsTr("测算往年事情")
 
-    readonly property string contactEmail: windowRoot.legalEmail
-    readonly property bool haveDocs: typeof documentPages !== "undefined" && documentPages["analyze_past.html"] !== undefined
-    readonly property string mailTemplate: shown(typeof documentPages !== "undefined" && documentPages["analyze_past_mail.txt"]
+    readonly property string contactEmail: AppState.legalEmail
+    readonly property bool haveDocs: documentPages["analyze_past.html"] !== undefined
+    readonly property string mailTemplate: shown(documentPages["analyze_past_mail.txt"]
                                                  ? documentPages["analyze_past_mail.txt"]
                                                  : qsTr("名字：\n性别：\n出生时间（公历或农历）：\n出生地：\n想了解的年份与事情：\n"))
 
     // The documents follow the chosen script.
     function shown(text) {
-        return JsxfSingleton.shown(text, windowRoot.appLanguage);
+        return JsxfSingleton.shown(text, AppState.language);
     }
 
     // The address goes into rich text, so its markup characters are escaped.

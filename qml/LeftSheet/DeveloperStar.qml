@@ -15,8 +15,8 @@ DocumentPage {
     fallback: qsTr("<h3>软件开发者温馨提示</h3>"
                + "<p>命理是传统文化的一部分，排盘只是起点。请理性看待命盘，善待自己与他人。</p>"
                + "<p>若发现排盘有误，请记下出生时间、出生地与所选设置，告知开发者。</p>")
-    extra: (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(windowRoot.legalEmail.length > 0
-                                                              ? windowRoot.legalContactName + " " + windowRoot.legalEmail
+    extra: (showMore ? qsTr("<p>开发者联系方式：%1</p>").arg(AppState.legalEmail.length > 0
+                                                              ? AppState.legalContactName + " " + AppState.legalEmail
                                                               : qsTr("（尚未设置）")) : "")
 
     onTextPressed: {
@@ -24,8 +24,8 @@ DocumentPage {
         if (pressCnt >= Rules.developerMoreAt)
             showMore = true;
         if (pressCnt >= Rules.developerVerifyFrom)
-            windowRoot.toViewTheVerifySignPage += 1;
+            AppState.verifySignTaps += 1;
         if (pressCnt >= Rules.developerLogFrom)
-            windowRoot.toViewTheLatestAppLogPage += 1;
+            AppState.logTaps += 1;
     }
 }

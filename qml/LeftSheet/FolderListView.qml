@@ -13,7 +13,7 @@ Page {
 
     // The folder of the user database unless a caller gives another root.
     property string rootFolder: {
-        var f = typeof userdatafile !== "undefined" ? String(userdatafile) : "";
+        var f = String(userdatafile);
         if (f.length === 0 || f === ":memory:")
             return "";
         return "file://" + f.substring(0, f.lastIndexOf("/"));

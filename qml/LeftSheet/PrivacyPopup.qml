@@ -73,17 +73,15 @@ Popup {
         }
     }
 
-    readonly property bool haveDocument: typeof documentPages !== "undefined" && documentPages["privacy.html"] !== undefined
+    readonly property bool haveDocument: documentPages["privacy.html"] !== undefined
 
     function localised(text) {
-        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        return JsxfSingleton.shown(text, w ? w.appLanguage : 0);
+        return JsxfSingleton.shown(text, AppState.language);
     }
 
     function contact() {
-        var w = typeof windowRoot !== "undefined" ? windowRoot : null;
-        if (!w || !w.legalEmail)
+        if (!AppState.legalEmail)
             return "";
-        return (w.legalContactName ? w.legalContactName + " " : "") + w.legalEmail;
+        return (AppState.legalContactName ? AppState.legalContactName + " " : "") + AppState.legalEmail;
     }
 }

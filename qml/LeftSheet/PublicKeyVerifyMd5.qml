@@ -10,7 +10,7 @@ ScrollablePage {
     title: qsTr("晴曜命盘公钥验证数字签名")
 
     property string resultMessage: ""
-    property var rsa: typeof windowRoot !== "undefined" && windowRoot && windowRoot.rsajs ? windowRoot.rsajs : null
+    property var rsa: RsaSingleton
 
     // The dialog text for a check result (1..4, see RsaSingleton).
     function messageFor(code) {

@@ -11,20 +11,18 @@ Page {
 
     property string calculateContentString: ""
     property bool suitableForCopy: false
-    readonly property bool traditional: typeof windowRoot !== "undefined" && windowRoot && windowRoot.appLanguage === 1
-    readonly property string helpText: shown(typeof documentPages !== "undefined" && documentPages["sancai_help.html"]
+    readonly property bool traditional: AppState.language === 1
+    readonly property string helpText: shown(documentPages["sancai_help.html"]
                                              ? String(documentPages["sancai_help.html"]) : "")
     readonly property string promptText: qsTr("请在上面输入2个字、3个字或4个字的姓名。若为复姓（例如诸葛、欧阳等），则姓名至少为3个字。")
     // The rich text shown: the help text until a result, then result and help.
     property string resultText: helpText
 
-    // The script facade; the window's shared one unless given.
-    property var facadeObject: null
+    // The script facade; the shared one unless given.
+    property var facadeObject: JsxfSingleton
 
     function facade() {
-        if (facadeObject)
-            return facadeObject;
-        return typeof windowRoot !== "undefined" && windowRoot && windowRoot.jsxf ? windowRoot.jsxf : null;
+        return facadeObject;
     }
 
     // The result names the Traditional forms it counted, so 简体 keeps them.
@@ -34,10 +32,7 @@ Page {
 
     // -1 empty name, -2 too short, 1 refused by the grids (nothing changes), 0 shown.
     function calculate(autoFuXing, theNameText) {
-        var f = facade();
-        if (!f)
-            return -1;
-        var r = f.sxf_caige_calculate(autoFuXing, radioFuXing.checked, theNameText);
+        var r = facade().sxf_caige_calculate(autoFuXing, radioFuXing.checked, theNameText);
         if (r.code === -1)
             return -1;
         if (autoFuXing) {

@@ -20,13 +20,13 @@ ScrollablePage {
     function gSet() {
         if (settingsObject)
             return settingsObject;
-        return typeof windowRoot !== "undefined" && windowRoot ? windowRoot.gSet : null;
+        return AppState.settings;
     }
 
     // The first page's records model, so its records tab shows the new row.
     function ensureModel() {
-        if (!custModel && typeof windowRoot !== "undefined" && windowRoot) {
-            var first = windowRoot.mainstackView.get(0);
+        if (!custModel && AppState.stack) {
+            var first = AppState.stack.get(0);
             if (first && first.oneCustModelAll)
                 custModel = first.oneCustModelAll;
         }
@@ -60,9 +60,9 @@ ScrollablePage {
 
     function addAndOpen() {
         var id = addRecord();
-        if (id === "" || typeof windowRoot === "undefined" || !windowRoot)
+        if (id === "" || !AppState.stack)
             return;
-        windowRoot.mainstackView.push("qrc:/qml/ComeInNext.qml", {theuseridpage: id});
+        AppState.stack.push("qrc:/qml/ComeInNext.qml", {theuseridpage: id});
     }
 
     ColumnLayout {

@@ -12,13 +12,6 @@ TestCase {
     width: 480
     height: 860
 
-    QtObject {
-        id: windowRoot
-        property int appLanguage: 0
-        property var jsxf: JsxfSingleton
-        property var gSet: null
-    }
-
     Component { id: pageComponent; ComeIn { width: 480; height: 860 } }
 
     function findByType(item, marker) {
@@ -37,11 +30,16 @@ TestCase {
         var page = createTemporaryObject(pageComponent, testCase);
         var calendar = findByType(page, "toSetTheSelectedDate");
         verify(calendar);
+        var dialog = findChild(page, "dateDialog");
+        dialog.applyRecognised({lunar: true, leap: false, year: 1993, month: 12, day: 9, hour: 3, minute: 30});
         calendar.showMonth(2025, 2);
         calendar.toSetTheSelectedDate(3);
-        var dialog = findChild(page, "dateDialog");
-        tryVerify(function () { return dialog.solar !== null; });
+        // A calendar day is a solar date; the chosen clock time stays.
+        tryVerify(function () { return dialog.solar !== null && !dialog.lunar; });
         compare([dialog.solar.y, dialog.solar.m, dialog.solar.d], [2025, 2, 3]);
+        var s = dialog.selected();
+        compare([s.h, s.mi], [3, 30]);
+        verify(!dialog.opened);
     }
 
     function test_records_tab_uses_page_model() {

@@ -102,30 +102,6 @@ TestCase {
         SignalSpy { signalName: "dateSelected" }
     }
 
-    // The birth form's date dialog, found by id as on the first page.
-    DateInputDialog {
-        id: dateDialog
-    }
-    SignalSpy {
-        id: momentSpy
-        target: dateDialog
-        signalName: "momentChosen"
-    }
-
-    function test_selecting_a_day_sets_the_form_date() {
-        var tab = createTemporaryObject(tabComponent, this);
-        dateDialog.applyRecognised({lunar: true, leap: false, year: 1993, month: 12, day: 9, hour: 3, minute: 30});
-        momentSpy.clear();
-        tab.showMonth(2025, 7);
-        tab.toSetTheSelectedDate(25);
-        compare(momentSpy.count, 1);
-        var moment = momentSpy.signalArguments[0][0];
-        // A calendar day is a solar date; the chosen clock time stays.
-        compare([moment.lunar, moment.leap, moment.y, moment.m, moment.d, moment.h, moment.mi],
-                [false, false, 2025, 7, 25, 3, 30]);
-        verify(!dateDialog.opened);
-    }
-
     function test_navigation() {
         var tab = createTemporaryObject(tabComponent, this);
         tab.showMonth(2025, 1);

@@ -11,12 +11,6 @@ Item {
     width: 480
     height: 860
 
-    QtObject {
-        id: windowRoot
-        property var jsxf: JsxfSingleton
-        property var gSet: null
-    }
-
     Component {
         id: dateComponent
         DateInputDialog { }

@@ -13,17 +13,6 @@ TestCase {
     width: 480
     height: 800
 
-    // Stands in for the root window that the pages read.
-    QtObject {
-        id: windowRoot
-        property int appLanguage: 0
-        property string legalEmail: ""
-        property string legalContactName: ""
-        property var jsxf: JsxfSingleton
-        property int toViewTheVerifySignPage: 0
-        property int toViewTheLatestAppLogPage: 0
-    }
-
     Component { id: agreement; Agreement { } }
     Component { id: introduction; Introduction { } }
     Component { id: contributors; ContributorHonorList { } }
@@ -32,8 +21,8 @@ TestCase {
     Component { id: credits; Credits { } }
 
     function cleanup() {
-        windowRoot.appLanguage = 0;
-        windowRoot.legalEmail = "";
+        AppState.language = 0;
+        AppState.legalEmail = "";
     }
 
     function test_documents_data() {
@@ -50,7 +39,7 @@ TestCase {
     function test_documents(row) {
         var page = createTemporaryObject(row.page, testCase);
         verify(page.body.indexOf(row.simp) >= 0, page.body.substring(0, 80));
-        windowRoot.appLanguage = 1;
+        AppState.language = 1;
         verify(page.body.indexOf(row.trad) >= 0, page.body.substring(0, 80));
     }
 
@@ -63,7 +52,7 @@ TestCase {
     }
 
     function test_contact_address(row) {
-        windowRoot.legalEmail = row.email;
+        AppState.legalEmail = row.email;
         var page = createTemporaryObject(analyze, testCase);
         var body = findChild(page, "documentBody").text;
         compare(body.indexOf("CONTACT_EMAIL_ADDRESS"), -1);

@@ -11,13 +11,6 @@ Item {
     width: 480
     height: 860
 
-    // The dialogs reach the facade through the window, as in the program.
-    QtObject {
-        id: windowRoot
-        property var jsxf: JsxfSingleton
-        property var gSet: null
-    }
-
     Component {
         id: placeComponent
         PlaceInputDialog { }
