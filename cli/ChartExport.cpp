@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSaveFile>
 #include <QSqlDatabase>
@@ -64,6 +65,16 @@ QString readChartExportOptions(const Cli::CommandLine &line, ChartExportOptions 
     return QString();
 }
 
+// Next to this program in the build tree; in the helper folder once installed.
+static QString drawHelperPath()
+{
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral("qingyao-cli-draw");
+    if (QFileInfo(here.filePath(name)).isExecutable())
+        return here.filePath(name);
+    return QDir::cleanPath(here.filePath(QStringLiteral(QINGYAO_HELPER_FROM_BIN "/") + name));
+}
+
 int writeChartExports(const ChartExportOptions &o, const QVariantMap &record)
 {
     InSight engine;
@@ -83,8 +94,8 @@ int writeChartExports(const ChartExportOptions &o, const QVariantMap &record)
     if (o.png.isEmpty() && o.pdf.isEmpty())
         return 0;
     // Drawing needs QtGui and fonts, which the plain commands should not
-    // load: the helper next to this program draws the chart file.
-    const QString helper = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("qingyao-cli-draw"));
+    // load: a helper program draws the chart file.
+    const QString helper = drawHelperPath();
     QStringList args;
     if (!o.png.isEmpty())
         args << QStringLiteral("--png") << o.png;
