@@ -102,6 +102,21 @@ bool LuckStart::ruleFromName(const QString &name, LuckRule &rule)
     return false;
 }
 
+QString LuckStart::ruleLabel(const QString &name)
+{
+    LuckRule rule;
+    if (!ruleFromName(name, rule))
+        return name;
+    switch (rule) {
+    case LuckRule::Described: return QStringLiteral("节月折三十日");
+    case LuckRule::PlainSeconds: return QStringLiteral("按秒");
+    case LuckRule::Minutes4320: return QStringLiteral("四千三百二十分");
+    case LuckRule::DaysAndHours: return QStringLiteral("按日与时辰");
+    case LuckRule::Minutes2h: return QStringLiteral("一分作两时");
+    }
+    return name;
+}
+
 QString LuckStart::directionName(LuckDirection direction)
 {
     return direction == LuckDirection::MaleForward ? QStringLiteral("male-forward") : QStringLiteral("yang-male");

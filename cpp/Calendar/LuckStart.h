@@ -35,6 +35,8 @@ public:
     // Names used on the command line, in JSON and in stored records.
     static QString ruleName(LuckRule rule);
     static bool ruleFromName(const QString &name, LuckRule &rule);
+    // The practitioner's name of a rule (simplified script), or the name itself if unknown.
+    static QString ruleLabel(const QString &name);
     static QString directionName(LuckDirection direction);
     static bool directionFromName(const QString &name, LuckDirection &direction);
 

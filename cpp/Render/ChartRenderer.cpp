@@ -4,6 +4,7 @@
 #include "AppContext.h"
 #include "GetShenShaRelations.h"
 #include "InSight.h"
+#include "LuckStart.h"
 #include "MonthCommander.h"
 #include "RadicalIdeographs.h"
 #include "ScriptConverter.h"
@@ -132,7 +133,7 @@ QStringList footerLines(const ChartFile::Settings &settings, const ChartFile::Ca
     return {QStringLiteral("换日：") % (c.input.switch11pm == 1 ? QStringLiteral("子时换日（23 时起为次日）")
                                                                 : QStringLiteral("零点换日"))
                 % QStringLiteral("；用时：") % timeKindWords(c.input.timeKind) % QStringLiteral("；夏令时：") % summer,
-            QStringLiteral("起运规则：") % c.luckRule % QStringLiteral("；大运方向：")
+            QStringLiteral("起运规则：") % LuckStart::ruleLabel(c.luckRule) % QStringLiteral("；大运方向：")
                 % (settings.luckDirection == QLatin1String("male-forward") ? QStringLiteral("男顺女逆")
                                                                            : QStringLiteral("阳男阴女顺行"))
                 % QStringLiteral("；月令当令：") % MonthCommander::schoolName(settings.monthCommanderSchool),
