@@ -192,6 +192,11 @@ int main(int argc, char *argv[])
         return 1;
     }
     QTemporaryDir dir;
+    // BENCH_KEEP=1 keeps the files, for profiling one command by hand.
+    if (qEnvironmentVariableIsSet("BENCH_KEEP")) {
+        dir.setAutoRemove(false);
+        std::printf("files kept in %s\n", qPrintable(dir.path()));
+    }
     const QString json = dir.filePath(QStringLiteral("records.json"));
     const QString db = dir.filePath(QStringLiteral("records.db"));
     const QString out = dir.filePath(QStringLiteral("out.txt"));

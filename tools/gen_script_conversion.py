@@ -2,11 +2,15 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Writes cpp/scriptConversion.txt, the table of ScriptConverter.
 
+    S  a character that exists only in Simplified writing
+    T  a character that exists only in Traditional writing
+    f  traditional -> simplified, one character, for script-blind search
     s  simplified -> traditional, one character or a phrase; the converter
        takes the longest phrase that starts at each place (as OpenCC does)
-    f  traditional -> simplified, one character, for script-blind search
-    S  characters that exist only in Simplified writing
-    T  characters that exist only in Traditional writing
+
+One row a line, "tag<TAB>key[<TAB>value]", sorted by tag and key as UTF-8
+bytes (after the comment lines): the converter looks rows up by bisecting
+the text where it lies in the program, without building tables at start.
 
 Sources (Debian libopencc-data 1.1.6, nothing fetched): the dictionaries of
 OpenCC's s2twp chain (STPhrases, STCharacters, TWPhrases, TWVariants), which
@@ -96,16 +100,14 @@ def main():
                  "# Regenerate from the repository root: python3 tools/gen_script_conversion.py\n"
                  "# Sources: OpenCC dictionaries (Debian libopencc-data 1.1.6), s2twp chain and TSCharacters;\n"
                  "# licence Apache-2.0, copyright the OpenCC authors.\n")
-        for k in sorted(chars):
-            if chars[k] != k:
-                fh.write("s\t%s\t%s\n" % (k, chars[k]))
-        for k in sorted(kept):
-            fh.write("s\t%s\t%s\n" % (k, kept[k]))
-        for k in sorted(fold):
-            fh.write("f\t%s\t%s\n" % (k, fold[k]))
-        for tag, chars_ in (("S", simplified_only), ("T", traditional_only)):
-            for i in range(0, len(chars_), 64):
-                fh.write("%s\t%s\n" % (tag, "".join(chars_[i:i + 64])))
+        rows = [("S", k, None) for k in simplified_only] + [("T", k, None) for k in traditional_only]
+        rows += [("f", k, v) for k, v in fold.items()]
+        rows += [("s", k, v) for k, v in chars.items() if v != k]
+        rows += [("s", k, v) for k, v in kept.items()]
+        # Python orders str by code point, as UTF-8 bytes compare.
+        rows.sort(key=lambda r: (r[0], r[1]))
+        for tag, k, v in rows:
+            fh.write("%s\t%s\n" % (tag, k) if v is None else "%s\t%s\t%s\n" % (tag, k, v))
     print("%d characters, %d phrases, %d folds, %d simplified-only, %d traditional-only"
           % (len(chars), len(kept), len(fold), len(simplified_only), len(traditional_only)),
           file=sys.stderr)
