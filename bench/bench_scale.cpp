@@ -148,20 +148,23 @@ double rawQuerySeconds(const QString &dbPath, int runs, int *rows)
     for (const char *column : {"name", "inputtime", "inputPlaceName", "morenotes"})
         for (const QString &v : qAsConst(variants))
             parts << SqlLiteral::likeContains(QLatin1String(column), v);
-    const QString sql = QStringLiteral("SELECT seqno, name, inputtime, inputPlaceName, userid FROM oneCustomer WHERE %1 "
-                                       "ORDER BY timestamp DESC")
-                                .arg(parts.join(QLatin1String(" OR ")));
+    // The faster of the two plans (walk the index / scan and sort the hits).
     double best = 1e9;
-    for (int r = 0; r < runs; ++r) {
-        const BenchClock clock;
-        QSqlQuery query(db);
-        query.setForwardOnly(true);
-        query.exec(sql);
-        int n = 0;
-        while (query.next())
-            ++n;
-        *rows = n;
-        best = std::min(best, clock.cpuSeconds());
+    for (const char *order : {"timestamp DESC", "+timestamp DESC"}) {
+        const QString sql = QStringLiteral("SELECT seqno, name, inputtime, inputPlaceName, userid FROM oneCustomer "
+                                           "WHERE %1 ORDER BY %2")
+                                    .arg(parts.join(QLatin1String(" OR ")), QLatin1String(order));
+        for (int r = 0; r < runs; ++r) {
+            const BenchClock clock;
+            QSqlQuery query(db);
+            query.setForwardOnly(true);
+            query.exec(sql);
+            int n = 0;
+            while (query.next())
+                ++n;
+            *rows = n;
+            best = std::min(best, clock.cpuSeconds());
+        }
     }
     return best;
 }

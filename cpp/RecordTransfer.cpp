@@ -15,6 +15,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <vector>
+
 namespace RecordTransfer {
 namespace {
 
@@ -311,33 +313,52 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT %1 FROM oneCustomer ORDER BY seqno").arg(columns.join(QLatin1Char(',')))))
         return failed(query.lastError().text());
-    // The layout of an indented QJsonDocument array, one element at a time:
-    // each object's own text indented one level, elements joined by ",\n".
+    // An indented QJsonDocument array written a batch of elements at a time:
+    // each batch's own array text without its brackets, batches joined by
+    // ",\n" as elements are.
     QByteArray piece("[\n");
+    QJsonArray batch;
     int records = 0;
-    while (query.next()) {
-        QJsonObject object;
-        for (int c = 0; c < columns.size(); ++c) {
-            const QVariant value = query.value(c);
-            object.insert(columns[c], value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
-        }
-        if (records > 0)
+    const auto flush = [&]() {
+        if (batch.isEmpty())
+            return true;
+        const QByteArray text = QJsonDocument(batch).toJson(QJsonDocument::Indented);
+        if (records > batch.size())
             piece += ",\n";
-        // Texts keep their line breaks escaped, so every raw one ends a line.
-        QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
-        text.chop(1);
-        piece += "    ";
-        piece += text.replace('\n', "\n    ");
-        ++records;
-        if (piece.size() >= (1 << 16)) {
-            if (out->write(piece) != piece.size())
-                return failed(out->errorString());
-            piece.clear();
+        // "[\n" elements "\n]\n"
+        piece.append(text.constData() + 2, text.size() - 5);
+        batch = QJsonArray();
+        const bool written = out->write(piece) == piece.size();
+        piece.clear();
+        return written;
+    };
+    // Every record has the same keys: copy an object that holds them and set
+    // its values in the object's own key order, without a search per key.
+    QJsonObject shape;
+    for (const QString &column : columns)
+        shape.insert(column, QJsonValue());
+    std::vector<int> columnAt;
+    for (auto it = shape.constBegin(); it != shape.constEnd(); ++it)
+        columnAt.push_back(columns.indexOf(it.key()));
+    while (query.next()) {
+        QJsonObject object = shape;
+        auto it = object.begin();
+        for (const int c : columnAt) {
+            const QVariant value = query.value(c);
+            if (!value.isNull())
+                it.value() = value.toString();
+            ++it;
         }
+        batch.append(object);
+        ++records;
+        if (batch.size() == 256 && !flush())
+            return failed(out->errorString());
     }
     // A read that stops part way (a damaged page) is no complete back-up.
     if (query.lastError().isValid())
         return failed(query.lastError().text());
+    if (!flush())
+        return failed(out->errorString());
     piece += records > 0 ? "\n]\n" : "]\n";
     if (out->write(piece) != piece.size())
         return failed(out->errorString());
