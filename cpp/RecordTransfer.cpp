@@ -80,13 +80,19 @@ QString checkRecord(const QJsonValue &value, int index, Record *record)
     if (!value.isObject())
         return where() + QStringLiteral("not a JSON object");
     const QJsonObject object = value.toObject();
-    for (auto it = object.begin(); it != object.end(); ++it) {
-        if (!columnIndex.contains(it.key()))
-            return where() + QStringLiteral("unknown column \"%1\"").arg(it.key());
+    // One walk over the object's keys finds each value; a column the object
+    // leaves out stays Undefined.
+    QVector<QJsonValue> values(columns.size(), QJsonValue(QJsonValue::Undefined));
+    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+        const QString key = it.key();
+        const int c = columnIndex.value(key, -1);
+        if (c < 0)
+            return where() + QStringLiteral("unknown column \"%1\"").arg(key);
+        values[c] = it.value();
     }
     *record = Record(columns.size());
     for (int c = 0; c < columns.size(); ++c) {
-        if (!storedText(object.value(columns[c]), &(*record)[c]))
+        if (!storedText(values.at(c), &(*record)[c]))
             return where() + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
         if ((*record)[c].type() == QVariant::Invalid)
             return where() + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
@@ -235,12 +241,6 @@ QString readableTable(const QSqlDatabase &db, bool create)
     return QString();
 }
 
-bool exists(QSqlQuery &query, const QVariant &value)
-{
-    query.bindValue(0, value);
-    return query.exec() && query.next();
-}
-
 } // namespace
 
 QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error)
@@ -374,17 +374,27 @@ namespace {
 class Writer
 {
 public:
-    explicit Writer(const QSqlDatabase &db) : m_db(db), m_byUserid(m_db), m_bySeqno(m_db), m_insert(m_db) {}
+    explicit Writer(const QSqlDatabase &db) : m_db(db), m_taken(m_db), m_insert(m_db) {}
 
     QString begin()
     {
+        // A transaction keeps its changed pages in the cache; when the cache
+        // is full SQLite writes them out mid-way and reads them back. Room
+        // for 16 MB of pages during the import, the connection's own size after.
+        QSqlQuery cache(m_db);
+        if (cache.exec(QStringLiteral("PRAGMA cache_size")) && cache.next()) {
+            m_cacheSize = cache.value(0).toLongLong();
+            cache.exec(QStringLiteral("PRAGMA cache_size = -16384"));
+        }
         if (!m_db.transaction())
             return QStringLiteral("cannot start a transaction: %1").arg(m_db.lastError().text());
         const QStringList &columns = SqloneCustomerModel::columnNames();
         m_useridColumn = columns.indexOf(QStringLiteral("userid"));
         m_seqnoColumn = columns.indexOf(QStringLiteral("seqno"));
-        m_byUserid.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE userid = ?"));
-        m_bySeqno.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE seqno = ?"));
+        // Both identifiers in one statement: each statement run costs more in
+        // the driver than its lookup does in the database.
+        m_taken.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM oneCustomer WHERE userid = ?),"
+                                       " EXISTS (SELECT 1 FROM oneCustomer WHERE seqno = ?)"));
         const QString placeholders = QStringLiteral("?,").repeated(columns.size()).chopped(1);
         m_insert.prepare(QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2)")
                                  .arg(columns.join(QLatin1Char(',')), placeholders));
@@ -393,15 +403,18 @@ public:
 
     QString add(Record record, int index, ImportResult *result)
     {
-        if (exists(m_byUserid, record[m_useridColumn])) {
+        if (!record[m_seqnoColumn].isNull())
+            record[m_seqnoColumn] = record[m_seqnoColumn].toString().toLongLong();
+        m_taken.bindValue(0, record[m_useridColumn]);
+        m_taken.bindValue(1, record[m_seqnoColumn]);
+        if (!m_taken.exec() || !m_taken.next())
+            return QStringLiteral("record %1: %2").arg(index + 1).arg(m_taken.lastError().text());
+        if (m_taken.value(0).toBool()) {
             ++result->skipped;
             return QString();
         }
-        if (!record[m_seqnoColumn].isNull()) {
-            record[m_seqnoColumn] = record[m_seqnoColumn].toString().toLongLong();
-            if (exists(m_bySeqno, record[m_seqnoColumn]))
-                record[m_seqnoColumn] = QVariant(QVariant::LongLong); // let the database number it
-        }
+        if (m_taken.value(1).toBool())
+            record[m_seqnoColumn] = QVariant(QVariant::LongLong); // let the database number it
         for (int c = 0; c < record.size(); ++c)
             m_insert.bindValue(c, record[c]);
         if (!m_insert.exec())
@@ -413,10 +426,12 @@ public:
     QString commit()
     {
         finishQueries();
-        if (m_db.commit())
+        if (m_db.commit()) {
+            restoreCache();
             return QString();
+        }
         const QString reason = QStringLiteral("cannot write the records: %1").arg(m_db.lastError().text());
-        m_db.rollback();
+        rollback();
         return reason;
     }
 
@@ -424,22 +439,28 @@ public:
     {
         finishQueries();
         m_db.rollback();
+        restoreCache();
     }
 
 private:
     void finishQueries()
     {
-        m_byUserid.finish();
-        m_bySeqno.finish();
+        m_taken.finish();
         m_insert.finish();
     }
 
+    void restoreCache()
+    {
+        if (m_cacheSize != 0)
+            QSqlQuery(m_db).exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize));
+    }
+
     QSqlDatabase m_db;
-    QSqlQuery m_byUserid;
-    QSqlQuery m_bySeqno;
+    QSqlQuery m_taken;
     QSqlQuery m_insert;
     int m_useridColumn = 0;
     int m_seqnoColumn = 0;
+    qint64 m_cacheSize = 0; // the connection's, to put back; 0: unchanged
 };
 
 ImportResult failedImport(const QString &error)
@@ -493,26 +514,46 @@ ImportResult importJsonFrom(const QSqlDatabase &db, QIODevice *in)
         return failedImport(error);
     ArrayElements elements(in);
     QByteArray text;
+    // Elements are parsed 256 at a time, as one array of their texts joined
+    // by commas: the same bytes as that stretch of the file.
+    QByteArray batch;
+    int batched = 0;
     int index = 0;
+    const auto writeBatch = [&]() {
+        if (batched == 0)
+            return QString();
+        batch += ']';
+        const QJsonDocument doc = QJsonDocument::fromJson(batch);
+        batch.clear();
+        if (!doc.isArray() || doc.array().size() != batched)
+            return QStringLiteral("bad");
+        batched = 0;
+        const QJsonArray array = doc.array();
+        for (const QJsonValue &value : array) {
+            Record record;
+            QString problem = checkRecord(value, index, &record);
+            if (problem.isEmpty())
+                problem = writer.add(record, index, &result);
+            if (!problem.isEmpty())
+                return problem;
+            ++index;
+        }
+        return QString();
+    };
     for (;;) {
         const ArrayElements::Result next = elements.next(&text);
-        if (next == ArrayElements::End)
+        if (next == ArrayElements::End) {
+            error = writeBatch();
             break;
+        }
         if (next == ArrayElements::Bad) {
             error = QStringLiteral("bad");
             break;
         }
-        // Wrapped, since a document holds an array or an object only.
-        const QJsonDocument doc = QJsonDocument::fromJson("[" + text + "]");
-        Record record;
-        if (!doc.isArray() || doc.array().size() != 1) {
-            error = QStringLiteral("bad");
+        batch += batched == 0 ? '[' : ',';
+        batch += text;
+        if (++batched == 256 && !(error = writeBatch()).isEmpty())
             break;
-        }
-        if (!(error = checkRecord(doc.array().at(0), index, &record)).isEmpty()
-            || !(error = writer.add(record, index, &result)).isEmpty())
-            break;
-        ++index;
     }
     if (error.isEmpty())
         error = writer.commit();
