@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ChartInput.h"
+#include "BatchText.h"
 #include "Command.h"
 
 #include "ChartCalculation.h"
@@ -22,11 +22,44 @@ constexpr int maxLineLength = 4096;
 // Output is passed on in pieces of about this size.
 constexpr int flushSize = 1 << 16;
 
+// One row from the numbers of a cast chart, formatted in place.
+void appendRow(QByteArray &out, const QByteArray &when, int gender, const InSight::Numbers &n, const TimePoints &tp)
+{
+    out += when;
+    for (int v : {gender, n.chacs[0], n.chacs[1], n.chacs[2], n.chacs[3], n.clockwise}) {
+        out += '\t';
+        appendInt(out, v);
+    }
+    out += '\t';
+    appendAge(out, n.ageOfBegin);
+    out += '\t';
+    appendJd(out, n.jd_dateBeginDY);
+    for (int v : {n.dayunJiaZiofBegin, n.ytgChengCnt, n.isPassMiddleTerm}) {
+        out += '\t';
+        appendInt(out, v);
+    }
+    out += '\t';
+    InSight::appendLunarNumbers(out, tp);
+    out += '\n';
+}
+
 // One input line to one output row; false when the line cannot be charted.
 bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
 {
-    const QList<QByteArray> fields = line.split('\t');
-    if (fields.size() < 2 || fields.size() > 7)
+    // The fields are views into the line; nothing is copied.
+    QByteArray fields[7];
+    int count = 0;
+    for (int from = 0;;) {
+        const int tab = line.indexOf('\t', from);
+        if (count == 7)
+            return false;
+        const int end = tab < 0 ? line.size() : tab;
+        fields[count++] = QByteArray::fromRawData(line.constData() + from, end - from);
+        if (tab < 0)
+            break;
+        from = tab + 1;
+    }
+    if (count < 2)
         return false;
     int moment[5];
     const QByteArray when = fields[0].trimmed();
@@ -36,26 +69,26 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
     double zty = 0;
     if (!Cli::readInt(fields[1], 0, 1, gender))
         return false;
-    if (fields.size() > 2 && !Cli::readInt(fields[2], 0, 1, switch11pm))
+    if (count > 2 && !Cli::readInt(fields[2], 0, 1, switch11pm))
         return false;
     // The engine judges the offset's range.
-    if (fields.size() > 3 && !fields[3].trimmed().isEmpty()
+    if (count > 3 && !fields[3].trimmed().isEmpty()
         && !Cli::readNumber(fields[3], -std::numeric_limits<double>::max(), std::numeric_limits<double>::max(), zty))
         return false;
     // Optional tz, lng and time columns chart the line through the birth
     // instant, as chart --tz --lng --time does (the zty column stays empty).
     bool place = false;
     ChartCalculation::Input in;
-    if (fields.size() > 4 && !fields[4].trimmed().isEmpty()) {
+    if (count > 4 && !fields[4].trimmed().isEmpty()) {
         in.zone = fields[4].trimmed();
         place = true;
     }
-    if (fields.size() > 5 && !fields[5].trimmed().isEmpty()) {
+    if (count > 5 && !fields[5].trimmed().isEmpty()) {
         if (!Cli::readNumber(fields[5], -180, 180, in.longitude))
             return false;
         place = true;
     }
-    if (fields.size() > 6 && !fields[6].trimmed().isEmpty()) {
+    if (count > 6 && !fields[6].trimmed().isEmpty()) {
         if (!ChartCalculation::timeKindFromName(QString::fromUtf8(fields[6].trimmed()), in.timeKind))
             return false;
         place = true;
@@ -68,18 +101,14 @@ bool chartLine(InSight &s, const QByteArray &line, QByteArray &out)
         std::copy(moment, moment + 5, in.fields);
         if (!ChartCalculation::calculate(in, s).ok)
             return false;
-    } else if (s.beginWithTime(gender, 0, moment[0], moment[1], moment[2], moment[3], moment[4], 0, zty, switch11pm)
-                   .toInt()
-               != 0) {
-        return false;
+        appendRow(out, when, gender, s.numbers(), s.primaryTimePoint());
+        return true;
     }
-    out += when;
-    for (int v : {gender, s.yearChac(), s.monthChac(), s.dayChac(), s.hourChac(), s.clockwise()})
-        out += '\t' + QByteArray::number(v);
-    out += '\t' + ageText(s.ageOfBegin()) + '\t' + jdText(s.jd_dateBeginDY());
-    for (int v : {s.dayunJiaZiofBegin(), s.ytgChengCnt(), s.isPassMiddleTerm()})
-        out += '\t' + QByteArray::number(v);
-    out += '\t' + s.thisLunarDateStrInt().toUtf8() + '\n';
+    // The lean path: only the numbers the row prints, no texts, no signals.
+    InSight::Numbers numbers;
+    if (!s.castNumbers(gender, moment[0], moment[1], moment[2], moment[3], moment[4], zty, switch11pm, numbers))
+        return false;
+    appendRow(out, when, gender, numbers, s.leanTimePoint());
     return true;
 }
 

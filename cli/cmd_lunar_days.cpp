@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "BatchText.h"
 #include "Command.h"
 
 #include "BoundaryWarnings.h"
 #include "TimePoints.h"
 
 #include <QDate>
+
+#include <cstdio>
 
 namespace {
 
@@ -39,22 +42,30 @@ int run(const QStringList &args)
     solar[3] = 12; // converted at noon
     // uncertain: 1 where the month's new moon lies within the error budget of
     // midnight, so the lunar date could be a day off.
-    QString out = QStringLiteral("date\tlunar_year\tlunar_month\tlunar_day\tleap\tuncertain\n");
-    out.reserve(int(from.daysTo(to) + 1) * 24);
-    for (QDate d = from; d <= to; d = d.addDays(1)) {
-        solar[0] = d.year();
-        solar[1] = d.month();
-        solar[2] = d.day();
+    // Day by day into a buffer that leaves in pieces.
+    QByteArray out("date\tlunar_year\tlunar_month\tlunar_day\tleap\tuncertain\n");
+    out.reserve(1 << 16);
+    const auto flush = [&out] {
+        std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+        out.clear();
+    };
+    for (qint64 day = from.toJulianDay(); day <= to.toJulianDay(); ++day) {
+        const QDate d = QDate::fromJulianDay(day);
+        d.getDate(&solar[0], &solar[1], &solar[2]);
         if (!tp.getLunarCalFromSolarCal(solar, lunar)) {
-            cliWrite(out);
+            flush();
             return Cli::usageError(QStringLiteral("no lunar date for ") + d.toString(Qt::ISODate));
         }
-        out += d.toString(Qt::ISODate) + QLatin1Char('\t') + QString::number(lunar[0]) + QLatin1Char('\t')
-            + QString::number(lunar[1]) + QLatin1Char('\t') + QString::number(lunar[2]) + QLatin1Char('\t')
-            + QString::number(lunar[TimePoints::leapSlot]) + QLatin1Char('\t')
-            + QLatin1Char(BoundaryWarnings::dayInUncertainMonth(int(d.toJulianDay())) ? '1' : '0') + QLatin1Char('\n');
+        appendIsoDate(out, solar[0], solar[1], solar[2]);
+        for (const int v : {lunar[0], lunar[1], lunar[2], lunar[TimePoints::leapSlot]}) {
+            out += '\t';
+            appendInt(out, v);
+        }
+        out += BoundaryWarnings::dayInUncertainMonth(int(day)) ? "\t1\n" : "\t0\n";
+        if (out.size() >= (1 << 16) - 64)
+            flush();
     }
-    cliWrite(out);
+    flush();
     return 0;
 }
 

@@ -82,14 +82,25 @@ QString openDatabase(const Options &options)
 
 int list(const Options &options)
 {
-    QString out;
+    // Row by row to standard output, in pieces: memory stays flat however
+    // many records the database holds.
+    QByteArray out;
+    const auto flush = [&out] {
+        std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
+        out.clear();
+    };
     QString error;
-    const QList<QStringList> rows = RecordTransfer::listRows(options.classNote, options.search, &error);
-    if (!error.isEmpty())
+    const bool ok = RecordTransfer::listRowsTo(
+            options.classNote, options.search,
+            [&](const QStringList &row) {
+                out += row.join(QLatin1Char('\t')).toUtf8() + '\n';
+                if (out.size() >= (1 << 16))
+                    flush();
+            },
+            &error);
+    if (!ok)
         return Cli::failure(error);
-    for (const QStringList &row : rows)
-        out += row.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    cliWrite(out);
+    flush();
     return 0;
 }
 
@@ -100,14 +111,20 @@ int exportTo(const Options &options)
     const QFileInfo target(options.file);
     if (target.exists() && !target.isFile())
         return Cli::failure(QStringLiteral("%1 is not a regular file; nothing exported").arg(options.file));
+    QSaveFile file(options.file);
+    if (!file.open(QIODevice::WriteOnly))
+        return Cli::failure(QStringLiteral("cannot write %1: %2").arg(options.file, file.errorString()));
     int count = 0;
     QString error;
-    const QByteArray json =
-            RecordTransfer::exportJson(QSqlDatabase::database(AppContext::userConnectionName), &count, &error);
-    if (!error.isEmpty())
+    // Written as read; the target is replaced only when the whole file is.
+    if (!RecordTransfer::exportJsonTo(QSqlDatabase::database(AppContext::userConnectionName), &file, &count, &error)) {
+        const QString reason = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+        file.cancelWriting();
+        if (!reason.isEmpty())
+            return Cli::failure(QStringLiteral("cannot write %1: %2").arg(options.file, reason));
         return Cli::failure(QStringLiteral("%1; %2 left as it was").arg(error, options.file));
-    QSaveFile file(options.file);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
+    }
+    if (!file.commit())
         return Cli::failure(QStringLiteral("cannot write %1: %2").arg(options.file, file.errorString()));
     cliWrite(QStringLiteral("exported %1 records to %2\n").arg(count).arg(options.file));
     return 0;
@@ -118,8 +135,12 @@ int importFrom(const Options &options)
     QFile file(options.file);
     if (!file.open(QIODevice::ReadOnly))
         return Cli::failure(QStringLiteral("cannot read %1: %2").arg(options.file, file.errorString()));
+    // A pipe or device cannot be read twice; the all-at-once reading is
+    // what gives a faulty file its message.
     const RecordTransfer::ImportResult result =
-            RecordTransfer::importJson(QSqlDatabase::database(AppContext::userConnectionName), file.readAll());
+            file.isSequential()
+            ? RecordTransfer::importJson(QSqlDatabase::database(AppContext::userConnectionName), file.readAll())
+            : RecordTransfer::importJsonFrom(QSqlDatabase::database(AppContext::userConnectionName), &file);
     if (!result.ok)
         return Cli::failure(QStringLiteral("%1: %2; nothing imported").arg(options.file, result.error));
     cliWrite(QStringLiteral("added %1 records, skipped %2 already present\n").arg(result.added).arg(result.skipped));

@@ -61,6 +61,8 @@ const MigrationStep migrationSteps[] = {
         return query.exec(QStringLiteral("SELECT %1 FROM oneCustomer LIMIT 0")
                                   .arg(SqloneCustomerModel::columnNames().join(QLatin1Char(','))));
     },
+    // Layout 2: the index that keeps "newest first" from sorting the table.
+    [](QSqlQuery &query) { return SqloneCustomerModel::createIndexes(query); },
 };
 static_assert(sizeof(migrationSteps) / sizeof(migrationSteps[0]) == userSchemaVersion);
 

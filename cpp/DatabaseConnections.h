@@ -15,7 +15,7 @@ inline const QString bookScriptResource = QStringLiteral(":/datafiles/bookData.s
 
 // Version of the user database layout, kept in PRAGMA user_version. Files of
 // releases before the stamp read 0; each migration step lifts a file by one.
-inline constexpr int userSchemaVersion = 1;
+inline constexpr int userSchemaVersion = 2;
 
 // 0 open, -1 connection not added, -3 not opened, -4 not a database or its
 // migration failed, -5 made by a newer release. Chooses the documents folder,

@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QtGlobal>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -40,19 +41,33 @@ QDate fixedToday;
 // Appends a decimal number without a temporary string (charts are cast in bulk).
 void appendNumber(QString &text, int number)
 {
-    long long v = number; // -INT_MIN does not fit an int
-    if (v < 0) {
-        text += QLatin1Char('-');
-        v = -v;
-    }
-    char digits[20];
-    int n = 0;
-    do {
-        digits[n++] = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    while (n > 0)
-        text += QLatin1Char(digits[--n]);
+    char digits[16];
+    const char *const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    for (const char *p = digits; p != end; ++p)
+        text += QLatin1Char(*p);
+}
+void appendNumber(QByteArray &text, int number)
+{
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    text.append(digits, int(end - digits));
+}
+
+// The lunar date as slash-separated numbers: year/[闰]month/day/hour/leap.
+template <typename Text, typename Leap>
+void appendLunarInt(Text &text, const TimePoints::Record &l, const Leap &leapMark)
+{
+    appendNumber(text, l[0]);
+    text += '/';
+    if (l[TimePoints::leapSlot] == 1)
+        text += leapMark;
+    appendNumber(text, l[1]);
+    text += '/';
+    appendNumber(text, l[2]);
+    text += '/';
+    appendNumber(text, l[3]);
+    text += '/';
+    appendNumber(text, l[TimePoints::leapSlot]);
 }
 
 // Words of the summary belong to the InSight translation context.
@@ -343,30 +358,78 @@ InSight::DateTexts InSight::dateTexts(const TimePoints &tp)
     t.lunar += QStringLiteral("日");
 
     t.lunarInt.reserve(24);
-    appendNumber(t.lunarInt, l[0]);
-    t.lunarInt += QLatin1Char('/');
-    if (leap)
-        t.lunarInt += QStringLiteral("闰");
-    appendNumber(t.lunarInt, lm);
-    t.lunarInt += QLatin1Char('/');
-    appendNumber(t.lunarInt, ld);
-    t.lunarInt += QLatin1Char('/');
-    appendNumber(t.lunarInt, l[3]);
-    t.lunarInt += QLatin1Char('/');
-    appendNumber(t.lunarInt, l[TimePoints::leapSlot]);
+    static const QString leapMark = QStringLiteral("闰");
+    appendLunarInt(t.lunarInt, l, leapMark);
     return t;
 }
 
-int InSight::boneWeight() const
+void InSight::appendLunarNumbers(QByteArray &text, const TimePoints &tp)
 {
-    const TimePoints::Record &lunar = m_timePoints[0].lunarCal;
+    appendLunarInt(text, tp.lunarCal, "闰");
+}
+
+namespace {
+
+int boneWeightOf(int yearChac, int hourChac, const TimePoints::Record &lunar)
+{
     const int month = lunar[1];
     const int day = lunar[2];
-    const int hourBranch = m_hourChac % 12;
-    if (m_yearChac < 0 || m_yearChac > 59 || month < 1 || month > 12 || day < 1 || day > 30 || hourBranch < 0)
+    const int hourBranch = hourChac % 12;
+    if (yearChac < 0 || yearChac > 59 || month < 1 || month > 12 || day < 1 || day > 30 || hourBranch < 0)
         return unsetBoneWeight;
     return boneByLunarMonth[month - 1] + boneByLunarDay[day - 1] + boneByHourBranch[hourBranch]
-        + boneByYearPillar[m_yearChac];
+        + boneByYearPillar[yearChac];
+}
+
+} // namespace
+
+InSight::Numbers InSight::numbersOf(const TimePoints &p, int malefemale) const
+{
+    Numbers n;
+    std::copy_n(p.chacs.begin(), 4, n.chacs);
+    const bool forward = LuckStart::runsForward(n.chacs[0], malefemale, m_luckDirection);
+    n.clockwise = forward ? 1 : -1;
+    double age = forward ? p.ageForward : p.ageBackward;
+    n.jd_dateBeginDY = forward ? p.jdBeginForward : p.jdBeginBackward;
+    if (m_luckRule != LuckRule::Described) {
+        const LuckStart chosen = LuckStart::compute(p, forward, m_luckRule);
+        age = chosen.age;
+        n.jd_dateBeginDY = chosen.jdStart;
+    }
+    n.age = age;
+    n.ageOfBegin = std::floor(age * 100 + 0.5) / 100;
+    n.dayunJiaZiofBegin = mod60(n.chacs[1] + (forward ? 1 : 59));
+    n.ytgChengCnt = boneWeightOf(n.chacs[0], n.chacs[3], p.lunarCal);
+    n.isPassMiddleTerm = p.jdBirth >= p.jdQiMiddle ? 1 : 0;
+    return n;
+}
+
+bool InSight::castNumbers(int malefemale, int y, int m, int d, int h, int minute, double ztyJdPlus, int switch11pm,
+                          Numbers &out)
+{
+    // The luck start of another rule reads the dates the lean launch leaves out.
+    m_leanTimePoint.withMomentDates = m_luckRule != LuckRule::Described;
+    if (m_leanTimePoint.launchTimePointSets(0, y, m, d, h, minute, 0, ztyJdPlus, switch11pm) != 0)
+        return false;
+    out = numbersOf(m_leanTimePoint, malefemale);
+    return true;
+}
+
+InSight::Numbers InSight::numbers() const
+{
+    Numbers n;
+    n.chacs[0] = m_yearChac;
+    n.chacs[1] = m_monthChac;
+    n.chacs[2] = m_dayChac;
+    n.chacs[3] = m_hourChac;
+    n.clockwise = m_clockwise;
+    n.ageOfBegin = m_ageOfBegin;
+    n.age = m_ageOfBegin;
+    n.jd_dateBeginDY = m_jd_dateBeginDY;
+    n.dayunJiaZiofBegin = m_dayunJiaZiofBegin;
+    n.ytgChengCnt = m_ytgChengCnt;
+    n.isPassMiddleTerm = m_isPassMiddleTerm;
+    return n;
 }
 
 // From 子 as the first month count back to the birth month, there take 子 as
@@ -402,36 +465,34 @@ void InSight::refresh()
         m_alternativeLunarDateStr3Int = alt.lunarInt;
     }
 
-    m_yearChac = p.chacs[0];
-    m_monthChac = p.chacs[1];
-    m_dayChac = p.chacs[2];
-    m_hourChac = p.chacs[3];
+    const Numbers n = numbersOf(p, m_malefemale);
+    m_yearChac = n.chacs[0];
+    m_monthChac = n.chacs[1];
+    m_dayChac = n.chacs[2];
+    m_hourChac = n.chacs[3];
 
-    m_clockwise = LuckStart::runsForward(m_yearChac, m_malefemale, m_luckDirection) ? 1 : -1;
+    m_clockwise = n.clockwise;
     const bool forward = m_clockwise == 1;
-    double age = forward ? p.ageForward : p.ageBackward;
+    const double age = n.age;
     TimePoints::Record beginCal = forward ? p.beginCalForward : p.beginCalBackward;
     TimePoints::Record beginSino = forward ? p.beginSinoForward : p.beginSinoBackward;
-    m_jd_dateBeginDY = forward ? p.jdBeginForward : p.jdBeginBackward;
+    m_jd_dateBeginDY = n.jd_dateBeginDY;
     if (m_luckRule != LuckRule::Described) {
-        const LuckStart chosen = LuckStart::compute(p, forward, m_luckRule);
-        age = chosen.age;
-        m_jd_dateBeginDY = chosen.jdStart;
-        TimePoints::getSolarCalFromJulianDayUT(chosen.jdStart, beginCal);
-        beginSino = TimePoints::getSinoCalFromJulianDay(chosen.jdStart);
+        TimePoints::getSolarCalFromJulianDayUT(n.jd_dateBeginDY, beginCal);
+        beginSino = TimePoints::getSinoCalFromJulianDay(n.jd_dateBeginDY);
     }
-    m_ageOfBegin = std::floor(age * 100 + 0.5) / 100;
+    m_ageOfBegin = n.ageOfBegin;
     m_solarYearOfBegin = beginCal[0];
     m_solarMonthOfBegin = beginCal[1];
     m_solarDayOfBegin = beginCal[2];
     m_sinoYearOfBegin = beginSino[0];
     m_sinoMonthOfBegin = beginSino[1];
     m_jiaziNianOfBegin = beginSino[3];
-    m_dayunJiaZiofBegin = mod60(m_monthChac + (forward ? 1 : 59));
+    m_dayunJiaZiofBegin = n.dayunJiaZiofBegin;
 
-    m_ytgChengCnt = boneWeight();
+    m_ytgChengCnt = n.ytgChengCnt;
     m_totalReadyCalc = 1;
-    m_isPassMiddleTerm = p.jdBirth >= p.jdQiMiddle ? 1 : 0;
+    m_isPassMiddleTerm = n.isPassMiddleTerm;
     m_jd_birthTime = p.jdBirth;
     m_jd_JieTimeBefore = p.jdJieBefore;
     m_jd_QiTimeMiddle = p.jdQiMiddle;

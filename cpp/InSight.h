@@ -172,6 +172,30 @@ public:
     Q_INVOKABLE QVariant hourCandidates(int malefemale, int solarlunar, int y, int m, int d, int isleap = 0,
                                         double ztyJdPlus = 0.0, int switch11pm = 1) const;
 
+    // The numbers of a chart that a batch prints, without display texts or
+    // change signals.
+    struct Numbers {
+        int chacs[4] = {0, 0, 0, 0}; // year, month, day, hour pillars
+        int clockwise = 0;
+        double ageOfBegin = 0;       // rounded to two decimals
+        double age = 0;              // unrounded
+        double jd_dateBeginDY = 0;
+        int dayunJiaZiofBegin = 0;
+        int ytgChengCnt = 0;
+        int isPassMiddleTerm = 0;
+    };
+    // A chart of a solar moment cast on a time point of its own, under this
+    // engine's luck rule and direction; the properties stay as they are.
+    // False when the moment cannot be placed. The time point of the cast is
+    // leanTimePoint().
+    bool castNumbers(int malefemale, int y, int m, int d, int h, int minute, double ztyJdPlus, int switch11pm,
+                     Numbers &out);
+    const TimePoints &leanTimePoint() const { return m_leanTimePoint; }
+    // The numbers of the chart the properties show.
+    Numbers numbers() const;
+    // thisLunarDateStrInt of a time point, appended as UTF-8.
+    static void appendLunarNumbers(QByteArray &text, const TimePoints &tp);
+
     // The moments of four pillars, newest first, at most three (the search of
     // beginWithChacs without touching any engine state).
     static std::vector<TimePoints> searchPillars(int yearChac, int monthChac, int dayChac, int hourChac);
@@ -285,10 +309,11 @@ private:
     };
     static DateTexts dateTexts(const TimePoints &tp);
     void refresh();
-    int boneWeight() const;
+    Numbers numbersOf(const TimePoints &p, int malefemale) const;
     int palaceBranch(int anchorBranch) const;
 
     TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
+    TimePoints m_leanTimePoint; // castNumbers
     LuckRule m_luckRule = LuckRule::Described;
     LuckDirection m_luckDirection = LuckDirection::YangMaleYinFemale;
 

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordTransfer.h"
 
+#include "AppContext.h"
 #include "SqloneCustomerModel.h"
+
+#include <QBuffer>
 
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QHash>
 #include <QJsonObject>
 #include <QSet>
 #include <QSqlError>
@@ -59,6 +63,45 @@ bool storedText(const QJsonValue &value, QVariant *text)
 
 using Record = QVector<QVariant>; // one value per column, in table order
 
+// One element of the array as a record of the table, or why it is none.
+QString checkRecord(const QJsonValue &value, int index, Record *record)
+{
+    const QStringList &columns = SqloneCustomerModel::columnNames();
+    // Looked up once: a file holds a hundred thousand records.
+    static const QHash<QString, int> columnIndex = [&columns] {
+        QHash<QString, int> index;
+        for (int c = 0; c < columns.size(); ++c)
+            index.insert(columns[c], c);
+        return index;
+    }();
+    const auto where = [index] { return QStringLiteral("record %1: ").arg(index + 1); };
+    if (!value.isObject())
+        return where() + QStringLiteral("not a JSON object");
+    const QJsonObject object = value.toObject();
+    for (auto it = object.begin(); it != object.end(); ++it) {
+        if (!columnIndex.contains(it.key()))
+            return where() + QStringLiteral("unknown column \"%1\"").arg(it.key());
+    }
+    *record = Record(columns.size());
+    for (int c = 0; c < columns.size(); ++c) {
+        if (!storedText(object.value(columns[c]), &(*record)[c]))
+            return where() + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
+        if ((*record)[c].type() == QVariant::Invalid)
+            return where() + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
+    }
+    for (const QString &required : kRequired) {
+        if ((*record)[columnIndex.value(required)].isNull())
+            return where() + QStringLiteral("column \"%1\" is missing or null").arg(required);
+    }
+    const QVariant seqno = (*record)[columnIndex.value(QStringLiteral("seqno"))];
+    bool whole = true;
+    if (!seqno.isNull())
+        seqno.toString().toLongLong(&whole);
+    if (!whole)
+        return where() + QStringLiteral("column \"seqno\" must be a whole number or null");
+    return QString();
+}
+
 QString checkRecords(const QByteArray &json, QVector<Record> *records)
 {
     QJsonParseError parseError;
@@ -67,39 +110,115 @@ QString checkRecords(const QByteArray &json, QVector<Record> *records)
         return QStringLiteral("not valid JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
     if (!doc.isArray())
         return QStringLiteral("not a JSON array of records");
-
-    const QStringList &columns = SqloneCustomerModel::columnNames();
     const QJsonArray array = doc.array();
     for (int i = 0; i < array.size(); ++i) {
-        const QString where = QStringLiteral("record %1: ").arg(i + 1);
-        if (!array.at(i).isObject())
-            return where + QStringLiteral("not a JSON object");
-        const QJsonObject object = array.at(i).toObject();
-        for (auto it = object.begin(); it != object.end(); ++it) {
-            if (!columns.contains(it.key()))
-                return where + QStringLiteral("unknown column \"%1\"").arg(it.key());
-        }
-        Record record(columns.size());
-        for (int c = 0; c < columns.size(); ++c) {
-            if (!storedText(object.value(columns[c]), &record[c]))
-                return where + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
-            if (record[c].type() == QVariant::Invalid)
-                return where + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
-        }
-        for (const QString &required : kRequired) {
-            if (record[columns.indexOf(required)].isNull())
-                return where + QStringLiteral("column \"%1\" is missing or null").arg(required);
-        }
-        const QVariant seqno = record[columns.indexOf(QStringLiteral("seqno"))];
-        bool whole = true;
-        if (!seqno.isNull())
-            seqno.toString().toLongLong(&whole);
-        if (!whole)
-            return where + QStringLiteral("column \"seqno\" must be a whole number or null");
+        Record record;
+        const QString problem = checkRecord(array.at(i), i, &record);
+        if (!problem.isEmpty())
+            return problem;
         records->append(record);
     }
     return QString();
 }
+
+// Cuts a JSON array into the texts of its elements without parsing them, so
+// that each record is parsed alone and memory does not grow with the file.
+// Anything not shaped "[ element, ... ]" is Bad; the whole-document parse
+// then says why.
+class ArrayElements
+{
+public:
+    enum Result { Element, End, Bad };
+    explicit ArrayElements(QIODevice *in) : m_in(in) {}
+
+    Result next(QByteArray *element)
+    {
+        int c = skipSpace();
+        if (!m_started) {
+            if (c != '[')
+                return Bad;
+            m_started = true;
+            ++m_pos;
+            c = skipSpace();
+            if (c == ']')
+                return finish();
+        } else {
+            if (c == ']')
+                return finish();
+            if (c != ',')
+                return Bad;
+            ++m_pos;
+            skipSpace();
+        }
+        int depth = 0;
+        bool inString = false;
+        bool escaped = false;
+        int i = m_pos;
+        for (;; ++i) {
+            if (i >= m_buffer.size()) {
+                i -= m_pos;
+                if (!fill())
+                    return Bad;
+                i += m_pos;
+            }
+            const char ch = m_buffer.at(i);
+            if (inString) {
+                if (escaped)
+                    escaped = false;
+                else if (ch == '\\')
+                    escaped = true;
+                else if (ch == '"')
+                    inString = false;
+            } else if (ch == '"') {
+                inString = true;
+            } else if (ch == '{' || ch == '[') {
+                ++depth;
+            } else if (ch == '}' || ch == ']') {
+                if (depth == 0)
+                    break;
+                --depth;
+            } else if (ch == ',' && depth == 0) {
+                break;
+            }
+        }
+        *element = m_buffer.mid(m_pos, i - m_pos);
+        m_pos = i;
+        return element->trimmed().isEmpty() ? Bad : Element;
+    }
+
+private:
+    // More input behind what is still unread; false at the end.
+    bool fill()
+    {
+        m_buffer.remove(0, m_pos);
+        m_pos = 0;
+        const QByteArray more = m_in->read(1 << 16);
+        m_buffer += more;
+        return !more.isEmpty();
+    }
+    // The next byte that is not JSON white space, not consumed; -1 at the end.
+    int skipSpace()
+    {
+        for (;;) {
+            if (m_pos >= m_buffer.size() && !fill())
+                return -1;
+            const char ch = m_buffer.at(m_pos);
+            if (ch != ' ' && ch != '\t' && ch != '\n' && ch != '\r')
+                return uchar(ch);
+            ++m_pos;
+        }
+    }
+    Result finish()
+    {
+        ++m_pos;
+        return skipSpace() == -1 ? End : Bad;
+    }
+
+    QIODevice *m_in;
+    QByteArray m_buffer;
+    int m_pos = 0;
+    bool m_started = false;
+};
 
 // The records table with all its columns, read once; empty when it is usable.
 QString readableTable(const QSqlDatabase &db, bool create)
@@ -125,38 +244,60 @@ bool exists(QSqlQuery &query, const QVariant &value)
 QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error)
 {
     QList<QStringList> rows;
-    SqloneCustomerModel model;
-    QString problem = readableTable(model.database(), false);
-    if (problem.isEmpty()) {
-        model.setFilterMore2(classNote, search);
-        while (model.canFetchMore())
-            model.fetchMore();
-        if (model.lastError().isValid())
-            problem = model.lastError().text();
-    }
-    if (!problem.isEmpty()) {
-        if (error)
-            *error = problem;
-        return rows;
-    }
-    for (int row = 0; row < model.rowCount(); ++row) {
-        const QSqlRecord rec = model.record(row);
-        QStringList fields;
-        for (const char *column : {"seqno", "name", "inputtime", "inputPlaceName", "userid"})
-            fields << oneLine(rec.value(QLatin1String(column)).toString());
-        rows << fields;
-    }
+    if (!listRowsTo(classNote, search, [&rows](const QStringList &row) { rows << row; }, error))
+        rows.clear();
     return rows;
 }
 
+bool listRowsTo(const QString &classNote, const QString &search, const std::function<void(const QStringList &)> &row,
+                QString *error)
+{
+    const QSqlDatabase db = QSqlDatabase::database(AppContext::userConnectionName);
+    // As the records model does, a database without the table gets it.
+    QString problem = readableTable(db, true);
+    if (problem.isEmpty()) {
+        // The model's own filter and order, run as one forward query: the
+        // database hands over only the rows that pass, already in order.
+        const QString filter = SqloneCustomerModel::filterText(classNote, search);
+        QSqlQuery query(db);
+        query.setForwardOnly(true);
+        if (query.exec(QStringLiteral("SELECT seqno, name, inputtime, inputPlaceName, userid FROM oneCustomer%1 ORDER BY %2")
+                               .arg(filter.isEmpty() ? QString() : QStringLiteral(" WHERE ") + filter,
+                                    SqloneCustomerModel::orderText()))) {
+            QStringList fields;
+            while (query.next()) {
+                fields.clear();
+                for (int c = 0; c < 5; ++c)
+                    fields << oneLine(query.value(c).toString());
+                row(fields);
+            }
+        }
+        if (query.lastError().isValid())
+            problem = query.lastError().text();
+    }
+    if (!problem.isEmpty() && error)
+        *error = problem;
+    return problem.isEmpty();
+}
+
 QByteArray exportJson(const QSqlDatabase &db, int *count, QString *error)
+{
+    QByteArray json;
+    QBuffer buffer(&json);
+    buffer.open(QIODevice::WriteOnly);
+    if (!exportJsonTo(db, &buffer, count, error))
+        return QByteArray();
+    return json;
+}
+
+bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *error)
 {
     const auto failed = [&](const QString &reason) {
         if (error)
             *error = reason;
         if (count)
             *count = 0;
-        return QByteArray();
+        return false;
     };
     const QString problem = readableTable(db, true);
     if (!problem.isEmpty())
@@ -164,84 +305,203 @@ QByteArray exportJson(const QSqlDatabase &db, int *count, QString *error)
     const QStringList &columns = SqloneCustomerModel::columnNames();
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    QJsonArray array;
     if (!query.exec(QStringLiteral("SELECT %1 FROM oneCustomer ORDER BY seqno").arg(columns.join(QLatin1Char(',')))))
         return failed(query.lastError().text());
+    // The layout of an indented QJsonDocument array, one element at a time:
+    // each object's own text indented one level, elements joined by ",\n".
+    QByteArray piece("[\n");
+    int records = 0;
     while (query.next()) {
         QJsonObject object;
         for (int c = 0; c < columns.size(); ++c) {
             const QVariant value = query.value(c);
             object.insert(columns[c], value.isNull() ? QJsonValue() : QJsonValue(value.toString()));
         }
-        array.append(object);
+        if (records > 0)
+            piece += ",\n";
+        // Texts keep their line breaks escaped, so every raw one ends a line.
+        QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        text.chop(1);
+        piece += "    ";
+        piece += text.replace('\n', "\n    ");
+        ++records;
+        if (piece.size() >= (1 << 16)) {
+            if (out->write(piece) != piece.size())
+                return failed(out->errorString());
+            piece.clear();
+        }
     }
     // A read that stops part way (a damaged page) is no complete back-up.
     if (query.lastError().isValid())
         return failed(query.lastError().text());
+    piece += records > 0 ? "\n]\n" : "]\n";
+    if (out->write(piece) != piece.size())
+        return failed(out->errorString());
     if (count)
-        *count = array.size();
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+        *count = records;
+    return true;
 }
+
+namespace {
+
+// Writes checked records into one transaction, skipping identifiers already
+// present; a record keeps its seqno when that number is free.
+class Writer
+{
+public:
+    explicit Writer(const QSqlDatabase &db) : m_db(db), m_byUserid(m_db), m_bySeqno(m_db), m_insert(m_db) {}
+
+    QString begin()
+    {
+        if (!m_db.transaction())
+            return QStringLiteral("cannot start a transaction: %1").arg(m_db.lastError().text());
+        const QStringList &columns = SqloneCustomerModel::columnNames();
+        m_useridColumn = columns.indexOf(QStringLiteral("userid"));
+        m_seqnoColumn = columns.indexOf(QStringLiteral("seqno"));
+        m_byUserid.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE userid = ?"));
+        m_bySeqno.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE seqno = ?"));
+        const QString placeholders = QStringLiteral("?,").repeated(columns.size()).chopped(1);
+        m_insert.prepare(QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2)")
+                                 .arg(columns.join(QLatin1Char(',')), placeholders));
+        return QString();
+    }
+
+    QString add(Record record, int index, ImportResult *result)
+    {
+        if (exists(m_byUserid, record[m_useridColumn])) {
+            ++result->skipped;
+            return QString();
+        }
+        if (!record[m_seqnoColumn].isNull()) {
+            record[m_seqnoColumn] = record[m_seqnoColumn].toString().toLongLong();
+            if (exists(m_bySeqno, record[m_seqnoColumn]))
+                record[m_seqnoColumn] = QVariant(QVariant::LongLong); // let the database number it
+        }
+        for (int c = 0; c < record.size(); ++c)
+            m_insert.bindValue(c, record[c]);
+        if (!m_insert.exec())
+            return QStringLiteral("record %1: %2").arg(index + 1).arg(m_insert.lastError().text());
+        ++result->added;
+        return QString();
+    }
+
+    QString commit()
+    {
+        finishQueries();
+        if (m_db.commit())
+            return QString();
+        const QString reason = QStringLiteral("cannot write the records: %1").arg(m_db.lastError().text());
+        m_db.rollback();
+        return reason;
+    }
+
+    void rollback()
+    {
+        finishQueries();
+        m_db.rollback();
+    }
+
+private:
+    void finishQueries()
+    {
+        m_byUserid.finish();
+        m_bySeqno.finish();
+        m_insert.finish();
+    }
+
+    QSqlDatabase m_db;
+    QSqlQuery m_byUserid;
+    QSqlQuery m_bySeqno;
+    QSqlQuery m_insert;
+    int m_useridColumn = 0;
+    int m_seqnoColumn = 0;
+};
+
+ImportResult failedImport(const QString &error)
+{
+    ImportResult result;
+    result.error = error;
+    return result;
+}
+
+} // namespace
 
 ImportResult importJson(const QSqlDatabase &db, const QByteArray &json)
 {
-    ImportResult result;
     QVector<Record> records;
-    result.error = checkRecords(json, &records);
-    if (!result.error.isEmpty())
-        return result;
-    result.error = readableTable(db, true);
-    if (!result.error.isEmpty())
-        return result;
-
-    const QStringList &columns = SqloneCustomerModel::columnNames();
-    const int useridColumn = columns.indexOf(QStringLiteral("userid"));
-    const int seqnoColumn = columns.indexOf(QStringLiteral("seqno"));
-    QSqlDatabase database = db;
-    if (!database.transaction()) {
-        result.error = QStringLiteral("cannot start a transaction: %1").arg(database.lastError().text());
-        return result;
+    QString error = checkRecords(json, &records);
+    if (error.isEmpty())
+        error = readableTable(db, true);
+    if (!error.isEmpty())
+        return failedImport(error);
+    ImportResult result;
+    Writer writer(db);
+    error = writer.begin();
+    for (int i = 0; error.isEmpty() && i < records.size(); ++i)
+        error = writer.add(records[i], i, &result);
+    if (!error.isEmpty()) {
+        writer.rollback();
+        return failedImport(error);
     }
-    QSqlQuery byUserid(database);
-    byUserid.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE userid = ?"));
-    QSqlQuery bySeqno(database);
-    bySeqno.prepare(QStringLiteral("SELECT 1 FROM oneCustomer WHERE seqno = ?"));
-    QSqlQuery insert(database);
-    const QString placeholders = QStringLiteral("?,").repeated(columns.size()).chopped(1);
-    insert.prepare(QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2)")
-                           .arg(columns.join(QLatin1Char(',')), placeholders));
-
-    for (int i = 0; i < records.size(); ++i) {
-        Record record = records[i];
-        if (exists(byUserid, record[useridColumn])) {
-            ++result.skipped;
-            continue;
-        }
-        if (!record[seqnoColumn].isNull()) {
-            record[seqnoColumn] = record[seqnoColumn].toString().toLongLong();
-            if (exists(bySeqno, record[seqnoColumn]))
-                record[seqnoColumn] = QVariant(QVariant::LongLong); // let the database number it
-        }
-        for (int c = 0; c < record.size(); ++c)
-            insert.bindValue(c, record[c]);
-        if (!insert.exec()) {
-            result.error = QStringLiteral("record %1: %2").arg(i + 1).arg(insert.lastError().text());
-            database.rollback();
-            result.added = 0;
-            result.skipped = 0;
-            return result;
-        }
-        ++result.added;
-    }
-    if (!database.commit()) {
-        result.error = QStringLiteral("cannot write the records: %1").arg(database.lastError().text());
-        database.rollback();
-        result.added = 0;
-        result.skipped = 0;
-        return result;
-    }
+    error = writer.commit();
+    if (!error.isEmpty())
+        return failedImport(error);
     result.ok = true;
     return result;
+}
+
+ImportResult importJsonFrom(const QSqlDatabase &db, QIODevice *in)
+{
+    const QString tableProblem = readableTable(db, true);
+    if (!tableProblem.isEmpty()) {
+        // A file that is no array of records says so first, as before.
+        const QByteArray json = in->readAll();
+        QVector<Record> records;
+        const QString fileProblem = checkRecords(json, &records);
+        return failedImport(fileProblem.isEmpty() ? tableProblem : fileProblem);
+    }
+    const qint64 start = in->pos();
+    ImportResult result;
+    Writer writer(db);
+    QString error = writer.begin();
+    if (!error.isEmpty())
+        return failedImport(error);
+    ArrayElements elements(in);
+    QByteArray text;
+    int index = 0;
+    for (;;) {
+        const ArrayElements::Result next = elements.next(&text);
+        if (next == ArrayElements::End)
+            break;
+        if (next == ArrayElements::Bad) {
+            error = QStringLiteral("bad");
+            break;
+        }
+        // Wrapped, since a document holds an array or an object only.
+        const QJsonDocument doc = QJsonDocument::fromJson("[" + text + "]");
+        Record record;
+        if (!doc.isArray() || doc.array().size() != 1) {
+            error = QStringLiteral("bad");
+            break;
+        }
+        if (!(error = checkRecord(doc.array().at(0), index, &record)).isEmpty()
+            || !(error = writer.add(record, index, &result)).isEmpty())
+            break;
+        ++index;
+    }
+    if (error.isEmpty())
+        error = writer.commit();
+    else
+        writer.rollback();
+    if (error.isEmpty()) {
+        result.ok = true;
+        return result;
+    }
+    // Anything amiss: the whole file read at once gives the answer (and the
+    // message) of the all-at-once import; only a faulty file costs the memory.
+    if (!in->seek(start))
+        return failedImport(error);
+    return importJson(db, in->readAll());
 }
 
 } // namespace RecordTransfer

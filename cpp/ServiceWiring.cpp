@@ -43,7 +43,7 @@ void registerTypes()
 void openDatabases()
 {
     DatabaseConnections::openUserDatabase();
-    DatabaseConnections::buildBookDatabase();
+    // The book database is built by the first book model (the chart page).
 }
 
 void publishContext(QQmlContext *context)

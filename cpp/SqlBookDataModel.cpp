@@ -2,6 +2,7 @@
 #include "SqlBookDataModel.h"
 
 #include "AppContext.h"
+#include "DatabaseConnections.h"
 #include "SqlLiteral.h"
 
 #include <QSqlDriver>
@@ -30,8 +31,20 @@ void ensureTable(const QSqlDatabase &db)
 
 } // namespace
 
+namespace {
+
+// Built from its script when the first book model needs it, not at start.
+QSqlDatabase bookDatabase()
+{
+    if (!QSqlDatabase::contains(AppContext::bookConnectionName))
+        DatabaseConnections::buildBookDatabase();
+    return QSqlDatabase::database(AppContext::bookConnectionName);
+}
+
+} // namespace
+
 SqlBookDataModel::SqlBookDataModel(QObject *parent)
-    : QSqlTableModel(parent, QSqlDatabase::database(AppContext::bookConnectionName))
+    : QSqlTableModel(parent, bookDatabase())
 {
     ensureTable(database());
     setTable(kTable);

@@ -7,6 +7,8 @@
 #include <QSqlTableModel>
 #include <QStringList>
 
+class QSqlQuery;
+
 // The person records: one row of table oneCustomer per saved chart. Pages set
 // `userid` to narrow the model to one person, then read and update row 0.
 class SqloneCustomerModel : public QSqlTableModel
@@ -57,12 +59,23 @@ public:
     // Creates oneCustomer in db when it is missing; false when that fails,
     // with the database's reason in error.
     static bool ensureTable(const QSqlDatabase &db, QString *error = nullptr);
+    // Creates the indexes of the current layout where they are missing.
+    static bool createIndexes(QSqlQuery &query);
+    // The WHERE text of setFilterMore2 (empty for every record).
+    static QString filterText(const QString &personclassNote, const QString &otherNotes);
+    // Newest first, the order of the model and of every listing; records of
+    // the same moment (imports) in the order they were stored.
+    static QString orderText() { return QStringLiteral("timestamp DESC, seqno"); }
     // "2019年7月16日9时5分" or "2019/07/16 09 05" -> "2019/7/16/9/5"; empty when
     // the text does not hold four or five numbers.
     static QString mainTimeText(const QString &inputtime);
 
 signals:
     void useridChanged();
+
+protected:
+    // The order the index keeps, so no listing sorts the table.
+    QString orderByClause() const override;
 
 private:
     bool holdsOnlyPerson(const QString &userid);

@@ -7,23 +7,63 @@
 #include "SelfTest.h"
 #include "ServiceWiring.h"
 
+#include <QFile>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLibrary>
+#include <QQmlAbstractUrlInterceptor>
 #include <QQmlApplicationEngine>
 #include <QQmlContext>
 #include <QQuickStyle>
 #include <QQuickWindow>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
+#include <QThread>
 #include <QSslSocket>
 #include <QUuid>
-#include <QtWebView>
+
+#include <atomic>
 
 namespace {
 
 const QString kMobileFontFamily = QStringLiteral("MI LANTING");
+
+// Software rendering: Qt Quick has no GL context to share with the web engine.
+bool softwareScene()
+{
+    const QByteArray backend = qgetenv("QT_QUICK_BACKEND");
+    return backend == "software" || backend == "softwarecontext";
+}
+
+// The web engine starts with the first page that imports QtWebView: the Qt
+// WebView library prepares it as it is loaded, and that must happen on the
+// GUI thread, before the QML loader thread reaches the module's plugin. A page
+// is requested on the GUI thread, so that is where its file is looked at.
+class WebViewOnFirstUse : public QQmlAbstractUrlInterceptor
+{
+public:
+    QUrl intercept(const QUrl &url, DataType type) override
+    {
+        if (m_loaded || type != QmlFile || QThread::currentThread() != qApp->thread() || m_checked.contains(url))
+            return url;
+        m_checked.insert(url);
+        QFile file(url.scheme() == QLatin1String("qrc") ? QLatin1Char(':') + url.path() : url.toLocalFile());
+        if (file.open(QIODevice::ReadOnly) && file.readAll().contains("import QtWebView")) {
+            m_loaded = true;
+            QLibrary webView(QStringLiteral("Qt5WebView"), 5);
+            if (!webView.load())
+                qWarning("Cannot load Qt WebView: %s", qPrintable(webView.errorString()));
+        }
+        return url;
+    }
+
+private:
+    QSet<QUrl> m_checked;            // GUI thread only
+    std::atomic<bool> m_loaded{false}; // read by the loader thread too
+};
 
 void applyFont()
 {
@@ -77,12 +117,17 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     QCoreApplication::setOrganizationName(QStringLiteral("Solquist"));
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
     // The web engine behind the web views shares GL contexts with Qt Quick.
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
+    // It starts with the first page that imports QtWebView (the module's
+    // plugin prepares it on loading), so a window that shows no web page pays
+    // neither for it nor, under a software scene, for a GL context at all.
+    if (!softwareScene())
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts, true);
     QQuickWindow::setTextRenderType(QQuickWindow::QtTextRendering);
 
     // 2.
     auto *app = new QGuiApplication(argc, argv);
-    QtWebView::initialize();
+    // The installed desktop entry's name, so desktops match the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral(QINGYAO_APP_ID));
 
     // 3. Per-install identifier.
     {
@@ -120,6 +165,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 11.
     QIcon::setThemeName(QStringLiteral("gallery"));
+    // The installed icon (hicolor theme); none when run from the build folder.
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(QINGYAO_APP_ID)));
 
     // 12. and 13.
     applyStyle();
@@ -127,6 +174,8 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
 
     // 14.
     auto *engine = new QQmlApplicationEngine;
+    WebViewOnFirstUse webViewOnFirstUse;
+    engine->setUrlInterceptor(&webViewOnFirstUse);
     // Outlives the engine (deleted below); pages fetch only our own files and
     // the configured services.
     QmlNetworkGuard networkGuard(QmlNetworkGuard::configuredHosts());

@@ -17,6 +17,7 @@ PACKAGES=(
   qml-module-qtgraphicaleffects
   xvfb xauth opencc fonts-noto-cjk fontconfig
   libnova-dev libicu-dev unicode-data sqlite3 libssl-dev tzdata
+  help2man librsvg2-bin desktop-file-utils appstream dpkg-dev file python3-fonttools
 )
 
 missing=()

@@ -6,6 +6,7 @@
 #include "SqloneCustomerModel.h"
 #include "TestSupport.h"
 
+#include <QBuffer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -181,6 +182,51 @@ private slots:
         QVERIFY2(result.error.startsWith(message), qPrintable(result.error));
         QCOMPARE(result.added, 0);
         QCOMPARE(dump(), before);
+    }
+
+    // The streamed import cuts the array itself before parsing each record;
+    // text that looks like structure (brackets, commas, escaped quotes inside
+    // values) or a file that goes wrong part way must give the same result as
+    // the whole-file import, and a refused file must leave nothing behind.
+    void streamedImportAgreesWithWholeFile_data()
+    {
+        QTest::addColumn<QByteArray>("json");
+        const QByteArray a = recordJson(QStringLiteral("a"), QStringLiteral(",\"name\":\"] }, [ {\",\"morenotes\":\"\\\\\\\"]\""));
+        const QByteArray b = recordJson(QStringLiteral("b"), QStringLiteral(",\"name\":\"\\\"\\\\\",\"seqno\":\"3\""));
+        QTest::newRow("values that look like structure") << "[" + a + " ,\n\t" + b + "]";
+        QTest::newRow("empty array, spaced")              << QByteArray(" [ \r\n ] \n");
+        QTest::newRow("same identifier twice")            << "[" + b + "," + b + "]";
+        QTest::newRow("garbage after the array")          << "[" + a + "] x";
+        QTest::newRow("missing comma")                    << "[" + a + " " + b + "]";
+        QTest::newRow("trailing comma")                   << "[" + a + ",]";
+        QTest::newRow("bad record after good ones")       << "[" + a + "," + b + ",{\"userid\":\"c\"}]";
+        QTest::newRow("cut inside a text")                << "[" + a + "," + b.left(b.size() / 2);
+        QTest::newRow("nested arrays")                    << QByteArray("[[[[]]]]");
+    }
+    void streamedImportAgreesWithWholeFile()
+    {
+        QFETCH(QByteArray, json);
+        const auto importOnce = [&](bool streamed, QStringList *rows) {
+            TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("transfer%1.db").arg(++m_fileNo));
+            RecordTransfer::ImportResult result;
+            if (streamed) {
+                QBuffer buffer(&json);
+                buffer.open(QIODevice::ReadOnly);
+                result = RecordTransfer::importJsonFrom(userDb(), &buffer);
+            } else {
+                result = RecordTransfer::importJson(userDb(), json);
+            }
+            *rows = dump();
+            return result;
+        };
+        QStringList whole, streamed;
+        const RecordTransfer::ImportResult expected = importOnce(false, &whole);
+        const RecordTransfer::ImportResult actual = importOnce(true, &streamed);
+        QCOMPARE(actual.ok, expected.ok);
+        QCOMPARE(actual.error, expected.error);
+        QCOMPARE(actual.added, expected.added);
+        QCOMPARE(actual.skipped, expected.skipped);
+        QCOMPARE(streamed, whole);
     }
 
     void listRows()

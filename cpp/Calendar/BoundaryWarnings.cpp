@@ -58,21 +58,50 @@ double BoundaryWarnings::tableSeconds(int year)
     return 1 + tableSecondsPerLaterYear * std::max(0, year - lastCertainTableYear);
 }
 
+namespace {
+
+// The days of one month whose first day the table's error budget leaves in
+// doubt: [first, end), with the new moon's seconds from midnight and the
+// month's other possible first day.
+struct UncertainSpan {
+    int first;
+    int end;
+    double seconds;
+    int other;
+};
+
+// Built once: the spans depend on the tables alone, and a day-by-day listing
+// would otherwise search the month table for every near-midnight new moon.
+const std::vector<UncertainSpan> &uncertainSpans()
+{
+    static const std::vector<UncertainSpan> spans = [] {
+        std::vector<UncertainSpan> out;
+        for (const NearMidnightNewMoon &n : nearMidnightNewMoons) {
+            if (std::fabs(n.seconds) > BoundaryWarnings::tableSeconds(civilYearOf(n.day)))
+                continue;
+            // Just after midnight the month might begin the day before; just
+            // before it, the day after.
+            const int other = n.seconds >= 0 ? n.day - 1 : n.day + 1;
+            const int end = nextMonthStart(n.day);
+            if (end != 0)
+                out.push_back({std::min(n.day, other), end, n.seconds, other});
+        }
+        return out;
+    }();
+    return spans;
+}
+
+} // namespace
+
 bool BoundaryWarnings::dayInUncertainMonth(int day, double *newMoonSeconds, int *alternativeStart)
 {
-    for (const NearMidnightNewMoon &n : nearMidnightNewMoons) {
-        if (std::fabs(n.seconds) > tableSeconds(civilYearOf(n.day)))
-            continue;
-        // Just after midnight the month might begin the day before; just
-        // before it, the day after.
-        const int other = n.seconds >= 0 ? n.day - 1 : n.day + 1;
-        const int end = nextMonthStart(n.day);
-        if (day < std::min(n.day, other) || end == 0 || day >= end)
+    for (const UncertainSpan &span : uncertainSpans()) {
+        if (day < span.first || day >= span.end)
             continue;
         if (newMoonSeconds)
-            *newMoonSeconds = n.seconds;
+            *newMoonSeconds = span.seconds;
         if (alternativeStart)
-            *alternativeStart = other;
+            *alternativeStart = span.other;
         return true;
     }
     return false;

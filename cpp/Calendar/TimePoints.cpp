@@ -270,9 +270,11 @@ bool TimePoints::placeInSolarTerms()
     jdJieBefore = row[i];
     jdQiMiddle = row[i + 1];
     jdJieAfter = i + 2 < 24 ? row[i + 2] : solarTerms[place.row + 1][0]; // month 12 ends at the next 立春
-    getSolarCalFromJulianDayUT(jdJieBefore, jieBeforeCal);
-    getSolarCalFromJulianDayUT(jdQiMiddle, qiMiddleCal);
-    getSolarCalFromJulianDayUT(jdJieAfter, jieAfterCal);
+    if (withMomentDates) {
+        getSolarCalFromJulianDayUT(jdJieBefore, jieBeforeCal);
+        getSolarCalFromJulianDayUT(jdQiMiddle, qiMiddleCal);
+        getSolarCalFromJulianDayUT(jdJieAfter, jieAfterCal);
+    }
     return true;
 }
 
@@ -334,6 +336,8 @@ void TimePoints::setStartMoments()
     ageBackward = (t - jdJieBefore) / 3 * scale;
     jdBeginForward = jdBirth + ageForward * 365.25;
     jdBeginBackward = jdBirth + ageBackward * 365.25;
+    if (!withMomentDates)
+        return;
     getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
     getSolarCalFromJulianDayUT(jdBeginBackward, beginCalBackward);
     fillSinoCal(jdBeginForward, beginSinoForward);

@@ -105,6 +105,10 @@ public:
     // other than UTC+8, measures the luck start from the real instant. The
     // start moments stay in the frame of jdBirth either way.
     bool startFromTermMoment = false;
+    // False: a launch leaves out the calendar records of the term moments and
+    // of the luck starts (jieBeforeCal, qiMiddleCal, jieAfterCal, beginCal*,
+    // beginSino*), which keep what they held; for batches that print numbers.
+    bool withMomentDates = true;
     // Off: launches and lunar conversions take birth years (1800..2099). On:
     // any year of the calendar (to 2200), for days that are not births.
     bool calendarUse = false;
