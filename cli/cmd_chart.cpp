@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExport.h"
 #include "ChartExtras.h"
 #include "Command.h"
 
@@ -186,18 +187,43 @@ QVariantMap storedRecord(const ChartOptions &o, QString &problem)
     return rec;
 }
 
+// The record's file, image or PDF: a stored record as it is, a moment as the
+// birth form would store it.
+int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCalculation::Input &in)
+{
+    QVariantMap record;
+    if (!o.record.isEmpty()) {
+        QString missing;
+        record = storedRecord(o, missing);
+        const bool ownRule = record.value(QStringLiteral("extraColumn4")).toString().contains(QLatin1String("luck:"));
+        if (!o.luckRule.isEmpty() && ownRule)
+            return Cli::usageError(
+                QStringLiteral("record %1 keeps its own luck-start rule; give no --luck-rule").arg(o.record));
+        if (!o.luckRule.isEmpty())
+            exports.settings.luckRule = o.luckRule;
+    } else {
+        // A rule named for the moment is the record's own, as the chart page keeps it.
+        record = ChartFile::newRecord(in, exports.name, exports.place, o.luckRule, QDateTime::currentDateTime());
+    }
+    if (!o.luckDirection.isEmpty())
+        exports.settings.luckDirection = o.luckDirection;
+    return writeChartExports(exports, record);
+}
+
 int run(const QStringList &args)
 {
     Cli::CommandLine line(
         "chart",
         "chart [OPTION]... \"YYYY-MM-DD HH:MM\"\n"
         "chart --record ID [--db PATH] [--json] [--luck-rule RULE] [--luck-direction RULE]\n"
-        "chart --hour-unknown [OPTION]... \"YYYY-MM-DD\"",
+        "chart --hour-unknown [OPTION]... \"YYYY-MM-DD\"\n"
+        "chart [OPTION]... (\"YYYY-MM-DD HH:MM\" | --record ID) [--png FILE] [--pdf FILE] [--chart-file FILE]",
         "The chart of one birth moment: the four pillars, the luck pillars with their direction and start (by"
         " every luck-start rule), the boundary warnings, the summary, the bone weight and the solar and lunar date"
         " texts. With --tz, --lng, --time and --dst the moment is read as local clock time at that place and the"
         " pillars follow solar time; without them it is Beijing time, corrected by --zty days if given. With"
-        " --hour-unknown: the twelve double-hours of the day.");
+        " --hour-unknown: the twelve double-hours of the day. With --png, --pdf or --chart-file the chart is"
+        " exported instead, as the chart page exports it.");
     line.addFlag("lunar", "the moment is a lunar date");
     line.addFlag("leap", "with --lunar: the month is the leap month");
     line.addValue("gender", "0|1", "0 male (default), 1 female");
@@ -214,11 +240,18 @@ int run(const QStringList &args)
     line.addValue("db", "PATH", "with --record: the database file to read instead of the user database");
     line.addFlag("hour-unknown", "the hour is not known: chart each of the day's twelve double-hours");
     line.addFlag("json", "write the chart as a JSON object");
+    addChartExportOptions(line);
     int code = 0;
     if (!line.parse(args, code))
         return code;
     ChartOptions o;
-    const QString problem = readOptions(line, o);
+    ChartExportOptions exports;
+    QString problem = readOptions(line, o);
+    if (problem.isEmpty())
+        problem = readChartExportOptions(line, exports);
+    if (problem.isEmpty() && exports.any() && (o.ztyGiven || o.json))
+        problem = QStringLiteral("--png, --pdf and --chart-file take a place (--tz, --lng, --time, --dst) or --record,"
+                                 " not --zty, --hour-unknown or --json");
     if (!problem.isEmpty())
         return Cli::usageError(problem);
     if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
@@ -270,6 +303,8 @@ int run(const QStringList &args)
         // time was summer time.
         in.recordedSummerTime = in.dst == ChartCalculation::DstMode::On;
     }
+    if (exports.any())
+        return exportChart(o, exports, in);
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');

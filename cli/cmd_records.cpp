@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ChartExport.h"
 #include "Command.h"
 
 #include "AppContext.h"
@@ -24,7 +25,7 @@ void dropDebugLines(QtMsgType type, const QMessageLogContext &, const QString &m
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
 }
 
-enum Action { List, Export, Import };
+enum Action { List, Export, Import, ImportChart };
 
 struct Options {
     int action = List;
@@ -40,11 +41,12 @@ QString read(const Cli::CommandLine &line, Options *options)
 {
     QStringList words = line.positional();
     if (words.isEmpty())
-        return QStringLiteral("records needs list, export or import");
+        return QStringLiteral("records needs list, export, import or import-chart");
     const QString action = words.takeFirst();
-    if (!Cli::readChoice(action, {QStringLiteral("list"), QStringLiteral("export"), QStringLiteral("import")},
+    if (!Cli::readChoice(action, {QStringLiteral("list"), QStringLiteral("export"), QStringLiteral("import"),
+                                  QStringLiteral("import-chart")},
                          options->action))
-        return QStringLiteral("unknown records action '%1' (list, export or import)").arg(action);
+        return QStringLiteral("unknown records action '%1' (list, export, import or import-chart)").arg(action);
     const bool isList = options->action == List;
     for (const char *listOnly : {"class", "search"})
         if (!isList && line.isSet(listOnly))
@@ -66,7 +68,7 @@ QString openDatabase(const Options &options)
 {
     if (options.dbGiven) {
         // Only an import may start a new database file.
-        if (options.action != Import && !QFileInfo(options.db).isFile())
+        if (options.action != Import && options.action != ImportChart && !QFileInfo(options.db).isFile())
             return QStringLiteral("no database file at %1").arg(options.db);
         QString reason;
         if (DatabaseConnections::openUserDatabaseAt(options.db, &reason) != 0)
@@ -152,10 +154,13 @@ int runRecords(const QStringList &args)
     Cli::CommandLine line("records",
                           "records list [--class TEXT] [--search TEXT] [--db PATH]\n"
                           "records export [--db PATH] FILE.json\n"
-                          "records import [--db PATH] FILE.json",
+                          "records import [--db PATH] FILE.json\n"
+                          "records import-chart [--db PATH] FILE",
                           "List, back up or restore the person records of the user database, or of the --db file."
                           " list writes one record a line; export writes every record to FILE.json; import adds"
-                          " the records of FILE.json that are not present yet.");
+                          " the records of FILE.json that are not present yet; import-chart adds the record of a"
+                          " chart file (chart --chart-file, or the chart page's export) after casting it again:"
+                          " a file whose pillars differ from those its record gives is refused with the reason.");
     line.addValue("class", "TEXT", "list: only the records of this class");
     line.addValue("search", "TEXT", "list: only the records the search of the records tab finds for TEXT");
     line.addValue("db", "PATH", "the database file to use instead of the user database (import may create it)");
@@ -174,6 +179,8 @@ int runRecords(const QStringList &args)
         return list(options);
     if (options.action == Export)
         return exportTo(options);
+    if (options.action == ImportChart)
+        return importChartFile(options.file);
     return importFrom(options);
 }
 

@@ -20,6 +20,13 @@ set(QINGYAO_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
 target_compile_definitions(qingyao_app PRIVATE QINGYAO_APP_ID="${QINGYAO_APP_ID}")
 
 install(TARGETS qingyao qingyao-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The chart drawer is qingyao-cli's private helper, so it stays out of PATH.
+# qingyao-cli finds it next to itself (build tree) or at this path relative to
+# its own folder, wherever the prefix is.
+set(QINGYAO_HELPER_DIR ${CMAKE_INSTALL_LIBEXECDIR}/qingyao)
+install(TARGETS qingyao-cli-draw RUNTIME DESTINATION ${QINGYAO_HELPER_DIR})
+file(RELATIVE_PATH helper_from_bin /prefix/${CMAKE_INSTALL_BINDIR} /prefix/${QINGYAO_HELPER_DIR})
+target_compile_definitions(qingyao-cli PRIVATE QINGYAO_HELPER_FROM_BIN="${helper_from_bin}")
 install(FILES ${QINGYAO_PACKAGING_DIR}/${QINGYAO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 

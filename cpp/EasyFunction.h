@@ -87,6 +87,21 @@ public:
     Q_INVOKABLE QString convertScript(const QString &text, int language);
     Q_INVOKABLE QString searchKey(const QString &text);
 
+    // Chart export and print of a stored record, and import of a chart file
+    // (EasyFunctionExport.cpp). `settings`: script, elementColours, school,
+    // luckRule, hourShift, selectedLuck. Answers { ok, message, path } (and
+    // userid after an import); the message is in the window's script.
+    Q_INVOKABLE QString chartExportFolder();
+    Q_INVOKABLE QString chartExportPath(const QString &userid, const QString &kind);
+    Q_INVOKABLE QStringList chartFilesIn(const QString &folder);
+    Q_INVOKABLE QVariantMap exportChart(const QString &userid, const QString &kind, const QString &path,
+                                        const QVariantMap &settings);
+    // luckRule: the window's luck-start rule setting.
+    Q_INVOKABLE QVariantMap importChartFile(const QString &path, const QString &luckRule);
+    // The default printer's name; empty when there is no printer.
+    Q_INVOKABLE QString printerName();
+    Q_INVOKABLE QVariantMap printChart(const QString &userid, const QVariantMap &settings);
+
     // The plain page loader of the start-up pages (EasyFunctionBooks.cpp).
     static QString loadHtmlPage(const QString &name);
 

@@ -210,6 +210,72 @@
         </message>
     </context>
     <context>
+        <name>ChartExportDialog</name>
+        <message>
+            <source>导出命盘</source>
+            <translation>导出命盘</translation>
+        </message>
+        <message>
+            <source>图片（PNG，长图）</source>
+            <translation>图片（PNG，长图）</translation>
+        </message>
+        <message>
+            <source>PDF 文档（A4）</source>
+            <translation>PDF 文档（A4）</translation>
+        </message>
+        <message>
+            <source>命盘文件（可再导入）</source>
+            <translation>命盘文件（可再导入）</translation>
+        </message>
+        <message>
+            <source>保存为：</source>
+            <translation>保存为：</translation>
+        </message>
+        <message>
+            <source>保存到文稿文件夹：</source>
+            <translation>保存到文稿文件夹：</translation>
+        </message>
+        <message>
+            <source>保存</source>
+            <translation>保存</translation>
+        </message>
+        <message>
+            <source>打印</source>
+            <translation>打印</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>关闭</translation>
+        </message>
+    </context>
+    <context>
+        <name>ChartImportDialog</name>
+        <message>
+            <source>导入命盘文件</source>
+            <translation>导入命盘文件</translation>
+        </message>
+        <message>
+            <source>文件：</source>
+            <translation>文件：</translation>
+        </message>
+        <message>
+            <source>命盘文件的路径</source>
+            <translation>命盘文件的路径</translation>
+        </message>
+        <message>
+            <source>文稿文件夹中的文件：</source>
+            <translation>文稿文件夹中的文件：</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>导入</translation>
+        </message>
+        <message>
+            <source>关闭</source>
+            <translation>关闭</translation>
+        </message>
+    </context>
+    <context>
         <name>ChartMomentHeader</name>
         <message>
             <source>分</source>
@@ -316,6 +382,10 @@
         <message>
             <source>神煞</source>
             <translation>神煞</translation>
+        </message>
+        <message>
+            <source>导出或打印</source>
+            <translation>导出或打印</translation>
         </message>
     </context>
     <context>
@@ -1248,6 +1318,10 @@
         <message>
             <source>取消</source>
             <translation>取消</translation>
+        </message>
+        <message>
+            <source>导入</source>
+            <translation>导入</translation>
         </message>
     </context>
     <context>

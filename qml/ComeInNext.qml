@@ -108,6 +108,27 @@ Page {
             width: flick.width
             spacing: 0
 
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.margins: 4
+                Item { Layout.fillWidth: true }
+                Button {
+                    objectName: "chartExportButton"
+                    text: qsTr("导出或打印")
+                    flat: true
+                    onClicked: {
+                        exportDialog.userid = comeInNext.theuseridpage;
+                        exportDialog.chartSettings = {
+                            script: comeInNext.language, elementColours: settings.toUsingColorForChac,
+                            school: settings.intTypeOfYueDangLing, luckRule: settings.luckRule,
+                            hourShift: firstView.hourBackOrForward,
+                            selectedLuck: Math.max(0, firstView.yunlistiiCurrentIndex)
+                        };
+                        exportDialog.open();
+                    }
+                }
+            }
+
             First {
                 id: firstView
                 objectName: "first"
@@ -226,4 +247,8 @@ Page {
     }
 
     Component.onDestruction: if (saveTimer.running) saveNotes()
+
+    ChartExportDialog {
+        id: exportDialog
+    }
 }

@@ -136,6 +136,12 @@ Item {
             }
             Item { Layout.fillWidth: true }
             Button {
+                objectName: "importChartButton"
+                visible: !recordTab.multiSelect
+                text: qsTr("导入")
+                onClicked: importDialog.open()
+            }
+            Button {
                 objectName: "multiButton"
                 text: recordTab.multiSelect ? qsTr("比较(") + recordTab.selectedIds.length + qsTr("个)") : qsTr("多选")
                 enabled: !recordTab.multiSelect || recordTab.selectedIds.length > 0
@@ -261,6 +267,17 @@ Item {
 
     Notice {
         id: notice
+    }
+
+    ChartImportDialog {
+        id: importDialog
+        luckRule: recordTab.gSet() && recordTab.gSet().luckRule ? recordTab.gSet().luckRule : "described"
+        // The new record in the list, and its chart on show.
+        onImported: {
+            close();
+            recordTab.search(recordTab.keyword);
+            recordTab.openRecord(userid);
+        }
     }
 
     // The first page sets its model when it completes, after this tab.

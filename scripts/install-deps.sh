@@ -15,7 +15,7 @@ PACKAGES=(
   qml-module-qtqml-models2 qml-module-qt-labs-settings qml-module-qt-labs-folderlistmodel
   qml-module-qtwebview qml-module-qtwebengine qml-module-qtwebsockets qml-module-qttest
   qml-module-qtgraphicaleffects
-  xvfb xauth opencc fonts-noto-cjk fontconfig
+  xvfb xauth opencc fonts-noto-cjk fontconfig poppler-utils
   libnova-dev libicu-dev unicode-data sqlite3 libssl-dev tzdata
   help2man librsvg2-bin desktop-file-utils appstream dpkg-dev file python3-fonttools
 )

@@ -43,7 +43,8 @@ private slots:
             "isInSingaporeTimeZone", "isInHongKongTimeZone", "getSystemTimeZoneId",
             "getStandardTimeOffset", "getStandardTimeOffsetHours", "getStandardTimezoneLng",
             "getTheLatestAppLog", "clearTheLatestAppLog", "isNewerVersion",
-            "convertScript", "searchKey"};
+            "convertScript", "searchKey", "chartExportFolder", "chartExportPath", "chartFilesIn", "exportChart",
+            "importChartFile", "printerName", "printChart"};
         const QMetaObject &meta = EasyFunction::staticMetaObject;
         QStringList actual;
         for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {

