@@ -175,6 +175,17 @@ QQuickItem *delegateOf(QQuickItem *item)
     return nullptr;
 }
 
+// Whether a text item fits what it shows into its width by itself: it
+// elides, wraps or shrinks its font. Qt's "no eliding" is Qt::ElideNone (3),
+// not 0, which is eliding at the left.
+bool keepsTextInside(const QQuickItem *text)
+{
+    const bool eliding = text->property("elide").toInt() != Qt::ElideNone;
+    const bool wrapping = text->property("wrapMode").toInt() != 0;  // Text.NoWrap
+    const bool shrinking = text->property("fontSizeMode").toInt() != 0; // Text.FixedSize
+    return eliding || wrapping || shrinking;
+}
+
 QQuickItem *popupItem(QObject *popup)
 {
     auto *content = popup->property("contentItem").value<QQuickItem *>();
@@ -240,6 +251,15 @@ QStringList SelfTest::pageFiles()
     }
     files.sort();
     return files;
+}
+
+qreal SelfTest::textOverflow(const QQuickItem *text)
+{
+    if (!text || keepsTextInside(text) || text->width() <= 0)
+        return 0;
+    // A pixel of rounding is not an overflow.
+    const qreal excess = text->implicitWidth() - text->width();
+    return excess > 1 ? excess : 0;
 }
 
 QQuickWindow *SelfTest::window() const
@@ -481,17 +501,16 @@ void SelfTest::collect(QQuickItem *item, const QString &state, int lang)
     if (item->inherits("QQuickText")) {
         const QString text = shownText(item);
         texts << qMakePair(text, checkedText(item));
-        const bool eliding = item->property("elide").toInt() != 0;
-        const bool wrapping = item->property("wrapMode").toInt() != 0;
+        const bool fitting = keepsTextInside(item);
         const qreal iw = item->implicitWidth();
-        if (!text.isEmpty() && !eliding && !wrapping && item->width() > 0 && iw > item->width() + 1)
+        if (!text.isEmpty() && textOverflow(item) > 0)
             m_problems << QStringLiteral("text wider than its box (%1 > %2): %3: %4")
                               .arg(iw, 0, 'f', 0).arg(item->width(), 0, 'f', 0).arg(state, oneLine(text));
         // In a list or grid, a cell is clipped by the view: its texts must
         // lie inside the cell.
         QQuickItem *cell = text.isEmpty() ? nullptr : delegateOf(item);
         if (cell && cell->width() > 0 && cell->height() > 0) {
-            const QRectF r = item->mapRectToItem(cell, QRectF(0, 0, eliding || wrapping ? item->width() : qMax(item->width(), iw), item->height()));
+            const QRectF r = item->mapRectToItem(cell, QRectF(0, 0, fitting ? item->width() : qMax(item->width(), iw), item->height()));
             if (r.left() < -1 || r.top() < -1 || r.right() > cell->width() + 1 || r.bottom() > cell->height() + 1)
                 m_problems << QStringLiteral("text outside its cell (%1,%2 %3x%4 in %5x%6): %7: %8")
                                   .arg(r.x(), 0, 'f', 0).arg(r.y(), 0, 'f', 0).arg(r.width(), 0, 'f', 0)

@@ -42,6 +42,10 @@ public:
     // Page files of the resources that the walk opens, in a fixed order.
     static QStringList pageFiles();
 
+    // How many pixels a text item that neither elides, wraps nor shrinks its
+    // font needs beyond its width; 0 when it fits or fits itself.
+    static qreal textOverflow(const QQuickItem *text);
+
 private:
     struct Step {
         QString kind; // "main", "dialog", "page" or "chart"

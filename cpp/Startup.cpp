@@ -215,10 +215,11 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
         result = QGuiApplication::exec();
     }
 
-    // 21. Reverse order of creation.
+    // 21. Reverse order of creation, except that the pages (with the engine)
+    // go before the service object their bindings call until the end.
     delete request;
-    delete service;
     delete engine;
+    delete service;
     delete settings;
     delete app;
     return result;

@@ -1769,8 +1769,8 @@
             <translation>风格:</translation>
         </message>
         <message>
-            <source>Restart required</source>
-            <translation>Restart required</translation>
+            <source>重启后生效</source>
+            <translation>重启后生效</translation>
         </message>
         <message>
             <source>取消</source>

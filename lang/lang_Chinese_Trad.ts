@@ -1769,8 +1769,8 @@
             <translation>風格:</translation>
         </message>
         <message>
-            <source>Restart required</source>
-            <translation>Restart required</translation>
+            <source>重启后生效</source>
+            <translation>重啟後生效</translation>
         </message>
         <message>
             <source>取消</source>

@@ -56,8 +56,7 @@ QtObject {
     // script (0 简体, 1 繁體); the one conversion every page uses.
     function shown(text, language) {
         var s = text === undefined || text === null ? "" : String(text)
-        // The service object goes before the pages at shutdown.
-        return typeof easyfunction !== "undefined" && easyfunction ? easyfunction.convertScript(s, language) : s
+        return easyfunction.convertScript(s, language)
     }
 
     // ---- numerology -------------------------------------------------------
@@ -276,9 +275,9 @@ QtObject {
     }
 
     // Solar terms falling in a solar month from the service object's term
-    // table, or null when it does not serve them.
+    // table, or null for a year outside it.
     function termsFromService(y, m) {
-        if (typeof easyfunction === "undefined" || !(Number(easyfunction.getBeginJDofSinoYM(y, 1)) > 0))
+        if (!(Number(easyfunction.getBeginJDofSinoYM(y, 1)) > 0))
             return null
         var terms = []
         for (var sy = y - 1; sy <= y; sy++) {
@@ -317,8 +316,6 @@ QtObject {
     // Begin and end of sino month m of sino year y: out.begin / out.end are
     // date records (Y, M, D, h, m, s), out.beginJd / out.endJd the moments.
     function sxf_getYMDofBeginEndofSinoYM(y, m, out) {
-        if (typeof easyfunction === "undefined")
-            return -1
         var b = Number(easyfunction.getBeginJDofSinoYM(y, m))
         var e = Number(easyfunction.getEndJDofSinoYM(y, m))
         if (!(b > 0) || !(e > 0))

@@ -91,19 +91,25 @@ ColumnLayout {
         font.pixelSize: cellRoot.smallPixelSize
         Layout.alignment: Qt.AlignHCenter
     }
-    Repeater {
-        objectName: "marks"
-        model: cellRoot.marks
-        Label {
-            text: modelData
-            font.pixelSize: cellRoot.smallPixelSize - 1
-            color: P.warning
-            padding: 1
-            Layout.alignment: Qt.AlignHCenter
-            Layout.maximumWidth: Math.max(cellRoot.smallPixelSize * 6, 72)
-            wrapMode: Text.Wrap
-            horizontalAlignment: Text.AlignHCenter
-            background: Rectangle { color: "#fdecea"; radius: 3 }
+    // A layout sizes a wrapping label by its one-line height, so the marks
+    // sit in a column, which stacks them by the height they wrap to.
+    Column {
+        Layout.alignment: Qt.AlignHCenter
+        spacing: cellRoot.spacing
+        Repeater {
+            objectName: "marks"
+            model: cellRoot.marks
+            Label {
+                anchors.horizontalCenter: parent.horizontalCenter
+                width: Math.min(implicitWidth, Math.max(cellRoot.smallPixelSize * 6, 72))
+                text: modelData
+                font.pixelSize: cellRoot.smallPixelSize - 1
+                color: P.warning
+                padding: 1
+                wrapMode: Text.Wrap
+                horizontalAlignment: Text.AlignHCenter
+                background: Rectangle { color: "#fdecea"; radius: 3 }
+            }
         }
     }
 }

@@ -69,7 +69,7 @@ Dialog {
             }
 
             Label {
-                text: qsTr("Restart required")
+                text: qsTr("重启后生效")
                 color: P.warning
                 width: parent.width
                 wrapMode: Label.Wrap

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The facade's lunar calls served by the real chart engine: the script side
 // asks InSight, so its lunar dates are the native tables' dates.
+#include "EasyFunction.h"
 #include "ServiceWiring.h"
 
 #include <QJSValue>
 #include <QQmlComponent>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QtTest>
 
@@ -43,6 +45,9 @@ private:
     {
         return m_probe.property(QString::fromLatin1(fn)).call(args);
     }
+    // The service object, as at start-up (term table, script conversion); it
+    // outlives the engine, whose pages call it until they are gone.
+    EasyFunction m_service{nullptr, nullptr};
     QQmlEngine m_engine;
     QScopedPointer<QObject> m_object;
     QJSValue m_probe;
@@ -53,6 +58,7 @@ void TestJsxfNativeCalendar::initTestCase()
     // The native types, as at start-up (the facade asks InSight and
     // CalendarRules).
     ServiceWiring::registerTypes();
+    m_engine.rootContext()->setContextProperty(QStringLiteral("easyfunction"), &m_service);
     m_engine.addImportPath(QStringLiteral("qrc:/"));
     QQmlComponent component(&m_engine);
     component.setData(probeQml, QUrl(QStringLiteral("qrc:/tst_jsxf_native_calendar.qml")));

@@ -37,9 +37,13 @@ TestCase {
         "showYearZhuInfo", "showYearZhuSs", "showYearZhuEff", "showYMonZhuInfo", "showYMonZhuSs", "showYMonZhuEff",
         "showYdmnZhuInfo", "showYdmnZhuSs", "showYdmnZhuEff"]
 
+    // Each write saves the settings file to disk; only the keys the last row
+    // changed need it.
     function init() {
-        for (var i = 0; i < paneKeys.length; i++)
-            easyfunction.setValueByKeyFromSettings(paneKeys[i], undefined);
+        for (var i = 0; i < paneKeys.length; i++) {
+            if (stored(paneKeys[i]) !== "undefined")
+                easyfunction.setValueByKeyFromSettings(paneKeys[i], undefined);
+        }
     }
 
     function findChild(item, name) {

@@ -100,8 +100,14 @@ Item {
             var dlg = openDialog();
             dlg.setMoment(1990, 5, 17, 8, 30);
             var t = findChild(dlg, "minuteTumbler");
-            // The spinner glides to a new index; a click lands on what is shown.
-            wait(row.settle ? 2000 : 0);
+            // The spinner glides to a new index; a click lands on what is
+            // shown, so it waits until the current minute sits in the middle.
+            if (row.settle) {
+                tryVerify(function () {
+                    var c = t.currentItem;
+                    return c !== null && Math.abs(c.mapToItem(t, 0, c.height / 2).y - t.height / 2) < 0.5;
+                }, 5000);
+            }
             row.act(t);
             tryCompare(t, "currentIndex", 30 + row.delta);
         }
