@@ -378,14 +378,6 @@ public:
 
     QString begin()
     {
-        // A transaction keeps its changed pages in the cache; when the cache
-        // is full SQLite writes them out mid-way and reads them back. Room
-        // for 16 MB of pages during the import, the connection's own size after.
-        QSqlQuery cache(m_db);
-        if (cache.exec(QStringLiteral("PRAGMA cache_size")) && cache.next()) {
-            m_cacheSize = cache.value(0).toLongLong();
-            cache.exec(QStringLiteral("PRAGMA cache_size = -16384"));
-        }
         if (!m_db.transaction())
             return QStringLiteral("cannot start a transaction: %1").arg(m_db.lastError().text());
         const QStringList &columns = SqloneCustomerModel::columnNames();
@@ -426,12 +418,10 @@ public:
     QString commit()
     {
         finishQueries();
-        if (m_db.commit()) {
-            restoreCache();
+        if (m_db.commit())
             return QString();
-        }
         const QString reason = QStringLiteral("cannot write the records: %1").arg(m_db.lastError().text());
-        rollback();
+        m_db.rollback();
         return reason;
     }
 
@@ -439,7 +429,6 @@ public:
     {
         finishQueries();
         m_db.rollback();
-        restoreCache();
     }
 
 private:
@@ -449,18 +438,11 @@ private:
         m_insert.finish();
     }
 
-    void restoreCache()
-    {
-        if (m_cacheSize != 0)
-            QSqlQuery(m_db).exec(QStringLiteral("PRAGMA cache_size = %1").arg(m_cacheSize));
-    }
-
     QSqlDatabase m_db;
     QSqlQuery m_taken;
     QSqlQuery m_insert;
     int m_useridColumn = 0;
     int m_seqnoColumn = 0;
-    qint64 m_cacheSize = 0; // the connection's, to put back; 0: unchanged
 };
 
 ImportResult failedImport(const QString &error)
