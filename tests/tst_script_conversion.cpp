@@ -40,6 +40,11 @@ private slots:
         QTest::newRow("markup and other scripts untouched")
             << "<img src=\"x\">abc 123 𠮷" << "<img src=\"x\">abc 123 𠮷";
         QTest::newRow("empty") << "" << "";
+        // Half a surrogate pair (cut text) has no UTF-8 form: it must pass
+        // unchanged in both directions, not vanish or shift its neighbours.
+        const QString lone(QChar(0xD800));
+        QTest::newRow("lone surrogate kept") << QString("干部" + lone + "冲突" + lone)
+                                             << QString("幹部" + lone + "衝突" + lone);
     }
     void toTraditional()
     {
