@@ -5,6 +5,8 @@
 #include <QResource>
 #include <QVector>
 
+#include <array>
+#include <bitset>
 #include <cstring>
 
 // The table is the engine's own resource (cpp/scriptConversion.qrc), so the
@@ -24,6 +26,11 @@ struct Table
     QByteArray text; // raw view of the resource, or its unpacked copy
     const char *rows = nullptr; // first row after the comment lines
     const char *end = nullptr;
+    // By tag: the first byte of its lowest key; text below it has no row
+    // (ASCII, most punctuation), so it is passed without a search.
+    std::array<unsigned char, 128> lowestLead{};
+    // The first bytes that start an `s` key (phrases begin with "SQL", "PN" ...).
+    std::bitset<256> phraseLeads;
 };
 
 Table load()
@@ -48,9 +55,11 @@ Table load()
     return t;
 }
 
+Table loadIndexed();
+
 const Table &table()
 {
-    static const Table t = load();
+    static const Table t = loadIndexed();
     return t;
 }
 
@@ -119,6 +128,8 @@ Bytes rowValue(Bytes key, const char *end)
 // The value of the row (tag, key), or null data when there is none.
 Bytes lookup(const Table &t, char tag, Bytes key)
 {
+    if (key.size == 0 || static_cast<unsigned char>(key.data[0]) < t.lowestLead[size_t(tag)])
+        return {};
     const char *row = floorRow(t, tag, key);
     if (!row || compareRow(row, t.end, tag, key) != 0)
         return {};
@@ -148,6 +159,33 @@ int longestPhrase(const Table &t, Bytes text, Bytes *value)
     return 0;
 }
 
+Table loadIndexed()
+{
+    Table t = load();
+    t.lowestLead.fill(0xFF);
+    if (!t.rows)
+        return t;
+    for (const char tag : {'S', 'T', 'f', 's'}) {
+        const char *before = floorRow(t, tag, {"", 0});
+        const char *first = t.rows;
+        if (before) {
+            first = static_cast<const char *>(std::memchr(before, '\n', size_t(t.end - before)));
+            first = first ? first + 1 : t.end;
+        }
+        if (t.end - first > 2 && first[0] == tag)
+            t.lowestLead[size_t(tag)] = static_cast<unsigned char>(first[2]);
+    }
+    // Keys are UTF-8, which never holds 0xFF: the greatest key below
+    // (lead, 0xFF) starts with `lead` when any does.
+    for (int lead = 0; lead < 256; ++lead) {
+        const char probe[2] = {char(lead), char(0xFF)};
+        const char *row = floorRow(t, 's', {probe, 2});
+        if (row && row[0] == 's' && t.end - row > 2 && static_cast<unsigned char>(row[2]) == lead)
+            t.phraseLeads.set(size_t(lead));
+    }
+    return t;
+}
+
 int utf8Length(unsigned char lead)
 {
     return lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
@@ -162,6 +200,13 @@ void appendTraditional(const Table &t, QStringView text, QString &out)
     const char *p = in.constData();
     const char *end = p + in.size();
     while (p < end) {
+        if (!t.phraseLeads.test(static_cast<unsigned char>(*p))) {
+            const char *from = p;
+            while (p < end && !t.phraseLeads.test(static_cast<unsigned char>(*p)))
+                p += qMin(utf8Length(static_cast<unsigned char>(*p)), int(end - p));
+            converted.append(from, int(p - from));
+            continue;
+        }
         Bytes value;
         const int taken = longestPhrase(t, {p, int(end - p)}, &value);
         if (taken > 0) {
@@ -192,8 +237,19 @@ QString mapCodePoints(const QString &text, Map map)
             out += c;
             continue;
         }
-        const QByteArray utf8 = c.toUtf8();
-        const Bytes to = map(Bytes{utf8.constData(), utf8.size()});
+        const uint u = n == 2 ? QChar::surrogateToUcs4(c.at(0), c.at(1)) : c.at(0).unicode();
+        char utf8[4];
+        int size = 0;
+        if (u < 0x80) {
+            utf8[size++] = char(u);
+        } else {
+            static const unsigned char prefix[] = {0, 0xC0, 0xE0, 0xF0};
+            const int more = u < 0x800 ? 1 : u < 0x10000 ? 2 : 3;
+            utf8[size++] = char(prefix[more] | (u >> (6 * more)));
+            for (int k = more - 1; k >= 0; --k)
+                utf8[size++] = char(0x80 | ((u >> (6 * k)) & 0x3F));
+        }
+        const Bytes to = map(Bytes{utf8, size});
         if (to.data)
             out += QString::fromUtf8(to.data, to.size);
         else
