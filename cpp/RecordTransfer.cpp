@@ -203,6 +203,23 @@ QString checkRecords(const QJsonArray &array)
     return QString();
 }
 
+// The quote that ends the JSON text opened by the quote at open, or null
+// when none comes before end: a quote ends it unless an odd number of
+// backslashes comes before it.
+const char *closingQuote(const char *open, const char *end)
+{
+    for (const char *p = open + 1;; ++p) {
+        p = static_cast<const char *>(std::memchr(p, '"', size_t(end - p)));
+        if (!p)
+            return nullptr;
+        const char *q = p;
+        while (q[-1] == '\\')
+            --q;
+        if ((p - q) % 2 == 0)
+            return p;
+    }
+}
+
 // Cuts a JSON array into the texts of its elements without parsing them, so
 // that each record is parsed alone and memory does not grow with the file.
 // Anything not shaped "[ element, ... ]" is Bad; the whole-document parse
@@ -233,7 +250,6 @@ public:
             skipSpace();
         }
         int depth = 0;
-        bool inString = false;
         int i = m_pos;
         for (;; ++i) {
             if (i >= m_buffer.size()) {
@@ -242,25 +258,17 @@ public:
                     return Bad;
                 i += m_pos;
             }
-            if (inString) {
-                // Most of a record is text: on to its next quote, which ends
-                // it unless an odd number of backslashes comes before.
-                const char *data = m_buffer.constData();
-                const void *quote = std::memchr(data + i, '"', size_t(m_buffer.size() - i));
-                if (!quote) {
-                    i = m_buffer.size() - 1;
-                    continue;
-                }
-                i = int(static_cast<const char *>(quote) - data);
-                int backslashes = 0;
-                while (data[i - 1 - backslashes] == '\\')
-                    ++backslashes;
-                inString = backslashes % 2 == 1;
-                continue;
-            }
             const char ch = m_buffer.at(i);
             if (ch == '"') {
-                inString = true;
+                // Most of a record is text: on to the quote that ends it.
+                const char *quote;
+                while (!(quote = closingQuote(m_buffer.constData() + i, m_buffer.constData() + m_buffer.size()))) {
+                    i -= m_pos;
+                    if (!fill())
+                        return Bad;
+                    i += m_pos;
+                }
+                i = int(quote - m_buffer.constData());
             } else if (ch == '{' || ch == '[') {
                 ++depth;
             } else if (ch == '}' || ch == ']') {
@@ -448,12 +456,19 @@ bool readsBackUnchanged(const char *text, int size)
     return true;
 }
 
+// The keys of a record as json_object writes them ("name":) and as Qt's
+// indented writer does (eight blanks, "name": and a blank), in Qt's order.
+struct Keys {
+    std::vector<QByteArray> compact;
+    std::vector<QByteArray> indented;
+};
+
 // One record as an element of Qt's indented array ("    {" ... "    }"),
 // laid out from the compact object json_object made of it; the values are
 // SQLite's JSON texts as they are, whole numbers (userid) written as texts.
 // False when the record needs Qt's own writing: a number that is not whole,
 // or text that would not read back unchanged.
-bool appendIndented(const char *json, int size, const std::vector<QByteArray> &keys, QByteArray *out)
+bool appendIndented(const char *json, int size, const Keys &keys, QByteArray *out)
 {
     if (!readsBackUnchanged(json, size))
         return false;
@@ -461,50 +476,49 @@ bool appendIndented(const char *json, int size, const std::vector<QByteArray> &k
     const char *const end = json + size;
     if (p == end || *p++ != '{')
         return false;
-    out->append("    {\n");
-    for (size_t k = 0; k < keys.size(); ++k) {
-        const QByteArray &key = keys[k]; // "\"name\":"
+    out->append("    {\n", 6);
+    const size_t count = keys.compact.size();
+    for (size_t k = 0; k < count; ++k) {
+        const QByteArray &key = keys.compact[k];
         if (end - p < key.size() || std::memcmp(p, key.constData(), size_t(key.size())) != 0)
             return false;
         p += key.size();
-        out->append("        ");
-        out->append(key);
-        out->append(' ');
+        out->append(keys.indented[k]);
         const char *value = p;
         if (p < end && *p == '"') {
-            // A JSON text: a quote ends it unless a backslash escapes it.
-            for (++p; p < end && *p != '"'; ++p) {
-                if (*p == '\\')
-                    ++p;
-            }
-            if (p >= end)
+            const char *quote = closingQuote(p, end);
+            if (!quote)
                 return false;
-            ++p;
+            p = quote + 1;
             out->append(value, int(p - value));
         } else {
             while (p < end && *p != ',' && *p != '}')
                 ++p;
-            const QByteArray word = QByteArray::fromRawData(value, int(p - value));
-            if (word == "null") {
-                out->append(word);
+            const int length = int(p - value);
+            if (length == 4 && std::memcmp(value, "null", 4) == 0) {
+                out->append(value, length);
             } else {
                 // A whole number; anything else is a real number, which
                 // Qt writes in its own shortest form.
-                if (word.isEmpty() || word.contains('.') || word.contains('e') || word.contains('E'))
+                for (const char *c = value; c < p; ++c) {
+                    if (!(*c == '-' || (*c >= '0' && *c <= '9')))
+                        return false;
+                }
+                if (length == 0)
                     return false;
                 out->append('"');
-                out->append(word);
+                out->append(value, length);
                 out->append('"');
             }
         }
-        const char separator = k + 1 < keys.size() ? ',' : '}';
-        if (p == end || *p++ != separator)
+        const bool last = k + 1 == count;
+        if (p == end || *p++ != (last ? '}' : ','))
             return false;
-        out->append(k + 1 < keys.size() ? ",\n" : "\n");
+        out->append(last ? "\n" : ",\n", last ? 1 : 2);
     }
     if (p != end)
         return false;
-    out->append("    }");
+    out->append("    }", 5);
     return true;
 }
 
@@ -574,12 +588,13 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
     // appendIndented turns down.
     QStringList pairs;
     QStringList blobs;
-    std::vector<QByteArray> keys;
+    Keys keys;
     for (const int c : info.sorted) {
         const QString &name = info.names[c];
         pairs << QStringLiteral("'%1',%1").arg(name);
         blobs << name + QStringLiteral(" >= x''");
-        keys.push_back('"' + name.toLatin1() + "\":");
+        keys.compact.push_back('"' + name.toLatin1() + "\":");
+        keys.indented.push_back("        " + keys.compact.back() + ' ');
     }
     Statement select = prepare(handle, QStringLiteral("SELECT seqno, CASE WHEN %1 THEN NULL ELSE json_object(%2) END"
                                                       " FROM oneCustomer ORDER BY seqno")
