@@ -657,6 +657,15 @@ public:
             return QStringLiteral("not an SQLite database");
         if (!m_db.transaction())
             return QStringLiteral("cannot start a transaction: %1").arg(m_db.lastError().text());
+        // Into an empty table the sort index is built after the rows; the
+        // same transaction holds both, so a failure leaves the table as it was.
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM oneCustomer)")) && query.next()
+            && query.value(0).toBool()) {
+            query.finish();
+            m_reindex = SqloneCustomerModel::dropIndexes(query);
+        }
+        query.finish();
         const Columns &info = columns();
         // One statement a record: an identifier present makes it do nothing,
         // a number taken leaves the numbering to the database.
@@ -709,6 +718,14 @@ public:
     QString commit()
     {
         m_insert.reset();
+        QSqlQuery query(m_db);
+        if (m_reindex && !SqloneCustomerModel::createIndexes(query)) {
+            const QString reason = QStringLiteral("cannot write the records: %1").arg(query.lastError().text());
+            query.finish();
+            m_db.rollback();
+            return reason;
+        }
+        query.finish();
         if (m_db.commit())
             return QString();
         const QString reason = QStringLiteral("cannot write the records: %1").arg(m_db.lastError().text());
@@ -727,6 +744,7 @@ private:
     sqlite3 *m_handle;
     Statement m_insert;
     std::vector<QByteArray> m_utf8;
+    bool m_reindex = false; // the sort index was dropped for the import
 };
 
 ImportResult failedImport(const QString &error)

@@ -178,12 +178,24 @@ private slots:
         record.insert(renamed.isEmpty() ? key : renamed, QStringLiteral("@@"));
         QByteArray json = QJsonDocument(QJsonArray{record}).toJson(QJsonDocument::Compact);
         json.replace("\"@@\"", value);
+        // An import into an empty table builds its indexes after the rows.
+        const auto indexes = [] {
+            QStringList sql;
+            QSqlQuery query(QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' ORDER BY name"), userDb());
+            while (query.next())
+                sql << query.value(0).toString();
+            return sql;
+        };
         for (const bool streamed : {false, true}) {
             TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("transfer%1.db").arg(++m_fileNo));
+            QVERIFY(SqloneCustomerModel::ensureTable(userDb()));
+            const QStringList indexesBefore = indexes();
+            QVERIFY(!indexesBefore.isEmpty());
             QBuffer buffer(&json);
             buffer.open(QIODevice::ReadOnly);
             const RecordTransfer::ImportResult result = streamed ? RecordTransfer::importJsonFrom(userDb(), &buffer)
                                                                  : RecordTransfer::importJson(userDb(), json);
+            QCOMPARE(indexes(), indexesBefore);
             if (outcome.startsWith(QLatin1String("record "))) {
                 QCOMPARE(result.error, outcome);
                 QCOMPARE(dump().size(), 0);
