@@ -109,6 +109,7 @@ private slots:
         QTest::newRow("control characters")      << "morenotes"  << "char(1, 8, 9, 10, 12, 13, 31, 127, 120)";
         QTest::newRow("separators, astral")      << "name"       << "char(0x2028, 0x2029, 0x1F600, 0xE9, 0x4E2D)";
         QTest::newRow("U+0000 inside")           << "name"       << "'a' || char(0) || 'b'";
+        QTest::newRow("leading U+FEFF")          << "name"       << "char(0xFEFF, 0x41)";
         QTest::newRow("empty text")              << "name"       << "''";
         QTest::newRow("U+FFFE")                  << "name"       << "char(0xFFFE, 0x41)";
         QTest::newRow("invalid byte")            << "name"       << "CAST(x'41ff42' AS TEXT)";
@@ -156,6 +157,8 @@ private slots:
         QTest::addColumn<QString>("outcome");  // what is stored (<null>), or the error
         QTest::newRow("text")           << "name"      << "" << QByteArray("\"甲\"") << "甲";
         QTest::newRow("null")           << "name"      << "" << QByteArray("null")  << "<null>";
+        // Text bound as UTF-16 lost a leading U+FEFF (read as a byte-order mark).
+        QTest::newRow("leading U+FEFF") << "name"      << "" << QByteArray("\"\\ufeffabc\"") << QString(QChar(0xfeff)) + "abc";
         QTest::newRow("whole number")   << "name"      << "" << QByteArray("5")     << "5";
         QTest::newRow("fraction")       << "name"      << "" << QByteArray("1.25")  << "1.25";
         QTest::newRow("boolean")        << "name"      << "" << QByteArray("true")  << R"(record 1: column "name" must be a text or null)";
