@@ -2,9 +2,6 @@
 pragma Singleton
 import QtQuick 2.15
 import chattutorial 1.0
-import "../js/sanCaiWuGe.js" as Sancai5ge
-import "../js/placeTable.js" as Places
-import "../js/sim2tradTable.js" as S2T
 
 // Script facade of the pages (the window's jsxf): name numerology, the place
 // table, and the calendar calls that the native engine answers, so script and
@@ -40,6 +37,25 @@ QtObject {
         return easyfunction.convertScript(s, language)
     }
 
+    // ---- large tables, made on first use -----------------------------------
+
+    property QtObject placeTableObject: null
+    property QtObject nameTablesObject: null
+
+    function tablesObject(current, file) {
+        return current !== null ? current : Qt.createComponent(Qt.resolvedUrl(file)).createObject(jsxf)
+    }
+
+    function placeRegions() {
+        placeTableObject = tablesObject(placeTableObject, "PlaceTableData.qml")
+        return placeTableObject.regions
+    }
+
+    function nameTables() {
+        nameTablesObject = tablesObject(nameTablesObject, "NameTables.qml")
+        return nameTablesObject
+    }
+
     // ---- numerology -------------------------------------------------------
 
     // One character to one character, for counting strokes by the
@@ -55,12 +71,13 @@ QtObject {
     // Traditional code of one simplified code (the sorted table bisected);
     // codes without an entry come back unchanged.
     function tradCode(simCode) {
-        var sim = S2T.simCodes
+        var tables = nameTables()
+        var sim = tables.simCodes
         var low = 0, high = sim.length - 1
         while (low <= high) {
             var mid = (low + high) >> 1
             if (sim[mid] === simCode)
-                return S2T.tradCodes[mid]
+                return tables.tradCodes[mid]
             if (sim[mid] < simCode)
                 low = mid + 1
             else
@@ -70,19 +87,21 @@ QtObject {
     }
 
     function sxf_caige_get(str1, str2, outCaige) {
-        return Sancai5ge.caigeGet(str1, str2, outCaige, sxf_getTranBySimp)
+        return nameTables().caigeGet(str1, str2, outCaige, sxf_getTranBySimp)
     }
 
     // The numerology page's computation as a pure function (see sanCaiWuGe.js).
     function sxf_caige_calculate(autoFuXing, fuXingChecked, theNameText) {
-        return Sancai5ge.calculateName(autoFuXing, fuXingChecked, theNameText, sxf_caige_get)
+        return nameTables().calculateName(autoFuXing, fuXingChecked, theNameText, sxf_caige_get)
     }
 
     // ---- place table ------------------------------------------------------
 
     // The place table: for each region of bigPlaceNames (same index) its
     // places, each an encoded row [name, initials, longitude, latitude].
-    readonly property var sxf_JWv: Places.regions.map(function (r) { return r[2] })
+    function sxf_JWv() {
+        return placeRegions().map(function (r) { return r[2] })
+    }
 
     // { name, lng (east), lat (north), xslType } of one encoded row, or null.
     // xslType is the daylight-saving history of the place (Hong Kong 1,
@@ -93,11 +112,11 @@ QtObject {
         return { name: row[0], lng: row[2], lat: row[3], xslType: placeXslType(row[0]) }
     }
 
-    readonly property var taiwanPlaces: Places.regions[Places.regions.length - 1][2].slice(2).map(function (p) { return p[0] })
-
     function placeXslType(name) {
         if (name === "香港")
             return 1
+        var regions = placeRegions()
+        var taiwanPlaces = regions[regions.length - 1][2].slice(2).map(function (p) { return p[0] })
         return taiwanPlaces.indexOf(name) >= 0 ? 2 : 0
     }
 
@@ -111,8 +130,9 @@ QtObject {
         if (words.length < 1 || words.length > 2 || !/^[a-z]+( [a-z]+)?$/.test(words.join(" ")))
             return none
         var hits = []
-        for (var i = 0; i < Places.regions.length; i++) {
-            var reg = Places.regions[i]
+        var regions = placeRegions()
+        for (var i = 0; i < regions.length; i++) {
+            var reg = regions[i]
             if (reg[1].indexOf(words[0]) !== 0)
                 continue
             if (words.length === 1) {
