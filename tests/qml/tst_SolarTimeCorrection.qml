@@ -119,6 +119,8 @@ TestCase {
               names: ["己卯", "丁丑", "壬辰", "庚戌"] },
             { tag: "at 立春 2000", t: [2000, 2, 4, 20, 40], zty: 0, pty: 0, day23: 1, lng: 120,
               names: ["庚辰", "戊寅", "壬辰", "庚戌"] },
+            { tag: "立春 by the instant, not by solar time", t: [2000, 2, 4, 20, 41], zty: 0, pty: 1, day23: 1,
+              lng: 87.6, names: ["庚辰", "戊寅", "壬辰", "己酉"] },
             { tag: "Urumqi mean solar back over midnight", t: [1995, 3, 10, 1, 20], zty: 0, pty: 1, day23: 1,
               lng: 87.6 },
             { tag: "Harbin true solar past 23:00", t: [1970, 8, 8, 22, 50], zty: 1, pty: 0, day23: 1, lng: 126.6 },
