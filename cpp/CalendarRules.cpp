@@ -71,6 +71,15 @@ int CalendarRules::weekday(int year, int month, int day)
     return static_cast<int>((noon + 1) % 7);
 }
 
+double CalendarRules::julianDayOfInstant(const QDateTime &instant)
+{
+    constexpr double unixEpochJd = 2440587.5;
+    constexpr double beijingDays = 8.0 / 24;
+    if (!instant.isValid())
+        return 0;
+    return instant.toMSecsSinceEpoch() / 86400000.0 + unixEpochJd + beijingDays;
+}
+
 QVariantMap CalendarRules::civilTime(double jd)
 {
     if (!std::isfinite(jd))

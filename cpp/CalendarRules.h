@@ -4,6 +4,7 @@
 #include "CycleRules.h"
 #include "JulianDay.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QVariant>
 
@@ -36,6 +37,8 @@ public:
     Q_INVOKABLE static int weekday(int year, int month, int day);
     // Julian day of a civil moment in the engine's time scale (UTC+8).
     Q_INVOKABLE static double julianDay(int year, int month, int day, int hour, int minute);
+    // The Julian day of that scale of an instant (the window's "now").
+    Q_INVOKABLE static double julianDayOfInstant(const QDateTime &instant);
     // Date and time of a Julian day of that scale: { Y, M, D, h, m, s },
     // minutes and seconds truncated.
     Q_INVOKABLE static QVariantMap civilTime(double jd);

@@ -159,4 +159,16 @@ TestCase {
         compare(o.meanSolarText, "1799年12月31日 22:50")
         compare(o.pillars, [-1, -1, -1, -1])
     }
+
+    // The window's "now" in the engine's time scale (UTC+8, whole days at noon).
+    function test_instantJulianDay_data() {
+        return [
+            { tag: "noon in Beijing", ms: Date.UTC(2000, 0, 1, 4, 0), jd: 2451545.0 },
+            { tag: "midnight in Beijing", ms: Date.UTC(1999, 11, 31, 16, 0), jd: 2451544.5 },
+            { tag: "not a date", ms: NaN, jd: 0 }
+        ]
+    }
+    function test_instantJulianDay(row) {
+        fuzzyCompare(CalendarRules.julianDayOfInstant(new Date(row.ms)), row.jd, 1e-9)
+    }
 }
