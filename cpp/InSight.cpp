@@ -649,6 +649,7 @@ namespace {
 QVariantMap luckStartMap(const LuckStart &s)
 {
     return QVariantMap{{QStringLiteral("rule"), LuckStart::ruleName(s.rule)},
+                       {QStringLiteral("label"), LuckStart::ruleLabel(LuckStart::ruleName(s.rule))},
                        {QStringLiteral("ageYears"), s.ageYears},
                        {QStringLiteral("ageMonths"), s.ageMonths},
                        {QStringLiteral("ageDays"), s.ageDays},
