@@ -463,12 +463,13 @@ private slots:
         const QString bom = QChar(0xFEFF) + name;
         const QString swapped = QChar(0xFFFE) + name;
         const QString astral = QStringLiteral("𠀀明") + QChar(0x20BB7);
-        QTest::newRow("leading U+FEFF") << bom << bom << bom;
-        QTest::newRow("leading U+FFFE") << swapped << swapped << QChar(0xFFFD) + name;
-        QTest::newRow("CJK with astral characters") << astral << astral << astral;
-        QTest::newRow("ordinary name") << name << name << name;
-        // As the records import stores it.
-        QTest::newRow("lone surrogate") << QChar(0xD800) + name << QLatin1Char('?') + name << QLatin1Char('?') + name;
+        const QString lone = QChar(0xD800) + name;
+        const QString replaced = QLatin1Char('?') + name; // as the records import stores it
+        QTest::newRow("leading U+FEFF")             << bom     << bom      << bom;
+        QTest::newRow("leading U+FFFE")             << swapped << swapped  << QChar(0xFFFD) + name;
+        QTest::newRow("CJK with astral characters") << astral  << astral   << astral;
+        QTest::newRow("ordinary name")              << name    << name     << name;
+        QTest::newRow("lone surrogate")             << lone    << replaced << replaced;
     }
 
     void textStoredAsTyped()
