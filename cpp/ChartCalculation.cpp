@@ -412,6 +412,7 @@ QVariantMap ChartCalculation::calculateRecord(const QVariantMap &record, const Q
     moment.insert(QStringLiteral("jdTrueSolar"), m.jdTrueSolar);
     moment.insert(QStringLiteral("equationOfTimeDays"), m.equationOfTimeMinutes / minutesPerDay);
     moment.insert(QStringLiteral("jdClock"), ClockCorrection::clockJd(m.clockFields));
+    moment.insert(QStringLiteral("jdBeijing"), m.jdBeijing);
     moment.insert(QStringLiteral("clockFields"), QVariantList{m.clockFields[0], m.clockFields[1], m.clockFields[2],
                                                               m.clockFields[3], m.clockFields[4]});
     o.insert(QStringLiteral("chain"), moment);

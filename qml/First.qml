@@ -312,10 +312,9 @@ Pane {
         derivedPillars = list;
     }
 
-    // Sino year of birth: the year pillar decides around 立春.
+    // Sino year of birth: the instant decides around 立春, as for the year pillar.
     function birthSinoYear() {
-        var y = lastResult.moment.y;
-        return Calc.yearChacOf(y) === thisYearJiaZi ? y : y - 1;
+        return CalendarRules.sinoYear(lastResult.chain.jdBeijing);
     }
 
     // Age shown under a luck pillar or flow year: real (周岁) or nominal (虚岁).
