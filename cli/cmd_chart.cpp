@@ -4,6 +4,7 @@
 #include "Command.h"
 
 #include "AppContext.h"
+#include "CalendarRules.h"
 #include "ChartCalculation.h"
 #include "DatabaseConnections.h"
 #include "InSight.h"
@@ -14,8 +15,6 @@
 #include <QJsonObject>
 #include <QMetaProperty>
 #include <QSqlDatabase>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -172,29 +171,15 @@ QVariantMap storedRecord(const ChartOptions &o, QString &problem)
         problem = QStringLiteral("cannot open the user database");
         return {};
     }
-    QSqlQuery q(QSqlDatabase::database(AppContext::userConnectionName));
-    q.prepare(QStringLiteral("SELECT * FROM oneCustomer WHERE userid = ? OR CAST(seqno AS TEXT) = ?"));
-    q.addBindValue(o.record);
-    q.addBindValue(o.record);
-    QVariantMap rec;
-    if (q.exec() && q.next()) {
-        const QSqlRecord r = q.record();
-        for (int i = 0; i < r.count(); ++i)
-            rec.insert(r.fieldName(i), r.value(i));
-    }
-    if (rec.isEmpty())
-        problem = QStringLiteral("no record %1 in the database").arg(o.record);
-    return rec;
+    return ChartFile::storedRecord(QSqlDatabase::database(AppContext::userConnectionName), o.record, &problem);
 }
 
 // The record's file, image or PDF: a stored record as it is, a moment as the
 // birth form would store it.
-int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCalculation::Input &in)
+int exportChart(const ChartOptions &o, ChartExportOptions exports, const ChartCalculation::Input &in,
+                QVariantMap record)
 {
-    QVariantMap record;
     if (!o.record.isEmpty()) {
-        QString missing;
-        record = storedRecord(o, missing);
         const bool ownRule = record.value(QStringLiteral("extraColumn4")).toString().contains(QLatin1String("luck:"));
         if (!o.luckRule.isEmpty() && ownRule)
             return Cli::usageError(
@@ -254,9 +239,16 @@ int run(const QStringList &args)
                                  " not --zty, --hour-unknown or --json");
     if (!problem.isEmpty())
         return Cli::usageError(problem);
-    if (o.lunar && o.moment[2] > TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap)
-        && TimePoints::lunarMonthLength(o.moment[0], o.moment[1], o.leap) > 0)
-        return Cli::usageError(QString::fromUtf8(TimePoints::noSuchLunarDate));
+    if (o.lunar) {
+        // A day its month does not have gets its own answer; the engine
+        // refuses the rest with the others.
+        int solar[3];
+        QString message;
+        const int check = CalendarRules::solarOfLunar(o.moment[0], o.moment[1], o.moment[2], o.leap, solar, &message,
+                                                      CalendarRules::YearRange::Calendar);
+        if (check == CalendarRules::NoSuchLunarDay || check == CalendarRules::LunarDayOutside)
+            return Cli::usageError(message);
+    }
     InSight s;
     const QString ruleProblem = ChartExtras::chooseLuckRule(s, o.luckRule, o.luckDirection);
     if (!ruleProblem.isEmpty())
@@ -282,9 +274,10 @@ int run(const QStringList &args)
         return 0;
     }
     ChartCalculation::Input in = o.place;
+    QVariantMap rec;
     if (!o.record.isEmpty()) {
         QString missing;
-        const QVariantMap rec = storedRecord(o, missing);
+        rec = storedRecord(o, missing);
         if (rec.isEmpty())
             return Cli::usageError(missing);
         // The record's own luck-start rule, unless the command line names one.
@@ -304,7 +297,7 @@ int run(const QStringList &args)
         in.recordedSummerTime = in.dst == ChartCalculation::DstMode::On;
     }
     if (exports.any())
-        return exportChart(o, exports, in);
+        return exportChart(o, exports, in, rec);
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');

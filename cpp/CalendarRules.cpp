@@ -164,33 +164,36 @@ QVariantMap CalendarRules::solarTimeCorrection(int year, int month, int day, int
             {QStringLiteral("jdPillars"), r.chain.jdPillars}};
 }
 
-int CalendarRules::solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message)
+int CalendarRules::solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message,
+                                YearRange range)
 {
-    const bool inTables = year >= TimePoints::firstBirthYear && year <= TimePoints::lastBirthYear && month >= 1
-        && month <= 12;
+    const bool calendarUse = range == YearRange::Calendar;
+    const int lastYear = calendarUse ? TimePoints::lastCalendarYear : TimePoints::lastBirthYear;
     TimePoints::Record lunar(TimePoints::recordSize, 0);
     lunar[0] = year;
     lunar[1] = month;
     lunar[2] = day;
     lunar[TimePoints::leapSlot] = leap ? 1 : 0;
     TimePoints tp;
-    int code = 0;
-    if (!inTables || day < 1 || day > 30 || !tp.getSolarCalFromLunarCal(lunar)) {
-        // Only a year without that leap month gets the leap message; a day
-        // past the end of a leap month that exists is a date that does not.
-        const int length = inTables ? TimePoints::lunarMonthLength(year, month, leap) : 0;
-        code = inTables && leap && length == 0 ? -1 : length > 0 && day > length ? -7 : -3;
+    tp.calendarUse = calendarUse;
+    int code = LunarDateOk;
+    if (year < TimePoints::firstBirthYear || year > lastYear) {
+        code = LunarYearOutside;
+    } else if (month < 1 || month > 12) {
+        code = LunarMonthOutside;
+    } else if (day < 1 || day > 30) {
+        code = LunarDayOutside;
     } else {
-        // The date must come back unchanged.
-        TimePoints::Record back(TimePoints::recordSize, 0);
-        TimePoints check;
-        if (!check.getLunarCalFromSolarCal(tp.solarCal, back) || back[0] != year || back[1] != month
-            || back[2] != day || back[TimePoints::leapSlot] != lunar[TimePoints::leapSlot])
-            code = -7;
+        // Checked here so that a refusal is an answer, not an engine diagnostic.
+        const int length = TimePoints::lunarMonthLength(year, month, leap);
+        if (leap && length == 0)
+            code = NoSuchLeapMonth;
+        else if (day > length || !tp.getSolarCalFromLunarCal(lunar))
+            code = NoSuchLunarDay;
     }
-    if (code == 0)
+    if (code == LunarDateOk)
         std::copy(tp.solarCal.cbegin(), tp.solarCal.cbegin() + 3, solar);
-    else if (message && code == -1)
+    else if (message && code == NoSuchLeapMonth)
         *message = tr("当年农历无闰") + Vocabulary::qs(Vocabulary::lunarMonthNames[std::size_t(month - 1)]) + tr("月。");
     else if (message)
         *message = tr("无该农历日期。");
@@ -207,6 +210,14 @@ QVariantMap CalendarRules::lunarToSolar(int year, int month, int day, bool leap)
             {QStringLiteral("m"), solar[1]},
             {QStringLiteral("d"), solar[2]},
             {QStringLiteral("message"), message}};
+}
+
+QString CalendarRules::westernSign(double birthJd, double qiMiddleJd, int monthBranch)
+{
+    if (monthBranch < 0 || monthBranch >= Vocabulary::branchCount)
+        return QString();
+    const int month = CycleRules::sinoMonth(monthBranch);
+    return Vocabulary::qs(Vocabulary::westernSignsFromQi[std::size_t(CycleRules::mod(birthJd >= qiMiddleJd ? month - 1 : month - 2, 12))]);
 }
 
 QString CalendarRules::differenceText(double days)

@@ -51,14 +51,29 @@ public:
     // Date and time of a Julian day of that scale: { Y, M, D, h, m, s },
     // minutes and seconds truncated.
     Q_INVOKABLE static QVariantMap civilTime(double jd);
-    // A lunar date (month 1..12, leap: the year's leap month of that number,
-    // years 1800..2099) to its solar date in solar[3]. Answers 0, or -1 when
-    // the year has no such leap month, -3 when the tables cannot place the
-    // date, -7 when the month has no such day; *message is then the text for
-    // the user ("当年农历无闰三月。", "无该农历日期。").
-    static int solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message = nullptr);
+    // Which years a lunar date may lie in: births (1800..2099) or the whole
+    // calendar (1800..2200, for days that are not births).
+    enum class YearRange { Births, Calendar };
+    // Why solarOfLunar refused a date.
+    enum LunarDateCode {
+        LunarDateOk = 0,
+        NoSuchLeapMonth = -1, // the year has no leap month of that number
+        LunarYearOutside = -3, // outside the range's years
+        LunarMonthOutside = -4, // outside 1..12
+        LunarDayOutside = -5, // outside 1..30
+        NoSuchLunarDay = -7, // the month has no such day
+    };
+    // A lunar date (month 1..12, leap: the year's leap month of that number)
+    // to its solar date in solar[3]. Answers a LunarDateCode; *message is then
+    // the text for the user ("当年农历无闰三月。", "无该农历日期。").
+    static int solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message = nullptr,
+                            YearRange range = YearRange::Births);
     // The same for script code: { code, y, m, d, message }.
     Q_INVOKABLE static QVariantMap lunarToSolar(int year, int month, int day, bool leap);
+    // The western sign of a birth: the one that begins at the middle Qi
+    // term of the month (branch 0..11) if the birth is at or after it, else
+    // the one before; empty for a branch outside 0..11.
+    Q_INVOKABLE static QString westernSign(double birthJd, double qiMiddleJd, int monthBranch);
     // Name of a sixty-cycle index ("甲子"), empty outside 0..59.
     Q_INVOKABLE static QString pillarName(int index);
 

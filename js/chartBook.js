@@ -74,7 +74,7 @@ function overviewHtml(c) {
     h += "<p>" + names[rules.termIndex(m, false)] + "：" + Calc.jdText(c.jieBefore) + "<br>"
        + names[rules.termIndex(m, true)] + "：" + Calc.jdText(c.qiMiddle) + "<br>"
        + names[rules.termIndex(m + 1, false)] + "：" + Calc.jdText(c.jieAfter) + "</p>";
-    h += "<p>星座：" + Calc.westernSign(c.birthJd, c.qiMiddle, monthBranch)
+    h += "<p>星座：" + rules.westernSign(c.birthJd, c.qiMiddle, monthBranch)
        + "<br>十二生肖：属" + Calc.zodiacAnimal(c.yearChac) + "</p>";
     return h;
 }

@@ -9,14 +9,6 @@
 // { calculation, jsxf, insight, easyfunction, warn(message) }.
 
 var animals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
-// Western sign that begins at the middle Qi term of sino month 1..12 (雨水 .. 大寒).
-var signsFromQi = ["双鱼座", "白羊座", "金牛座", "双子座", "巨蟹座", "狮子座",
-                   "处女座", "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座"];
-
-function mod(a, n) {
-    return ((a % n) + n) % n;
-}
-
 var Rules = Native.CalendarRules;
 
 function chacName(chac) {
@@ -149,16 +141,6 @@ function twoDigits(n) {
 function jdText(jd) {
     var t = Rules.civilTime(jd);
     return t.Y + "年" + t.M + "月" + t.D + "日 " + twoDigits(t.h) + ":" + twoDigits(t.m);
-}
-
-// Sino month 1..12 of a month branch.
-function sinoMonthOfBranch(branch) {
-    return Native.CalendarRules.sinoMonth(branch);
-}
-
-function westernSign(birthJd, qiMiddleJd, monthBranch) {
-    var m = sinoMonthOfBranch(monthBranch);
-    return birthJd >= qiMiddleJd ? signsFromQi[m - 1] : signsFromQi[mod(m - 2, 12)];
 }
 
 function zodiacAnimal(yearChac) {

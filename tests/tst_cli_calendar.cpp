@@ -159,7 +159,8 @@ void TestCliCalendar::solarFromLunar_data()
     QTest::newRow("sixth month 2025")      << QStringList{"2025", "6", "1"} << 0 << QByteArray("2025-06-25\n") << QByteArray();
     QTest::newRow("day 29 of 29 days")     << QStringList{"2024", "1", "29"} << 0 << QByteArray("2024-03-09\n") << QByteArray();
     QTest::newRow("no leap month in 2024") << QStringList{"2024", "6", "1", "--leap"} << 2 << QByteArray()
-                                           << QByteArray("qingyao-cli: the year without leap month or the leapidx not correct\n");
+                                           << QByteArray("qingyao-cli: 当年农历无闰六月。\n");
+    QTest::newRow("lunar 2200 ends in 2201") << QStringList{"2200", "12", "29"} << 0 << QByteArray("2201-02-03\n") << QByteArray();
 }
 
 void TestCliCalendar::solarFromLunar()

@@ -70,6 +70,11 @@ inline constexpr std::array<Text, 31> lunarDayNames = {
 inline constexpr std::array<Text, 12> lunarMonthNames = {"正", "二", "三", "四", "五", "六",
                                                          "七", "八", "九", "十", "冬", "腊"};
 
+// The western sign that begins at the middle Qi term of sino month 1..12
+// (雨水 .. 大寒).
+inline constexpr std::array<Text, 12> westernSignsFromQi = {"双鱼座", "白羊座", "金牛座", "双子座", "巨蟹座", "狮子座",
+                                                            "处女座", "天秤座", "天蝎座", "射手座", "摩羯座", "水瓶座"};
+
 inline constexpr std::array<Text, 32> bigPlaceNames = {
     "北京市", "安徽省", "福建省", "甘肃省", "广东省", "广西壮族自治区", "贵州省", "海南省",
     "河北省", "河南省", "黑龙江省", "湖北省", "湖南省", "吉林省", "江苏省", "江西省",

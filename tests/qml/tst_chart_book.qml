@@ -79,12 +79,14 @@ TestCase {
             { tag: "at 夏至", birth: 100.5, qi: 100.5, branch: 6, sign: "巨蟹座" },
             { tag: "after 雨水", birth: 101, qi: 100, branch: 2, sign: "双鱼座" },
             { tag: "before 雨水", birth: 99, qi: 100, branch: 2, sign: "水瓶座" },
-            { tag: "after 冬至", birth: 101, qi: 100, branch: 0, sign: "摩羯座" }
+            { tag: "after 冬至", birth: 101, qi: 100, branch: 0, sign: "摩羯座" },
+            { tag: "before 大寒", birth: 99, qi: 100, branch: 1, sign: "摩羯座" },
+            { tag: "branch 12", birth: 101, qi: 100, branch: 12, sign: "" }
         ];
     }
 
     function test_signs(row) {
-        compare(Calc.westernSign(row.birth, row.qi, row.branch), row.sign);
+        compare(CalendarRules.westernSign(row.birth, row.qi, row.branch), row.sign);
     }
 
     function test_animal() {
