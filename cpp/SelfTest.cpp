@@ -200,9 +200,11 @@ SelfTest::SelfTest(QQmlApplicationEngine *engine, const Options &options)
         for (const QQmlError &w : warnings)
             s_messages << s_state + QStringLiteral(": ") + w.toString();
     });
+    // Screenshots wait for the start-up transitions; the check starts as soon
+    // as the window is up (each step lets the window draw before it looks).
     connect(engine, &QQmlApplicationEngine::objectCreated, this, [this](QObject *obj) {
         if (obj)
-            QTimer::singleShot(kSettleMs, this, &SelfTest::run);
+            QTimer::singleShot(m_options.screenshotDir.isEmpty() ? 0 : kSettleMs, this, &SelfTest::run);
     });
     if (!m_options.textsFile.isEmpty()) {
         m_texts.setFileName(m_options.textsFile);
@@ -260,6 +262,13 @@ qreal SelfTest::textOverflow(const QQuickItem *text)
     // A pixel of rounding is not an overflow.
     const qreal excess = text->implicitWidth() - text->width();
     return excess > 1 ? excess : 0;
+}
+
+QSize SelfTest::parseSize(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    return m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
 }
 
 QQuickWindow *SelfTest::window() const
@@ -338,7 +347,7 @@ void SelfTest::run()
     const QList<int> languages = m_options.check || !m_options.textsFile.isEmpty()
                                      ? QList<int>{1 - startLanguage, startLanguage}
                                      : QList<int>{startLanguage};
-    for (const QSize &size : kSizes) {
+    for (const QSize &size : m_options.sizes.isEmpty() ? kSizes : m_options.sizes) {
         for (int lang : languages)
             walk(size, lang);
     }
