@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Times the script functions in the QML engine: the solar-time correction
-// per call and the numerology computation per name.
+// Times the calls of the pages in the QML engine: the date dialog's solar-time
+// correction per call and the numerology computation per name.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QJSValue>
@@ -10,16 +10,19 @@
 #include <cstdio>
 #include <ctime>
 
+#include "ServiceWiring.h"
+
 static const char benchQml[] = R"(
 import QtQml 2.15
+import chattutorial 1.0
 import "qrc:/qml"
 QtObject {
     function solarTime(n) {
         var out = {}
         for (var i = 0; i < n; i++)
-            JsxfSingleton.sxf_myNewMingLiBaZi(1950 + i % 100, 1 + i % 12, 1 + i % 28, i % 24, i % 60,
-                                              90 + i % 40, out, i % 2, 1, 120)
-        return out.bz_jri
+            out = CalendarRules.solarTimeCorrection(1950 + i % 100, 1 + i % 12, 1 + i % 28, i % 24, i % 60, 480, 0,
+                                                    90 + i % 40, i % 2 ? "true" : "mean", 1)
+        return out.pillars[2]
     }
     function names(n) {
         var list = ["张三", "欧阳修远", "王小明", "司马相如", "陈玲", "郑那胡江"]
@@ -56,6 +59,7 @@ static void perCall(const char *label, QJSValue fn, int n)
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
+    ServiceWiring::registerTypes();
     QQmlEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/"));
     QQmlComponent component(&engine);
@@ -67,7 +71,7 @@ int main(int argc, char **argv)
     }
     QJSValue root = engine.newQObject(obj);
     const int n = 20000;
-    perCall("sxf_myNewMingLiBaZi", root.property("solarTime"), n);
+    perCall("CalendarRules.solarTimeCorrection", root.property("solarTime"), n);
     perCall("calculate (sxf_caige_calculate), per name", root.property("names"), n / 4);
     return 0;
 }

@@ -1,6 +1,40 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarRules.h"
 
+#include "ClockCorrection.h"
+#include "MonthCommander.h"
+#include "SummerTimeTable.h"
+#include "TimePoints.h"
+#include "Vocabulary.h"
+
+#include <QVariantList>
+
+#include <cmath>
+
+namespace {
+
+template <std::size_t N>
+bool inPeriods(double jd, const SummerTimeTable::Period (&periods)[N])
+{
+    for (const SummerTimeTable::Period &p : periods) {
+        if (CalendarRules::julianDay(p.from[0], p.from[1], p.from[2], 0, 0) < jd
+            && jd <= CalendarRules::julianDay(p.to[0], p.to[1], p.to[2], 0, 0))
+            return true;
+    }
+    return false;
+}
+
+template <std::size_t N>
+QVariantList periodList(const SummerTimeTable::Period (&periods)[N])
+{
+    QVariantList list;
+    for (const SummerTimeTable::Period &p : periods)
+        list.append(QVariant(QVariantList{p.from[0], p.from[1], p.from[2], p.to[0], p.to[1], p.to[2]}));
+    return list;
+}
+
+} // namespace
+
 int CalendarRules::daysInMonth(int year, int month)
 {
     static constexpr int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -35,4 +69,111 @@ int CalendarRules::weekday(int year, int month, int day)
     // Noon of the day is a whole Julian day; JD 0 fell on a Monday.
     const auto noon = static_cast<long long>(julianDay(year, month, day, 12, 0));
     return static_cast<int>((noon + 1) % 7);
+}
+
+double CalendarRules::julianDayOfInstant(const QDateTime &instant)
+{
+    constexpr double unixEpochJd = 2440587.5;
+    constexpr double beijingDays = 8.0 / 24;
+    if (!instant.isValid())
+        return 0;
+    return instant.toMSecsSinceEpoch() / 86400000.0 + unixEpochJd + beijingDays;
+}
+
+QVariantMap CalendarRules::civilTime(double jd)
+{
+    if (!std::isfinite(jd))
+        return {};
+    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+    const int hour = static_cast<int>(std::floor(t.hours));
+    const double minutes = (t.hours - hour) * 60;
+    const int minute = static_cast<int>(std::floor(minutes));
+    return {{QStringLiteral("Y"), t.year}, {QStringLiteral("M"), t.month}, {QStringLiteral("D"), t.day},
+            {QStringLiteral("h"), hour},   {QStringLiteral("m"), minute},  {QStringLiteral("s"), (minutes - minute) * 60}};
+}
+
+QString CalendarRules::pillarName(int index)
+{
+    return index >= 0 && index < 60 ? Vocabulary::jiaziName(index) : QString();
+}
+
+QVariantMap CalendarRules::solarTimeCorrection(int year, int month, int day, int hour, int minute,
+                                               double zoneOffsetMinutes, int summerMinutes, double longitude,
+                                               const QString &timeKind, int switch11pm)
+{
+    ClockCorrection::Input in;
+    const int fields[5] = {year, month, day, hour, minute};
+    std::copy(fields, fields + 5, in.fields);
+    in.zoneOffsetMinutes = zoneOffsetMinutes;
+    in.summerMinutes = summerMinutes;
+    in.longitude = longitude;
+    in.switch11pm = switch11pm;
+    if (timeKind == QLatin1String("clock"))
+        in.kind = ClockCorrection::TimeKind::Clock;
+    else if (timeKind == QLatin1String("mean"))
+        in.kind = ClockCorrection::TimeKind::Mean;
+    else if (timeKind != QLatin1String("true"))
+        return {{QStringLiteral("ok"), false}};
+    const ClockCorrection::Result r = ClockCorrection::correct(in);
+    if (!r.ok)
+        return {{QStringLiteral("ok"), false}};
+    QVariantList pillars;
+    QVariantList names;
+    for (int p : r.pillars) {
+        pillars.append(p);
+        names.append(pillarName(p));
+    }
+    return {{QStringLiteral("ok"), true},
+            {QStringLiteral("meanSolarText"), r.meanSolarText},
+            {QStringLiteral("trueSolarText"), r.trueSolarText},
+            {QStringLiteral("equationOfTimeText"), ClockCorrection::differenceText(r.equationOfTimeDays)},
+            {QStringLiteral("equationOfTimeDays"), r.equationOfTimeDays},
+            {QStringLiteral("pillars"), pillars},
+            {QStringLiteral("pillarNames"), names},
+            {QStringLiteral("jdUtc"), r.jdUtc},
+            {QStringLiteral("jdMeanSolar"), r.jdMeanSolar},
+            {QStringLiteral("jdTrueSolar"), r.jdTrueSolar},
+            {QStringLiteral("jdPillars"), r.jdPillars}};
+}
+
+QString CalendarRules::differenceText(double days)
+{
+    return ClockCorrection::differenceText(days);
+}
+
+int CalendarRules::nearestMeridian(const QVariant &longitude)
+{
+    bool ok = false;
+    const double v = longitude.toString().trimmed().toDouble(&ok);
+    return ClockCorrection::nearestMeridian(ok ? v : NAN);
+}
+
+bool CalendarRules::inSummerTimeTable(double jd, const QVariant &region)
+{
+    bool ok = false;
+    const int r = region.toString().trimmed().toInt(&ok);
+    if (!ok)
+        return false;
+    switch (r) {
+    case -1: return true;
+    case 0: return inPeriods(jd, SummerTimeTable::mainland);
+    case 1: return inPeriods(jd, SummerTimeTable::hongKong);
+    case 2: return inPeriods(jd, SummerTimeTable::taiwan);
+    }
+    return false;
+}
+
+QVariantList CalendarRules::summerTimePeriods(int region)
+{
+    switch (region) {
+    case 0: return periodList(SummerTimeTable::mainland);
+    case 1: return periodList(SummerTimeTable::hongKong);
+    case 2: return periodList(SummerTimeTable::taiwan);
+    }
+    return {};
+}
+
+QString CalendarRules::monthCommanderText(int school, int branch, double daysSinceJie)
+{
+    return MonthCommander::text(school, branch, daysSinceJie);
 }

@@ -4,7 +4,9 @@
 #include "CycleRules.h"
 #include "JulianDay.h"
 
+#include <QDateTime>
 #include <QObject>
+#include <QVariant>
 
 // The cycle and date rules the input pages need before a chart exists,
 // reachable from script code as the singleton CalendarRules.
@@ -35,4 +37,37 @@ public:
     Q_INVOKABLE static int weekday(int year, int month, int day);
     // Julian day of a civil moment in the engine's time scale (UTC+8).
     Q_INVOKABLE static double julianDay(int year, int month, int day, int hour, int minute);
+    // The Julian day of that scale of an instant (the window's "now").
+    Q_INVOKABLE static double julianDayOfInstant(const QDateTime &instant);
+    // Date and time of a Julian day of that scale: { Y, M, D, h, m, s },
+    // minutes and seconds truncated.
+    Q_INVOKABLE static QVariantMap civilTime(double jd);
+    // Name of a sixty-cycle index ("甲子"), empty outside 0..59.
+    Q_INVOKABLE static QString pillarName(int index);
+
+    // The date dialog's correction of a clock time (ClockCorrection):
+    // timeKind "clock", "mean" or "true"; summerMinutes the clock's lead over
+    // standard time. Answers { ok, meanSolarText, trueSolarText,
+    // equationOfTimeText, pillars (4 indexes, -1 when the tables do not reach
+    // the moment), pillarNames, jdUtc, jdMeanSolar, jdTrueSolar, jdPillars };
+    // only { ok: false } for a date, time or number out of range.
+    Q_INVOKABLE static QVariantMap solarTimeCorrection(int year, int month, int day, int hour, int minute,
+                                                       double zoneOffsetMinutes, int summerMinutes, double longitude,
+                                                       const QString &timeKind, int switch11pm);
+    // "+16:25": a time difference in days as signed minutes and seconds.
+    Q_INVOKABLE static QString differenceText(double days);
+    // Standard meridian nearest to a longitude in degrees east; 120 for a
+    // value that is not a number.
+    Q_INVOKABLE static int nearestMeridian(const QVariant &longitude);
+
+    // Summer time by the program's tables: region 0 mainland China, 1 Hong
+    // Kong, 2 Taiwan; an unknown place (-1) always may have it, Singapore (3)
+    // and anything else never. jd is a local moment.
+    Q_INVOKABLE static bool inSummerTimeTable(double jd, const QVariant &region);
+    // The periods of a region as [fromYear, fromMonth, fromDay, toYear, toMonth, toDay].
+    Q_INVOKABLE static QVariantList summerTimePeriods(int region);
+
+    // The month commander (月令当令) sentence of a school (0 子平真诠,
+    // 1 网传盲派, 2 渊海子平) for month branch 0..11, days after the Jie term.
+    Q_INVOKABLE static QString monthCommanderText(int school, int branch, double daysSinceJie);
 };

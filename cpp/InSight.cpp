@@ -9,6 +9,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QVarLengthArray>
 #include <QtGlobal>
 
 #include <charconv>
@@ -38,13 +39,46 @@ constexpr double yearsStep = 360; // about a year, a multiple of 60 days
 
 QDate fixedToday;
 
-// Appends a decimal number without a temporary string (charts are cast in bulk).
-void appendNumber(QString &text, int number)
+// A text written into one buffer and made a QString once: the summary is
+// written for every chart, and each QString::append checks sharing and
+// capacity anew.
+class TextBuilder
+{
+public:
+    TextBuilder &operator+=(const QString &text)
+    {
+        buffer.append(reinterpret_cast<const char16_t *>(text.constData()), text.size());
+        return *this;
+    }
+    TextBuilder &operator+=(char c)
+    {
+        buffer.append(char16_t(c));
+        return *this;
+    }
+    void appendDigits(const char *begin, const char *end)
+    {
+        for (const char *p = begin; p != end; ++p)
+            buffer.append(char16_t(*p));
+    }
+    QString text() const { return QString(reinterpret_cast<const QChar *>(buffer.constData()), buffer.size()); }
+
+private:
+    QVarLengthArray<char16_t, 192> buffer;
+};
+
+// Appends a decimal number without a temporary string (charts are cast in
+// bulk); the summary's counts are single digits.
+void appendDigits(TextBuilder &text, int number)
 {
     char digits[16];
-    const char *const end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    for (const char *p = digits; p != end; ++p)
-        text += QLatin1Char(*p);
+    text.appendDigits(digits, std::to_chars(digits, digits + sizeof digits, number).ptr);
+}
+inline void appendNumber(TextBuilder &text, int number)
+{
+    if (number >= 0 && number < 10)
+        text += char('0' + number);
+    else
+        appendDigits(text, number);
 }
 void appendNumber(QByteArray &text, int number)
 {
@@ -54,8 +88,8 @@ void appendNumber(QByteArray &text, int number)
 }
 
 // The lunar date as slash-separated numbers: year/[闰]month/day/hour/leap.
-template <typename Text, typename Leap>
-void appendLunarInt(Text &text, const TimePoints::Record &l, const Leap &leapMark)
+template <typename Text, typename Record, typename Leap>
+void appendLunarInt(Text &text, const Record &l, const Leap &leapMark)
 {
     appendNumber(text, l[0]);
     text += '/';
@@ -88,19 +122,19 @@ const QString &cachedName(int index)
 
 // Year, month, day, hour and minute of a solar date with the four separators
 // between them; minute 0 is written "00", other numbers without leading zeros.
-QString solarDateText(const TimePoints::Record &s, const QString (&separators)[4])
+template <typename Record>
+QString solarDateText(const Record &s, const QString (&separators)[4])
 {
-    QString text;
-    text.reserve(24);
+    TextBuilder text;
     for (int i = 0; i < 4; ++i) {
         appendNumber(text, s[i]);
         text += separators[i];
     }
     if (s[4] == 0)
-        text += QLatin1String("00");
+        text += QStringLiteral("00");
     else
         appendNumber(text, s[4]);
-    return text;
+    return text.text();
 }
 
 // The translated words of the summary, looked up once per language: the
@@ -192,6 +226,12 @@ void searchDiagnostics(double o, const TimePoints::Record &cal, const TimePoints
 InSight::InSight(QObject *parent) : QObject(parent)
 {
     qWarning("InSight is constructed.ended");
+}
+
+void InSight::connectNotify(const QMetaMethod &signal)
+{
+    m_watched.store(true, std::memory_order_relaxed);
+    QObject::connectNotify(signal);
 }
 
 void InSight::setToday(const QDate &date)
@@ -312,11 +352,9 @@ QVariant InSight::reinitAllTimepoints()
     for (TimePoints &tp : m_timePoints)
         tp.resetTimePoints();
     m_timepointCnt = 0;
-    for (QString *text : {&m_thisSolarDateStr, &m_thisLunarDateStr, &m_thisSolarDateStrInt, &m_thisLunarDateStrInt,
-                          &m_alternativeSolarDateStr2, &m_alternativeLunarDateStr2, &m_alternativeSolarDateStr2Int,
-                          &m_alternativeLunarDateStr2Int, &m_alternativeSolarDateStr3, &m_alternativeLunarDateStr3,
-                          &m_alternativeSolarDateStr3Int, &m_alternativeLunarDateStr3Int})
-        *text = QString();
+    for (DateTexts &texts : m_dateTexts)
+        texts = DateTexts();
+    m_datesPending = 0;
     m_ytgChengCnt = unsetBoneWeight;
     m_totalReadyCalc = 0;
     emitDateTextSignals();
@@ -326,10 +364,32 @@ QVariant InSight::reinitAllTimepoints()
     return 0;
 }
 
-InSight::DateTexts InSight::dateTexts(const TimePoints &tp)
+void InSight::takeDateFields(int which, const TimePoints &tp)
 {
-    const TimePoints::Record &s = tp.solarCal;
-    const TimePoints::Record &l = tp.lunarCal;
+    DateFields &f = m_dateFields[which];
+    const auto take = [](const TimePoints::Record &from, std::array<int, TimePoints::recordSize> &to) {
+        const std::size_t n = std::min(from.size(), to.size());
+        std::copy_n(from.begin(), n, to.begin());
+        std::fill(to.begin() + n, to.end(), 0);
+    };
+    take(tp.solarCal, f.solar);
+    take(tp.lunarCal, f.lunar);
+    m_datesPending |= 1u << which;
+}
+
+const InSight::DateTexts &InSight::datesOf(int which) const
+{
+    if (m_datesPending & (1u << which)) {
+        m_dateTexts[which] = dateTexts(m_dateFields[which]);
+        m_datesPending &= ~(1u << which);
+    }
+    return m_dateTexts[which];
+}
+
+InSight::DateTexts InSight::dateTexts(const DateFields &fields)
+{
+    const auto &s = fields.solar;
+    const auto &l = fields.lunar;
     const int lm = l[1];
     const int ld = l[2];
     const bool leap = l[TimePoints::leapSlot] == 1;
@@ -341,25 +401,27 @@ InSight::DateTexts InSight::dateTexts(const TimePoints &tp)
     t.solar = solarDateText(s, solarSeparators);
     t.solarInt = solarDateText(s, numericSeparators);
 
-    t.lunar.reserve(16);
-    appendNumber(t.lunar, l[0]);
-    t.lunar += QStringLiteral("年");
-    if (leap)
-        t.lunar += QStringLiteral("闰");
-    if (lm >= 1 && lm <= 12)
-        t.lunar += cachedName<Vocabulary::lunarMonthNames>(lm - 1);
-    else
-        appendNumber(t.lunar, lm);
-    t.lunar += QStringLiteral("月");
-    if (ld >= 1 && ld <= 30)
-        t.lunar += cachedName<Vocabulary::lunarDayNames>(ld - 1);
-    else
-        appendNumber(t.lunar, ld);
-    t.lunar += QStringLiteral("日");
-
-    t.lunarInt.reserve(24);
     static const QString leapMark = QStringLiteral("闰");
-    appendLunarInt(t.lunarInt, l, leapMark);
+    TextBuilder lunar;
+    appendNumber(lunar, l[0]);
+    lunar += QStringLiteral("年");
+    if (leap)
+        lunar += leapMark;
+    if (lm >= 1 && lm <= 12)
+        lunar += cachedName<Vocabulary::lunarMonthNames>(lm - 1);
+    else
+        appendNumber(lunar, lm);
+    lunar += QStringLiteral("月");
+    if (ld >= 1 && ld <= 30)
+        lunar += cachedName<Vocabulary::lunarDayNames>(ld - 1);
+    else
+        appendNumber(lunar, ld);
+    lunar += QStringLiteral("日");
+    t.lunar = lunar.text();
+
+    TextBuilder lunarInt;
+    appendLunarInt(lunarInt, l, leapMark);
+    t.lunarInt = lunarInt.text();
     return t;
 }
 
@@ -445,25 +507,10 @@ void InSight::refresh()
     const TimePoints &p = m_timePoints[0];
     m_baseGan = p.chacs[2] % 10;
 
-    const DateTexts primary = dateTexts(p);
-    m_thisSolarDateStr = primary.solar;
-    m_thisLunarDateStr = primary.lunar;
-    m_thisSolarDateStrInt = primary.solarInt;
-    m_thisLunarDateStrInt = primary.lunarInt;
-    if (m_timePoints[1].solarCal[0] != 0) {
-        const DateTexts alt = dateTexts(m_timePoints[1]);
-        m_alternativeSolarDateStr2 = alt.solar;
-        m_alternativeLunarDateStr2 = alt.lunar;
-        m_alternativeSolarDateStr2Int = alt.solarInt;
-        m_alternativeLunarDateStr2Int = alt.lunarInt;
-    }
-    if (m_timePoints[2].solarCal[0] != 0) {
-        const DateTexts alt = dateTexts(m_timePoints[2]);
-        m_alternativeSolarDateStr3 = alt.solar;
-        m_alternativeLunarDateStr3 = alt.lunar;
-        m_alternativeSolarDateStr3Int = alt.solarInt;
-        m_alternativeLunarDateStr3Int = alt.lunarInt;
-    }
+    // An alternative that was never filled keeps its texts.
+    for (int which = 0; which < 3; ++which)
+        if (which == 0 || m_timePoints[which].solarCal[0] != 0)
+            takeDateFields(which, m_timePoints[which]);
 
     const Numbers n = numbersOf(p, m_malefemale);
     m_yearChac = n.chacs[0];
@@ -474,20 +521,24 @@ void InSight::refresh()
     m_clockwise = n.clockwise;
     const bool forward = m_clockwise == 1;
     const double age = n.age;
-    TimePoints::Record beginCal = forward ? p.beginCalForward : p.beginCalBackward;
-    TimePoints::Record beginSino = forward ? p.beginSinoForward : p.beginSinoBackward;
+    const TimePoints::Record *beginCal = forward ? &p.beginCalForward : &p.beginCalBackward;
+    const TimePoints::Record *beginSino = forward ? &p.beginSinoForward : &p.beginSinoBackward;
     m_jd_dateBeginDY = n.jd_dateBeginDY;
+    TimePoints::Record ruleCal, ruleSino;
     if (m_luckRule != LuckRule::Described) {
-        TimePoints::getSolarCalFromJulianDayUT(n.jd_dateBeginDY, beginCal);
-        beginSino = TimePoints::getSinoCalFromJulianDay(n.jd_dateBeginDY);
+        ruleCal = *beginCal;
+        TimePoints::getSolarCalFromJulianDayUT(n.jd_dateBeginDY, ruleCal);
+        ruleSino = TimePoints::getSinoCalFromJulianDay(n.jd_dateBeginDY);
+        beginCal = &ruleCal;
+        beginSino = &ruleSino;
     }
     m_ageOfBegin = n.ageOfBegin;
-    m_solarYearOfBegin = beginCal[0];
-    m_solarMonthOfBegin = beginCal[1];
-    m_solarDayOfBegin = beginCal[2];
-    m_sinoYearOfBegin = beginSino[0];
-    m_sinoMonthOfBegin = beginSino[1];
-    m_jiaziNianOfBegin = beginSino[3];
+    m_solarYearOfBegin = (*beginCal)[0];
+    m_solarMonthOfBegin = (*beginCal)[1];
+    m_solarDayOfBegin = (*beginCal)[2];
+    m_sinoYearOfBegin = (*beginSino)[0];
+    m_sinoMonthOfBegin = (*beginSino)[1];
+    m_jiaziNianOfBegin = (*beginSino)[3];
     m_dayunJiaZiofBegin = n.dayunJiaZiofBegin;
 
     m_ytgChengCnt = n.ytgChengCnt;
@@ -504,8 +555,8 @@ void InSight::refresh()
     m_startAgeYears = int(std::floor(startAge));
     m_startAgeMonths = int(std::floor(startMonths));
     m_startAgeDays = int(std::floor((startMonths - m_startAgeMonths) * 30));
-    m_hourOfBegin = beginCal[3];
-    m_minuteOfBegin = beginCal[4];
+    m_hourOfBegin = (*beginCal)[3];
+    m_minuteOfBegin = (*beginCal)[4];
 
     const int yearStem = Vocabulary::stemOf(m_yearChac);
     const int lifeBranch = palaceBranch(lifePalaceAnchor);
@@ -515,6 +566,8 @@ void InSight::refresh()
     // 胎元: the stem after the month stem, the branch three after the month branch.
     m_conceptionChac = Vocabulary::cycleOf(Vocabulary::stemOf(m_monthChac) + 1, Vocabulary::branchOf(m_monthChac) + 3);
 
+    if (!m_watched.load(std::memory_order_relaxed))
+        return;
     emit baseGanChanged();
     emit malefemaleChanged();
     emit clockwiseChanged();
@@ -596,6 +649,7 @@ namespace {
 QVariantMap luckStartMap(const LuckStart &s)
 {
     return QVariantMap{{QStringLiteral("rule"), LuckStart::ruleName(s.rule)},
+                       {QStringLiteral("label"), LuckStart::ruleLabel(LuckStart::ruleName(s.rule))},
                        {QStringLiteral("ageYears"), s.ageYears},
                        {QStringLiteral("ageMonths"), s.ageMonths},
                        {QStringLiteral("ageDays"), s.ageDays},
@@ -733,13 +787,12 @@ QVariant InSight::getEssentials()
     }
 
     const SummaryWords &w = summaryWords().words();
-    QString text;
-    text.reserve(160);
-    const QChar hash = QLatin1Char('#');
+    TextBuilder text;
+    const char hash = '#';
     for (const int *counts : {mainCount, fullCount}) {
         for (int e = 0; e < 5; ++e) {
             if (e > 0)
-                text += QLatin1Char('|');
+                text += '|';
             appendNumber(text, counts[e]);
         }
         text += hash;
@@ -791,7 +844,7 @@ QVariant InSight::getEssentials()
     text += QStringLiteral("月");
     appendNumber(text, m_solarDayOfBegin);
     text += QStringLiteral("日");
-    return text;
+    return text.text();
 }
 
 QVariant InSight::getNaYinStr(int chac)

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <array>
+#include <atomic>
 #include <vector>
 
 // A getter, and a setter that stores and notifies only on a change (QML writes).
@@ -19,6 +21,17 @@
         if (m_##name == value)                                                                             \
             return;                                                                                        \
         m_##name = value;                                                                                  \
+        emit name##Changed();                                                                              \
+    }
+
+// The same for a date text of time point `which`, written on first read.
+#define INSIGHT_TEXT_ACCESSORS(name, setter, which, part)                                                   \
+    QString name() const { return datesOf(which).part; }                                                   \
+    void setter(const QString &value)                                                                      \
+    {                                                                                                      \
+        if (datesOf(which).part == value)                                                                  \
+            return;                                                                                        \
+        m_dateTexts[which].part = value;                                                                   \
         emit name##Changed();                                                                              \
     }
 
@@ -225,18 +238,18 @@ public:
     INSIGHT_ACCESSORS(int, jiaziNianOfBegin, setJiaziNianOfBegin)
     INSIGHT_ACCESSORS(int, dayunJiaZiofBegin, setDayunJiaZiofBegin)
     INSIGHT_ACCESSORS(double, jd_dateBeginDY, setJd_dateBeginDY)
-    INSIGHT_ACCESSORS(QString, thisSolarDateStr, setThisSolarDateStr)
-    INSIGHT_ACCESSORS(QString, thisLunarDateStr, setThisLunarDateStr)
-    INSIGHT_ACCESSORS(QString, thisSolarDateStrInt, setThisSolarDateStrInt)
-    INSIGHT_ACCESSORS(QString, thisLunarDateStrInt, setThisLunarDateStrInt)
-    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr2, setAlternativeSolarDateStr2)
-    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr2, setAlternativeLunarDateStr2)
-    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr2Int, setAlternativeSolarDateStr2Int)
-    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr2Int, setAlternativeLunarDateStr2Int)
-    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr3, setAlternativeSolarDateStr3)
-    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr3, setAlternativeLunarDateStr3)
-    INSIGHT_ACCESSORS(QString, alternativeSolarDateStr3Int, setAlternativeSolarDateStr3Int)
-    INSIGHT_ACCESSORS(QString, alternativeLunarDateStr3Int, setAlternativeLunarDateStr3Int)
+    INSIGHT_TEXT_ACCESSORS(thisSolarDateStr, setThisSolarDateStr, 0, solar)
+    INSIGHT_TEXT_ACCESSORS(thisLunarDateStr, setThisLunarDateStr, 0, lunar)
+    INSIGHT_TEXT_ACCESSORS(thisSolarDateStrInt, setThisSolarDateStrInt, 0, solarInt)
+    INSIGHT_TEXT_ACCESSORS(thisLunarDateStrInt, setThisLunarDateStrInt, 0, lunarInt)
+    INSIGHT_TEXT_ACCESSORS(alternativeSolarDateStr2, setAlternativeSolarDateStr2, 1, solar)
+    INSIGHT_TEXT_ACCESSORS(alternativeLunarDateStr2, setAlternativeLunarDateStr2, 1, lunar)
+    INSIGHT_TEXT_ACCESSORS(alternativeSolarDateStr2Int, setAlternativeSolarDateStr2Int, 1, solarInt)
+    INSIGHT_TEXT_ACCESSORS(alternativeLunarDateStr2Int, setAlternativeLunarDateStr2Int, 1, lunarInt)
+    INSIGHT_TEXT_ACCESSORS(alternativeSolarDateStr3, setAlternativeSolarDateStr3, 2, solar)
+    INSIGHT_TEXT_ACCESSORS(alternativeLunarDateStr3, setAlternativeLunarDateStr3, 2, lunar)
+    INSIGHT_TEXT_ACCESSORS(alternativeSolarDateStr3Int, setAlternativeSolarDateStr3Int, 2, solarInt)
+    INSIGHT_TEXT_ACCESSORS(alternativeLunarDateStr3Int, setAlternativeLunarDateStr3Int, 2, lunarInt)
     INSIGHT_ACCESSORS(int, totalReadyCalc, setTotalReadyCalc)
     INSIGHT_ACCESSORS(int, ytgChengCnt, setYtgChengCnt)
     INSIGHT_ACCESSORS(int, isPassMiddleTerm, setIsPassMiddleTerm)
@@ -299,21 +312,40 @@ signals:
     void conceptionChacChanged();
     void bodyPalaceChacChanged();
 
+protected:
+    void connectNotify(const QMetaMethod &signal) override;
+
 private:
     void emitDateTextSignals();
+    // What the date texts of a time point are written from, taken at refresh.
+    struct DateFields {
+        std::array<int, TimePoints::recordSize> solar{};
+        std::array<int, TimePoints::recordSize> lunar{};
+    };
     struct DateTexts {
         QString solar;
         QString lunar;
         QString solarInt;
         QString lunarInt;
     };
-    static DateTexts dateTexts(const TimePoints &tp);
+    static DateTexts dateTexts(const DateFields &fields);
+    void takeDateFields(int which, const TimePoints &tp);
+    const DateTexts &datesOf(int which) const;
     void refresh();
     Numbers numbersOf(const TimePoints &p, int malefemale) const;
     int palaceBranch(int anchorBranch) const;
 
     TimePoints m_timePoints[3]; // primary, alternative 2, alternative 3
     TimePoints m_leanTimePoint; // castNumbers
+    // Texts are written on first read: most casts (batches, searches, the
+    // summary) never read them. A set bit i means m_dateTexts[i] is still to
+    // be written from m_dateFields[i].
+    DateFields m_dateFields[3];
+    mutable DateTexts m_dateTexts[3];
+    mutable unsigned m_datesPending = 0;
+    // Change signals cost a call each even when nothing listens; a chart cast
+    // by an object nobody ever connected to skips them (QML bindings connect).
+    std::atomic<bool> m_watched{false};
     LuckRule m_luckRule = LuckRule::Described;
     LuckDirection m_luckDirection = LuckDirection::YangMaleYinFemale;
 
@@ -334,18 +366,6 @@ private:
     int m_jiaziNianOfBegin = 0;
     int m_dayunJiaZiofBegin = 0;
     double m_jd_dateBeginDY = 0;
-    QString m_thisSolarDateStr;
-    QString m_thisLunarDateStr;
-    QString m_thisSolarDateStrInt;
-    QString m_thisLunarDateStrInt;
-    QString m_alternativeSolarDateStr2;
-    QString m_alternativeLunarDateStr2;
-    QString m_alternativeSolarDateStr2Int;
-    QString m_alternativeLunarDateStr2Int;
-    QString m_alternativeSolarDateStr3;
-    QString m_alternativeLunarDateStr3;
-    QString m_alternativeSolarDateStr3Int;
-    QString m_alternativeLunarDateStr3Int;
     int m_totalReadyCalc = 0;
     int m_ytgChengCnt = 70;
     int m_isPassMiddleTerm = 0;
@@ -367,3 +387,4 @@ private:
 };
 
 #undef INSIGHT_ACCESSORS
+#undef INSIGHT_TEXT_ACCESSORS

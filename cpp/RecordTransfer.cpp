@@ -6,24 +6,25 @@
 
 #include <QBuffer>
 
+#include <QCborArray>
+#include <QCborMap>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QHash>
 #include <QJsonObject>
-#include <QSet>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include <sqlite3.h>
+
+#include <cstring>
+#include <memory>
 #include <vector>
 
 namespace RecordTransfer {
 namespace {
-
-// The columns the table declares NOT NULL.
-const QStringList kRequired = {QStringLiteral("userid"), QStringLiteral("timestamp"), QStringLiteral("gender"),
-                               QStringLiteral("caltype"), QStringLiteral("maintime"), QStringLiteral("inputtime"),
-                               QStringLiteral("mainJvalue")};
 
 QString oneLine(QString text)
 {
@@ -32,85 +33,153 @@ QString oneLine(QString text)
     return text;
 }
 
-// A JSON value as the text to store; false when it is not a text, number or
-// null, an invalid variant for a number no column can hold. A column the
-// object leaves out counts as null.
-bool storedText(const QJsonValue &value, QVariant *text)
+// The columns as import and export meet them, worked out once: a file holds
+// a hundred thousand records.
+struct Columns {
+    QStringList names;             // table order
+    QHash<QString, int> index;     // name -> column
+    std::vector<int> required;     // the columns the table declares NOT NULL
+    // A parsed JSON object keeps its keys sorted and so does Qt's writer:
+    // the columns in that order.
+    std::vector<int> sorted;
+    std::vector<QCborValue> sortedKeys;
+    int userid = 0;
+    int seqno = 0;
+};
+
+const Columns &columns()
 {
+    static const Columns info = [] {
+        Columns c;
+        c.names = SqloneCustomerModel::columnNames();
+        for (int i = 0; i < c.names.size(); ++i)
+            c.index.insert(c.names[i], i);
+        for (const char *name : {"userid", "timestamp", "gender", "caltype", "maintime", "inputtime", "mainJvalue"})
+            c.required.push_back(c.index.value(QLatin1String(name)));
+        QJsonObject shape;
+        for (const QString &name : qAsConst(c.names))
+            shape.insert(name, QJsonValue());
+        for (auto it = shape.constBegin(); it != shape.constEnd(); ++it) {
+            c.sorted.push_back(c.index.value(it.key()));
+            c.sortedKeys.emplace_back(it.key());
+        }
+        c.userid = c.index.value(QStringLiteral("userid"));
+        c.seqno = c.index.value(QStringLiteral("seqno"));
+        return c;
+    }();
+    return info;
+}
+
+// One column's value as it is to be stored.
+struct Field {
+    QString text;
+    bool null = true;
+};
+using Record = std::vector<Field>; // one field per column, in table order
+
+enum class Stored { Ok, NotText, OutOfRange };
+
+// A JSON value as the text to store: a text, a number or null. A column the
+// object leaves out counts as null.
+Stored storedText(const QJsonValue &value, Field *field)
+{
+    field->null = false;
     switch (value.type()) {
     case QJsonValue::Undefined:
     case QJsonValue::Null:
-        *text = QVariant(QVariant::String);
-        return true;
+        field->text.clear();
+        field->null = true;
+        return Stored::Ok;
     case QJsonValue::String:
-        *text = value.toString();
-        return true;
+        field->text = value.toString();
+        return Stored::Ok;
     case QJsonValue::Double: {
         // Beyond the 64-bit range of an SQLite integer the cast below is
         // undefined; such a number is no value of any column.
         const double number = value.toDouble();
         constexpr double limit = 9223372036854775808.0; // 2^63
-        if (!(number >= -limit && number < limit)) {
-            *text = QVariant(); // no value: refused by the caller
-            return true;
-        }
+        if (!(number >= -limit && number < limit))
+            return Stored::OutOfRange;
         const qint64 whole = qint64(number);
-        *text = double(whole) == number ? QString::number(whole) : QString::number(number, 'g', 17);
-        return true;
+        field->text = double(whole) == number ? QString::number(whole) : QString::number(number, 'g', 17);
+        return Stored::Ok;
     }
     default:
-        return false;
+        return Stored::NotText;
     }
 }
 
-using Record = QVector<QVariant>; // one value per column, in table order
-
-// One element of the array as a record of the table, or why it is none.
-QString checkRecord(const QJsonValue &value, int index, Record *record)
+// The common shape, read without a key text made or looked up: every column,
+// each a text or null (what export writes). False for anything else.
+bool readFullRecord(const QCborValue &item, Record *record)
 {
-    const QStringList &columns = SqloneCustomerModel::columnNames();
-    // Looked up once: a file holds a hundred thousand records.
-    static const QHash<QString, int> columnIndex = [&columns] {
-        QHash<QString, int> index;
-        for (int c = 0; c < columns.size(); ++c)
-            index.insert(columns[c], c);
-        return index;
-    }();
-    const auto where = [index] { return QStringLiteral("record %1: ").arg(index + 1); };
-    if (!value.isObject())
+    const Columns &info = columns();
+    const QCborMap map = item.toMap();
+    if (map.size() != qsizetype(info.sorted.size()))
+        return false;
+    size_t k = 0;
+    for (auto it = map.constBegin(); it != map.constEnd(); ++it, ++k) {
+        if (it.key() != info.sortedKeys[k])
+            return false;
+        const QCborValue value = it.value();
+        Field &field = (*record)[size_t(info.sorted[k])];
+        if (value.isString()) {
+            field.text = value.toString();
+            field.null = false;
+        } else if (value.isNull()) {
+            field.text.clear();
+            field.null = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Element i of a parsed array as a record of the table, or why it is none;
+// number is the record's place in the file, for the message.
+QString checkRecord(const QJsonArray &array, int i, int number, Record *record)
+{
+    const Columns &info = columns();
+    const auto where = [number] { return QStringLiteral("record %1: ").arg(number + 1); };
+    const QCborValue item = QCborArray::fromJsonArray(array).at(i);
+    if (!item.isMap())
         return where() + QStringLiteral("not a JSON object");
-    const QJsonObject object = value.toObject();
-    // One walk over the object's keys finds each value; a column the object
-    // leaves out stays Undefined.
-    QVector<QJsonValue> values(columns.size(), QJsonValue(QJsonValue::Undefined));
-    for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
-        const QString key = it.key();
-        const int c = columnIndex.value(key, -1);
-        if (c < 0)
-            return where() + QStringLiteral("unknown column \"%1\"").arg(key);
-        values[c] = it.value();
+    record->resize(size_t(info.names.size()));
+    if (!readFullRecord(item, record)) {
+        // One walk over the object's keys finds each value; a column the
+        // object leaves out stays Undefined.
+        const QJsonObject object = array.at(i).toObject();
+        std::vector<QJsonValue> values(size_t(info.names.size()), QJsonValue(QJsonValue::Undefined));
+        for (auto it = object.constBegin(); it != object.constEnd(); ++it) {
+            const QString key = it.key();
+            const int c = info.index.value(key, -1);
+            if (c < 0)
+                return where() + QStringLiteral("unknown column \"%1\"").arg(key);
+            values[size_t(c)] = it.value();
+        }
+        for (int c = 0; c < info.names.size(); ++c) {
+            const Stored stored = storedText(values[size_t(c)], &(*record)[size_t(c)]);
+            if (stored == Stored::NotText)
+                return where() + QStringLiteral("column \"%1\" must be a text or null").arg(info.names[c]);
+            if (stored == Stored::OutOfRange)
+                return where() + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(info.names[c]);
+        }
     }
-    *record = Record(columns.size());
-    for (int c = 0; c < columns.size(); ++c) {
-        if (!storedText(values.at(c), &(*record)[c]))
-            return where() + QStringLiteral("column \"%1\" must be a text or null").arg(columns[c]);
-        if ((*record)[c].type() == QVariant::Invalid)
-            return where() + QStringLiteral("column \"%1\" holds a number outside the 64-bit range").arg(columns[c]);
+    for (const int c : info.required) {
+        if ((*record)[size_t(c)].null)
+            return where() + QStringLiteral("column \"%1\" is missing or null").arg(info.names[c]);
     }
-    for (const QString &required : kRequired) {
-        if ((*record)[columnIndex.value(required)].isNull())
-            return where() + QStringLiteral("column \"%1\" is missing or null").arg(required);
-    }
-    const QVariant seqno = (*record)[columnIndex.value(QStringLiteral("seqno"))];
+    const Field &seqno = (*record)[size_t(info.seqno)];
     bool whole = true;
-    if (!seqno.isNull())
-        seqno.toString().toLongLong(&whole);
+    if (!seqno.null)
+        seqno.text.toLongLong(&whole);
     if (!whole)
         return where() + QStringLiteral("column \"seqno\" must be a whole number or null");
     return QString();
 }
 
-QString checkRecords(const QByteArray &json, QVector<Record> *records)
+QString parseArray(const QByteArray &json, QJsonArray *array)
 {
     QJsonParseError parseError;
     const QJsonDocument doc = QJsonDocument::fromJson(json, &parseError);
@@ -118,15 +187,37 @@ QString checkRecords(const QByteArray &json, QVector<Record> *records)
         return QStringLiteral("not valid JSON (%1 at byte %2)").arg(parseError.errorString()).arg(parseError.offset);
     if (!doc.isArray())
         return QStringLiteral("not a JSON array of records");
-    const QJsonArray array = doc.array();
+    *array = doc.array();
+    return QString();
+}
+
+// Every record of the file checked; the first problem, or nothing.
+QString checkRecords(const QJsonArray &array)
+{
+    Record record;
     for (int i = 0; i < array.size(); ++i) {
-        Record record;
-        const QString problem = checkRecord(array.at(i), i, &record);
+        const QString problem = checkRecord(array, i, i, &record);
         if (!problem.isEmpty())
             return problem;
-        records->append(record);
     }
     return QString();
+}
+
+// The quote that ends the JSON text opened by the quote at open, or null
+// when none comes before end: a quote ends it unless an odd number of
+// backslashes comes before it.
+const char *closingQuote(const char *open, const char *end)
+{
+    for (const char *p = open + 1;; ++p) {
+        p = static_cast<const char *>(std::memchr(p, '"', size_t(end - p)));
+        if (!p)
+            return nullptr;
+        const char *q = p;
+        while (q[-1] == '\\')
+            --q;
+        if ((p - q) % 2 == 0)
+            return p;
+    }
 }
 
 // Cuts a JSON array into the texts of its elements without parsing them, so
@@ -159,8 +250,6 @@ public:
             skipSpace();
         }
         int depth = 0;
-        bool inString = false;
-        bool escaped = false;
         int i = m_pos;
         for (;; ++i) {
             if (i >= m_buffer.size()) {
@@ -170,15 +259,16 @@ public:
                 i += m_pos;
             }
             const char ch = m_buffer.at(i);
-            if (inString) {
-                if (escaped)
-                    escaped = false;
-                else if (ch == '\\')
-                    escaped = true;
-                else if (ch == '"')
-                    inString = false;
-            } else if (ch == '"') {
-                inString = true;
+            if (ch == '"') {
+                // Most of a record is text: on to the quote that ends it.
+                const char *quote;
+                while (!(quote = closingQuote(m_buffer.constData() + i, m_buffer.constData() + m_buffer.size()))) {
+                    i -= m_pos;
+                    if (!fill())
+                        return Bad;
+                    i += m_pos;
+                }
+                i = int(quote - m_buffer.constData());
             } else if (ch == '{' || ch == '[') {
                 ++depth;
             } else if (ch == '}' || ch == ']') {
@@ -241,6 +331,34 @@ QString readableTable(const QSqlDatabase &db, bool create)
     return QString();
 }
 
+// The connection under a QSQLITE database, to step statements without
+// QSqlQuery's per-value bookkeeping; null for any other driver.
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
+
+Statement prepare(sqlite3 *handle, const QString &sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        statement = nullptr;
+    }
+    return Statement(statement, sqlite3_finalize);
+}
+
+QString sqliteError(sqlite3 *handle)
+{
+    return QString::fromUtf8(sqlite3_errmsg(handle));
+}
+
 } // namespace
 
 QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error)
@@ -296,6 +414,158 @@ QByteArray exportJson(const QSqlDatabase &db, int *count, QString *error)
     return json;
 }
 
+namespace {
+
+// True when text is UTF-8 that reads back as the same characters through
+// the driver and Qt's writer: well formed (no overlong form, surrogate or
+// code point past U+10FFFF) and without U+FFFE and U+FFFF, which SQLite
+// reads as U+FFFD.
+bool readsBackUnchanged(const char *text, int size)
+{
+    const auto *p = reinterpret_cast<const uchar *>(text);
+    const uchar *const end = p + size;
+    while (p < end) {
+        const uchar lead = *p;
+        if (lead < 0x80) {
+            ++p;
+            continue;
+        }
+        int extra = 0;
+        uint code = 0;
+        uint least = 0;
+        if (lead >= 0xc2 && lead <= 0xdf) {
+            extra = 1, code = lead & 0x1fu, least = 0x80;
+        } else if (lead >= 0xe0 && lead <= 0xef) {
+            extra = 2, code = lead & 0x0fu, least = 0x800;
+        } else if (lead >= 0xf0 && lead <= 0xf4) {
+            extra = 3, code = lead & 0x07u, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p <= extra)
+            return false;
+        for (int i = 1; i <= extra; ++i) {
+            if ((p[i] & 0xc0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3fu);
+        }
+        if (code < least || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff) || code == 0xfffe || code == 0xffff)
+            return false;
+        p += extra + 1;
+    }
+    return true;
+}
+
+// The keys of a record as json_object writes them ("name":) and as Qt's
+// indented writer does (eight blanks, "name": and a blank), in Qt's order.
+struct Keys {
+    std::vector<QByteArray> compact;
+    std::vector<QByteArray> indented;
+};
+
+// One record as an element of Qt's indented array ("    {" ... "    }"),
+// laid out from the compact object json_object made of it; the values are
+// SQLite's JSON texts as they are, whole numbers (userid) written as texts.
+// False when the record needs Qt's own writing: a number that is not whole,
+// or text that would not read back unchanged.
+bool appendIndented(const char *json, int size, const Keys &keys, QByteArray *out)
+{
+    if (!readsBackUnchanged(json, size))
+        return false;
+    const char *p = json;
+    const char *const end = json + size;
+    if (p == end || *p++ != '{')
+        return false;
+    out->append("    {\n", 6);
+    const size_t count = keys.compact.size();
+    for (size_t k = 0; k < count; ++k) {
+        const QByteArray &key = keys.compact[k];
+        if (end - p < key.size() || std::memcmp(p, key.constData(), size_t(key.size())) != 0)
+            return false;
+        p += key.size();
+        out->append(keys.indented[k]);
+        const char *value = p;
+        if (p < end && *p == '"') {
+            const char *quote = closingQuote(p, end);
+            if (!quote)
+                return false;
+            p = quote + 1;
+            out->append(value, int(p - value));
+        } else {
+            while (p < end && *p != ',' && *p != '}')
+                ++p;
+            const int length = int(p - value);
+            if (length == 4 && std::memcmp(value, "null", 4) == 0) {
+                out->append(value, length);
+            } else {
+                // A whole number; anything else is a real number, which
+                // Qt writes in its own shortest form.
+                for (const char *c = value; c < p; ++c) {
+                    if (!(*c == '-' || (*c >= '0' && *c <= '9')))
+                        return false;
+                }
+                if (length == 0)
+                    return false;
+                out->append('"');
+                out->append(value, length);
+                out->append('"');
+            }
+        }
+        const bool last = k + 1 == count;
+        if (p == end || *p++ != (last ? '}' : ','))
+            return false;
+        out->append(last ? "\n" : ",\n", last ? 1 : 2);
+    }
+    if (p != end)
+        return false;
+    out->append("    }", 5);
+    return true;
+}
+
+// One record as Qt's writer gives it: what export did for every record
+// before the database wrote the JSON texts, kept for the records it cannot.
+class QtRecordWriter
+{
+public:
+    explicit QtRecordWriter(const QSqlDatabase &db) : m_query(db)
+    {
+        const Columns &info = columns();
+        m_query.prepare(QStringLiteral("SELECT %1 FROM oneCustomer WHERE seqno = ?").arg(info.names.join(QLatin1Char(','))));
+        for (const QString &column : info.names)
+            m_shape.insert(column, QJsonValue());
+    }
+
+    bool append(qint64 seqno, QByteArray *out, QString *error)
+    {
+        m_query.bindValue(0, seqno);
+        if (!m_query.exec() || !m_query.next()) {
+            *error = m_query.lastError().isValid() ? m_query.lastError().text()
+                                                   : QStringLiteral("record %1 vanished").arg(seqno);
+            return false;
+        }
+        const Columns &info = columns();
+        QJsonObject object = m_shape;
+        auto it = object.begin();
+        for (const int c : info.sorted) {
+            const QVariant value = m_query.value(c);
+            if (!value.isNull())
+                it.value() = value.toString();
+            ++it;
+        }
+        m_query.finish();
+        // "[\n" element "\n]\n"
+        const QByteArray text = QJsonDocument(QJsonArray{object}).toJson(QJsonDocument::Indented);
+        out->append(text.constData() + 2, text.size() - 5);
+        return true;
+    }
+
+private:
+    QSqlQuery m_query;
+    QJsonObject m_shape;
+};
+
+} // namespace
+
 bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *error)
 {
     const auto failed = [&](const QString &reason) {
@@ -308,57 +578,58 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
     const QString problem = readableTable(db, true);
     if (!problem.isEmpty())
         return failed(problem);
-    const QStringList &columns = SqloneCustomerModel::columnNames();
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("SELECT %1 FROM oneCustomer ORDER BY seqno").arg(columns.join(QLatin1Char(',')))))
-        return failed(query.lastError().text());
-    // An indented QJsonDocument array written a batch of elements at a time:
-    // each batch's own array text without its brackets, batches joined by
-    // ",\n" as elements are.
+    sqlite3 *handle = sqliteHandle(db);
+    if (!handle)
+        return failed(QStringLiteral("not an SQLite database"));
+    const Columns &info = columns();
+    // The database writes each record's JSON text (json_object escapes as
+    // Qt's writer does); only the layout is Qt's indented one. A record
+    // holding a blob gets no text: Qt writes it, as it does the rare record
+    // appendIndented turns down.
+    QStringList pairs;
+    QStringList blobs;
+    Keys keys;
+    for (const int c : info.sorted) {
+        const QString &name = info.names[c];
+        pairs << QStringLiteral("'%1',%1").arg(name);
+        blobs << name + QStringLiteral(" >= x''");
+        keys.compact.push_back('"' + name.toLatin1() + "\":");
+        keys.indented.push_back("        " + keys.compact.back() + ' ');
+    }
+    Statement select = prepare(handle, QStringLiteral("SELECT seqno, CASE WHEN %1 THEN NULL ELSE json_object(%2) END"
+                                                      " FROM oneCustomer ORDER BY seqno")
+                                               .arg(blobs.join(QLatin1String(" OR ")), pairs.join(QLatin1Char(','))));
+    if (!select) {
+        // An SQLite without its JSON functions: Qt writes every record.
+        select = prepare(handle, QStringLiteral("SELECT seqno, NULL FROM oneCustomer ORDER BY seqno"));
+        if (!select)
+            return failed(sqliteError(handle));
+    }
+    QtRecordWriter qtWriter(db);
     QByteArray piece("[\n");
-    QJsonArray batch;
     int records = 0;
-    const auto flush = [&]() {
-        if (batch.isEmpty())
-            return true;
-        const QByteArray text = QJsonDocument(batch).toJson(QJsonDocument::Indented);
-        if (records > batch.size())
+    int step;
+    while ((step = sqlite3_step(select.get())) == SQLITE_ROW) {
+        if (records > 0)
             piece += ",\n";
-        // "[\n" elements "\n]\n"
-        piece.append(text.constData() + 2, text.size() - 5);
-        batch = QJsonArray();
-        const bool written = out->write(piece) == piece.size();
-        piece.clear();
-        return written;
-    };
-    // Every record has the same keys: copy an object that holds them and set
-    // its values in the object's own key order, without a search per key.
-    QJsonObject shape;
-    for (const QString &column : columns)
-        shape.insert(column, QJsonValue());
-    std::vector<int> columnAt;
-    for (auto it = shape.constBegin(); it != shape.constEnd(); ++it)
-        columnAt.push_back(columns.indexOf(it.key()));
-    while (query.next()) {
-        QJsonObject object = shape;
-        auto it = object.begin();
-        for (const int c : columnAt) {
-            const QVariant value = query.value(c);
-            if (!value.isNull())
-                it.value() = value.toString();
-            ++it;
+        const int mark = piece.size();
+        const auto *json = reinterpret_cast<const char *>(sqlite3_column_text(select.get(), 1));
+        if (!json || !appendIndented(json, sqlite3_column_bytes(select.get(), 1), keys, &piece)) {
+            piece.truncate(mark);
+            QString reason;
+            if (!qtWriter.append(sqlite3_column_int64(select.get(), 0), &piece, &reason))
+                return failed(reason);
         }
-        batch.append(object);
         ++records;
-        if (batch.size() == 256 && !flush())
-            return failed(out->errorString());
+        if (piece.size() >= (1 << 16)) {
+            if (out->write(piece) != piece.size())
+                return failed(out->errorString());
+            piece.clear();
+        }
     }
     // A read that stops part way (a damaged page) is no complete back-up.
-    if (query.lastError().isValid())
-        return failed(query.lastError().text());
-    if (!flush())
-        return failed(out->errorString());
+    if (step != SQLITE_DONE)
+        return failed(sqliteError(handle));
     piece += records > 0 ? "\n]\n" : "]\n";
     if (out->write(piece) != piece.size())
         return failed(out->errorString());
@@ -370,54 +641,91 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
 namespace {
 
 // Writes checked records into one transaction, skipping identifiers already
-// present; a record keeps its seqno when that number is free.
+// present; a record keeps its seqno when that number is free. The statement
+// is stepped on the driver's own connection: QSqlQuery's binding of 26 values
+// cost more than the insert itself.
 class Writer
 {
 public:
-    explicit Writer(const QSqlDatabase &db) : m_db(db), m_taken(m_db), m_insert(m_db) {}
+    explicit Writer(const QSqlDatabase &db) : m_db(db), m_handle(sqliteHandle(db)), m_insert(nullptr, sqlite3_finalize)
+    {
+    }
 
     QString begin()
     {
+        if (!m_handle)
+            return QStringLiteral("not an SQLite database");
         if (!m_db.transaction())
             return QStringLiteral("cannot start a transaction: %1").arg(m_db.lastError().text());
-        const QStringList &columns = SqloneCustomerModel::columnNames();
-        m_useridColumn = columns.indexOf(QStringLiteral("userid"));
-        m_seqnoColumn = columns.indexOf(QStringLiteral("seqno"));
-        // Both identifiers in one statement: each statement run costs more in
-        // the driver than its lookup does in the database.
-        m_taken.prepare(QStringLiteral("SELECT EXISTS (SELECT 1 FROM oneCustomer WHERE userid = ?),"
-                                       " EXISTS (SELECT 1 FROM oneCustomer WHERE seqno = ?)"));
-        const QString placeholders = QStringLiteral("?,").repeated(columns.size()).chopped(1);
-        m_insert.prepare(QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2)")
-                                 .arg(columns.join(QLatin1Char(',')), placeholders));
+        // Into an empty table the sort index is built after the rows; the
+        // same transaction holds both, so a failure leaves the table as it was.
+        QSqlQuery query(m_db);
+        if (query.exec(QStringLiteral("SELECT NOT EXISTS (SELECT 1 FROM oneCustomer)")) && query.next()
+            && query.value(0).toBool()) {
+            query.finish();
+            m_reindex = SqloneCustomerModel::dropIndexes(query);
+        }
+        query.finish();
+        const Columns &info = columns();
+        // One statement a record: an identifier present makes it do nothing,
+        // a number taken leaves the numbering to the database.
+        QStringList values;
+        for (int c = 1; c <= info.names.size(); ++c)
+            values << (c == info.seqno + 1
+                       ? QStringLiteral("CASE WHEN EXISTS (SELECT 1 FROM oneCustomer WHERE seqno = ?%1) THEN NULL ELSE ?%1 END").arg(c)
+                       : QStringLiteral("?%1").arg(c));
+        m_insert = prepare(m_handle, QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2) ON CONFLICT (userid) DO NOTHING")
+                                             .arg(info.names.join(QLatin1Char(',')), values.join(QLatin1Char(','))));
+        if (!m_insert) {
+            const QString reason = QStringLiteral("cannot write the records: %1").arg(sqliteError(m_handle));
+            rollback();
+            return reason;
+        }
+        m_utf8.resize(size_t(info.names.size()));
         return QString();
     }
 
-    QString add(Record record, int index, ImportResult *result)
+    QString add(const Record &record, int index, ImportResult *result)
     {
-        if (!record[m_seqnoColumn].isNull())
-            record[m_seqnoColumn] = record[m_seqnoColumn].toString().toLongLong();
-        m_taken.bindValue(0, record[m_useridColumn]);
-        m_taken.bindValue(1, record[m_seqnoColumn]);
-        if (!m_taken.exec() || !m_taken.next())
-            return QStringLiteral("record %1: %2").arg(index + 1).arg(m_taken.lastError().text());
-        if (m_taken.value(0).toBool()) {
-            ++result->skipped;
-            return QString();
+        const Columns &info = columns();
+        for (int c = 0; c < info.names.size(); ++c) {
+            const Field &field = record[size_t(c)];
+            if (field.null) {
+                sqlite3_bind_null(m_insert.get(), c + 1);
+            } else if (c == info.seqno) {
+                sqlite3_bind_int64(m_insert.get(), c + 1, field.text.toLongLong());
+            } else {
+                // UTF-8 as the database keeps it, held until the next record.
+                QByteArray &text = m_utf8[size_t(c)];
+                text = field.text.toUtf8();
+                sqlite3_bind_text(m_insert.get(), c + 1, text.constData(), int(text.size()), SQLITE_STATIC);
+            }
         }
-        if (m_taken.value(1).toBool())
-            record[m_seqnoColumn] = QVariant(QVariant::LongLong); // let the database number it
-        for (int c = 0; c < record.size(); ++c)
-            m_insert.bindValue(c, record[c]);
-        if (!m_insert.exec())
-            return QStringLiteral("record %1: %2").arg(index + 1).arg(m_insert.lastError().text());
-        ++result->added;
+        const int step = sqlite3_step(m_insert.get());
+        if (step != SQLITE_DONE) {
+            const QString reason = QStringLiteral("record %1: %2").arg(index + 1).arg(sqliteError(m_handle));
+            sqlite3_reset(m_insert.get());
+            return reason;
+        }
+        sqlite3_reset(m_insert.get());
+        if (sqlite3_changes(m_handle) > 0)
+            ++result->added;
+        else
+            ++result->skipped;
         return QString();
     }
 
     QString commit()
     {
-        finishQueries();
+        m_insert.reset();
+        QSqlQuery query(m_db);
+        if (m_reindex && !SqloneCustomerModel::createIndexes(query)) {
+            const QString reason = QStringLiteral("cannot write the records: %1").arg(query.lastError().text());
+            query.finish();
+            m_db.rollback();
+            return reason;
+        }
+        query.finish();
         if (m_db.commit())
             return QString();
         const QString reason = QStringLiteral("cannot write the records: %1").arg(m_db.lastError().text());
@@ -427,22 +735,16 @@ public:
 
     void rollback()
     {
-        finishQueries();
+        m_insert.reset();
         m_db.rollback();
     }
 
 private:
-    void finishQueries()
-    {
-        m_taken.finish();
-        m_insert.finish();
-    }
-
     QSqlDatabase m_db;
-    QSqlQuery m_taken;
-    QSqlQuery m_insert;
-    int m_useridColumn = 0;
-    int m_seqnoColumn = 0;
+    sqlite3 *m_handle;
+    Statement m_insert;
+    std::vector<QByteArray> m_utf8;
+    bool m_reindex = false; // the sort index was dropped for the import
 };
 
 ImportResult failedImport(const QString &error)
@@ -456,8 +758,10 @@ ImportResult failedImport(const QString &error)
 
 ImportResult importJson(const QSqlDatabase &db, const QByteArray &json)
 {
-    QVector<Record> records;
-    QString error = checkRecords(json, &records);
+    QJsonArray array;
+    QString error = parseArray(json, &array);
+    if (error.isEmpty())
+        error = checkRecords(array);
     if (error.isEmpty())
         error = readableTable(db, true);
     if (!error.isEmpty())
@@ -465,8 +769,13 @@ ImportResult importJson(const QSqlDatabase &db, const QByteArray &json)
     ImportResult result;
     Writer writer(db);
     error = writer.begin();
-    for (int i = 0; error.isEmpty() && i < records.size(); ++i)
-        error = writer.add(records[i], i, &result);
+    if (!error.isEmpty())
+        return failedImport(error);
+    Record record;
+    for (int i = 0; error.isEmpty() && i < array.size(); ++i) {
+        checkRecord(array, i, i, &record);
+        error = writer.add(record, i, &result);
+    }
     if (!error.isEmpty()) {
         writer.rollback();
         return failedImport(error);
@@ -483,9 +792,10 @@ ImportResult importJsonFrom(const QSqlDatabase &db, QIODevice *in)
     const QString tableProblem = readableTable(db, true);
     if (!tableProblem.isEmpty()) {
         // A file that is no array of records says so first, as before.
-        const QByteArray json = in->readAll();
-        QVector<Record> records;
-        const QString fileProblem = checkRecords(json, &records);
+        QJsonArray array;
+        QString fileProblem = parseArray(in->readAll(), &array);
+        if (fileProblem.isEmpty())
+            fileProblem = checkRecords(array);
         return failedImport(fileProblem.isEmpty() ? tableProblem : fileProblem);
     }
     const qint64 start = in->pos();
@@ -501,6 +811,7 @@ ImportResult importJsonFrom(const QSqlDatabase &db, QIODevice *in)
     QByteArray batch;
     int batched = 0;
     int index = 0;
+    Record record;
     const auto writeBatch = [&]() {
         if (batched == 0)
             return QString();
@@ -511,14 +822,12 @@ ImportResult importJsonFrom(const QSqlDatabase &db, QIODevice *in)
             return QStringLiteral("bad");
         batched = 0;
         const QJsonArray array = doc.array();
-        for (const QJsonValue &value : array) {
-            Record record;
-            QString problem = checkRecord(value, index, &record);
+        for (int i = 0; i < array.size(); ++i, ++index) {
+            QString problem = checkRecord(array, i, index, &record);
             if (problem.isEmpty())
                 problem = writer.add(record, index, &result);
             if (!problem.isEmpty())
                 return problem;
-            ++index;
         }
         return QString();
     };

@@ -15,6 +15,7 @@
 namespace {
 
 const QString kTable = QStringLiteral("oneCustomer");
+const QString kNewestIndex = QStringLiteral("oneCustomer_newest");
 const QString kAllClasses = QStringLiteral("不限");
 
 // Kept word for word: existing databases were created by this text.
@@ -106,7 +107,12 @@ bool SqloneCustomerModel::createIndexes(QSqlQuery &query)
 {
     // The sort key: listing newest first reads the index instead of sorting
     // every row, and the model can fetch the first rows at once.
-    return query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS oneCustomer_newest ON oneCustomer (timestamp DESC, seqno)"));
+    return query.exec(QStringLiteral("CREATE INDEX IF NOT EXISTS %1 ON oneCustomer (timestamp DESC, seqno)").arg(kNewestIndex));
+}
+
+bool SqloneCustomerModel::dropIndexes(QSqlQuery &query)
+{
+    return query.exec(QStringLiteral("DROP INDEX IF EXISTS %1").arg(kNewestIndex));
 }
 
 QString SqloneCustomerModel::orderByClause() const

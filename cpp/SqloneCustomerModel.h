@@ -61,6 +61,9 @@ public:
     static bool ensureTable(const QSqlDatabase &db, QString *error = nullptr);
     // Creates the indexes of the current layout where they are missing.
     static bool createIndexes(QSqlQuery &query);
+    // Drops the indexes createIndexes makes (a table filled at once builds
+    // them after its rows, which costs less than keeping them up to date).
+    static bool dropIndexes(QSqlQuery &query);
     // The WHERE text of setFilterMore2 (empty for every record).
     static QString filterText(const QString &personclassNote, const QString &otherNotes);
     // Newest first, the order of the model and of every listing; records of

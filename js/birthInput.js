@@ -83,11 +83,3 @@ function parseSolarNumeric(text) {
         return null;
     return {y: v[0], m: v[1], d: v[2], h: v[3], mi: v[4]};
 }
-
-// A solar moment moved by whole minutes (used to undo an hour of summer time,
-// which only ever applies to Gregorian dates).
-function shiftMinutes(y, m, d, h, mi, minutes) {
-    var t = new Date(Date.UTC(y, m - 1, d, h, mi + minutes));
-    return {y: t.getUTCFullYear(), m: t.getUTCMonth() + 1, d: t.getUTCDate(),
-            h: t.getUTCHours(), mi: t.getUTCMinutes()};
-}

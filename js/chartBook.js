@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
 .import "chartCalculation.js" as Calc
-.import "dangLingTable.js" as DangLing
 .import "bookSectionTitles.js" as Titles
+.import chattutorial 1.0 as Native
 
 // The book tab of the chart page: the overview section and the book sections
 // chosen by the chart, as rich text.
@@ -67,7 +67,7 @@ function overviewHtml(c) {
     var m = Calc.sinoMonthOfBranch(c.monthChac % 12);
     var names = c.termNames;
     var h = "<p>四柱五行个数总计：<br>" + (sec[2] || "") + "<br>" + (sec[3] || "") + "<br>" + (sec[4] || "") + "</p>";
-    h += "<p>" + DangLing.dangLingText(c.school, c.monthChac % 12, c.birthJd - c.jieBefore) + "</p>";
+    h += "<p>" + Native.CalendarRules.monthCommanderText(c.school, c.monthChac % 12, c.birthJd - c.jieBefore) + "</p>";
     h += "<p>" + names[(m - 1) * 2] + "：" + Calc.jdText(c.jieBefore) + "<br>"
        + names[(m - 1) * 2 + 1] + "：" + Calc.jdText(c.qiMiddle) + "<br>"
        + names[(m * 2) % 24] + "：" + Calc.jdText(c.jieAfter) + "</p>";

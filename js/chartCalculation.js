@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 .pragma library
-.import "sxfunction.js" as Eph
-.import "sxfunction3.js" as Script
 .import chattutorial 1.0 as Native
 
 // Display around the chart page's calculation. The calculation itself is the
@@ -19,8 +17,10 @@ function mod(a, n) {
     return ((a % n) + n) % n;
 }
 
+var Rules = Native.CalendarRules;
+
 function chacName(chac) {
-    return Script.ganZhiName(chac);
+    return Rules.pillarName(chac);
 }
 
 function isMissingNumber(v) {
@@ -128,10 +128,10 @@ function flowDays(beginJd, endJd) {
     var rows = [];
     if (!(beginJd > 0) || !(endJd > beginJd))
         return rows;
-    var first = Eph.DD(beginJd), last = Eph.DD(endJd);
-    var j0 = Eph.JD(first.Y, first.M, first.D), j1 = Eph.JD(last.Y, last.M, last.D);
+    var first = Rules.civilTime(beginJd), last = Rules.civilTime(endJd);
+    var j0 = Rules.julianDay(first.Y, first.M, first.D, 0, 0), j1 = Rules.julianDay(last.Y, last.M, last.D, 0, 0);
     for (var j = j0; j <= j1 + 0.01; j += 1) {
-        var t = Eph.DD(j + 0.5);
+        var t = Rules.civilTime(j + 0.5);
         rows.push({ y: t.Y, m: t.M, d: t.D, chac: dayChacOfDate(t.Y, t.M, t.D), name: chacName(dayChacOfDate(t.Y, t.M, t.D)) });
     }
     return rows;
@@ -139,7 +139,7 @@ function flowDays(beginJd, endJd) {
 
 // Calendar date and time of a Julian day: { Y, M, D, h, m, s }.
 function jdToDate(jd) {
-    return Eph.DD(jd);
+    return Rules.civilTime(jd);
 }
 
 function twoDigits(n) {
@@ -147,7 +147,7 @@ function twoDigits(n) {
 }
 
 function jdText(jd) {
-    var t = Eph.DD(jd);
+    var t = Rules.civilTime(jd);
     return t.Y + "年" + t.M + "月" + t.D + "日 " + twoDigits(t.h) + ":" + twoDigits(t.m);
 }
 
@@ -166,13 +166,13 @@ function zodiacAnimal(yearChac) {
 }
 
 function gapText(days) {
-    return Script.gapText(days);
+    return Rules.differenceText(days);
 }
 
 // A solar-time moment as the header shows it: the time alone on the entered
 // day, with the date on another day.
 function solarTimeText(jd, withDate) {
-    var t = Eph.DD(jd);
+    var t = Rules.civilTime(jd);
     var hm = twoDigits(t.h) + ":" + twoDigits(t.m);
     return withDate ? t.Y + "-" + twoDigits(t.M) + "-" + twoDigits(t.D) + " " + hm : hm;
 }
@@ -182,7 +182,7 @@ function solarTimeText(jd, withDate) {
 function chainFigures(result) {
     var chain = result.chain;
     var c = chain.clockFields;
-    var clock = Eph.JD(c[0], c[1], c[2]) + c[3] / 24 + c[4] / 1440 + 30 / 86400;
+    var clock = Rules.julianDay(c[0], c[1], c[2], c[3], c[4]) + 30 / 86400;
     return {
         zone: String(chain.zone),
         offset: offsetText(chain.utcOffsetMinutes),
@@ -221,13 +221,13 @@ function calculate(rec, page, deps) {
     else if (deps.easyfunction.isInDaZhongHuaArea())
         tzLongitude = 120;
     else
-        tzLongitude = Number(deps.jsxf.guessTheTimezoneJvalueOfPlace(r.longitude));
+        tzLongitude = Rules.nearestMeridian(r.longitude);
     var c = chain.clockFields;
-    var t = Eph.JD(c[0], c[1], c[2]) + c[3] / 24 + c[4] / 1440 + 10 / 86400;
+    var t = Rules.julianDay(c[0], c[1], c[2], c[3], c[4]) + 10 / 86400;
     // The program's tables in China, Hong Kong and Taiwan; abroad the switch
     // is always offered, as an override of the tz database.
-    var isInXSLTime = chain.tableRegion ? Number(deps.jsxf.common_isXiaShiLingDateRange(t, xslType)) === 1 : true;
-    var otherDay = Eph.DD(chain.jdTrueSolar).D !== c[2] || Eph.DD(chain.jdMeanSolar).D !== c[2];
+    var isInXSLTime = chain.tableRegion ? Rules.inSummerTimeTable(t, xslType) : true;
+    var otherDay = Rules.civilTime(chain.jdTrueSolar).D !== c[2] || Rules.civilTime(chain.jdMeanSolar).D !== c[2];
     var out = {
         OutJd: chain.jdPillars,
         bz_zptyGap: chain.equationOfTimeDays,

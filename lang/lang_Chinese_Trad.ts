@@ -1327,24 +1327,8 @@
     <context>
         <name>LuckRulesTable</name>
         <message>
-            <source>节月折三十日（默认）</source>
-            <translation>節月折三十日（預設）</translation>
-        </message>
-        <message>
-            <source>按秒</source>
-            <translation>按秒</translation>
-        </message>
-        <message>
-            <source>四千三百二十分</source>
-            <translation>四千三百二十分</translation>
-        </message>
-        <message>
-            <source>按日与时辰</source>
-            <translation>按日與時辰</translation>
-        </message>
-        <message>
-            <source>一分作两时</source>
-            <translation>一分作兩時</translation>
+            <source>（默认）</source>
+            <translation>（預設）</translation>
         </message>
         <message>
             <source> 天</source>

@@ -2,6 +2,7 @@
 import QtQuick 2.15
 import QtQuick.Layouts 1.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/js/birthInput.js" as Birth
 import "qrc:/js/clipboardTime.js" as Clip
@@ -158,16 +159,13 @@ Popup {
             return;
         }
         var t = Birth.julianDay(solar.y, solar.m, solar.d, s.h, s.mi) + 10 / 86400;
-        inXSLPeriod = f.common_isXiaShiLingDateRange(t, placeXSLtype) === 1;
-        var m = {y: solar.y, m: solar.m, d: solar.d, h: s.h, mi: s.mi};
-        if (toUsingXSL === 1)
-            m = Birth.shiftMinutes(m.y, m.m, m.d, m.h, m.mi, -60);
-        var o = {};
-        var longitude = toUseJingD === 1 ? placeJv : timeZoneJv;
-        f.sxf_myNewMingLiBaZi(m.y, m.m, m.d, m.h, m.mi, longitude, o, toUseZTY, toChangeDay23, timeZoneJv);
-        ztyLine = qsTr("真太阳时: ") + o.bz_zty;
-        ptyLine = qsTr("平太阳时: ") + o.bz_pty;
-        ganZhiLine = qsTr("干支: ") + [o.bz_jn, o.bz_jy, o.bz_jr, o.bz_js].join(" ");
+        inXSLPeriod = CalendarRules.inSummerTimeTable(t, placeXSLtype);
+        var kind = toUseJingD === 0 ? "clock" : toUseZTY === 1 ? "true" : "mean";
+        var o = CalendarRules.solarTimeCorrection(solar.y, solar.m, solar.d, s.h, s.mi, timeZoneJv * 4,
+                                                  toUsingXSL === 1 ? 60 : 0, placeJv, kind, toChangeDay23);
+        ztyLine = o.ok ? qsTr("真太阳时: ") + o.trueSolarText : "";
+        ptyLine = o.ok ? qsTr("平太阳时: ") + o.meanSolarText : "";
+        ganZhiLine = o.ok && o.pillars[0] >= 0 ? qsTr("干支: ") + o.pillarNames.join(" ") : "";
     }
 
     // Hands the moment on the spinners to the form.

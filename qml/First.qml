@@ -102,7 +102,7 @@ Pane {
     property bool showDisplay: false
     // The moment "today" is read from when a chart opens.
     property var currentDate: new Date()
-    readonly property double nowJd: currentDate.getTime() / 86400000 + 2440587.5 + 8 / 24
+    readonly property double nowJd: CalendarRules.julianDayOfInstant(currentDate)
     readonly property alias inviewInSight: inviewInSight
     readonly property alias gssRel: gssRel
     readonly property alias inviewOneCustModel: inviewOneCustModel

@@ -2,14 +2,11 @@
 pragma Singleton
 import QtQuick 2.15
 import chattutorial 1.0
-import "../js/sxfunction.js" as Ephemeris
-import "../js/sxfunction3.js" as Sxfunction
-import "../js/sanCaiWuGe.js" as Sancai5ge
-import "../js/placeTable.js" as Places
 
-// Script facade of the pages (the window's jsxf): solar-time correction,
-// daylight saving, name numerology, the place table, and the calendar calls
-// that the native engine answers, so script and native dates never differ.
+// Script facade of the pages (the window's jsxf): name numerology, the place
+// table, and the calendar calls that the native engine answers, so script and
+// native dates never differ. The solar-time correction, summer time and the
+// cycle names are CalendarRules' (the native engine's) and called there.
 QtObject {
     id: jsxf
 
@@ -19,31 +16,12 @@ QtObject {
         "大雪", "冬至", "小寒", "大寒"]
     readonly property string weekNames: "日一二三四五六"
 
-    // ---- solar-time correction and daylight saving -----------------------
-
-    function sxf_myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue) {
-        return Sxfunction.myNewMingLiBaZi(iY, iM, iDay, ihh, imm, J, out, usingZty, itoChangeDay23clock, timezoneJvalue)
-    }
-
-    function guessTheTimezoneJvalueOfPlace(pJv0) {
-        return Sxfunction.guessTheTimezoneJvalueOfPlace(pJv0)
-    }
-
-    function common_isXiaShiLingDateRange(theJD, placeXSLtype) {
-        return Sxfunction.common_isXiaShiLingDateRange(theJD, placeXSLtype)
-    }
-
     // 0 when y-m-d is a date of the civil calendar (1800..2099), else -1 with
     // the dialog's message in outString.str.
     function sxf_checkSolarInput(y, m, d, outString) {
         var yy = Number(y), mm = Number(m), dd = Number(d)
-        var ok = Number.isInteger(yy) && Number.isInteger(mm) && Number.isInteger(dd)
-            && yy >= 1800 && yy <= 2099 && mm >= 1 && mm <= 12 && dd >= 1 && dd <= 31
-        if (ok) {
-            var r = Ephemeris.DD(Ephemeris.JD(yy, mm, dd + 0.5))
-            ok = r.Y === yy && r.M === mm && r.D === dd
-        }
-        if (ok)
+        if (Number.isInteger(yy) && Number.isInteger(mm) && Number.isInteger(dd) && yy >= 1800 && yy <= 2099
+                && CalendarRules.isValidDate(yy, mm, dd))
             return 0
         if (outString)
             outString.str = qsTr("无该日期，公历有的月份无29、30或31日。")
@@ -59,6 +37,25 @@ QtObject {
         return easyfunction.convertScript(s, language)
     }
 
+    // ---- large tables, made on first use -----------------------------------
+
+    property QtObject placeTableObject: null
+    property QtObject nameTablesObject: null
+
+    function tablesObject(current, file) {
+        return current !== null ? current : Qt.createComponent(Qt.resolvedUrl(file)).createObject(jsxf)
+    }
+
+    function placeRegions() {
+        placeTableObject = tablesObject(placeTableObject, "PlaceTableData.qml")
+        return placeTableObject.regions
+    }
+
+    function nameTables() {
+        nameTablesObject = tablesObject(nameTablesObject, "NameTables.qml")
+        return nameTablesObject
+    }
+
     // ---- numerology -------------------------------------------------------
 
     // One character to one character, for counting strokes by the
@@ -67,24 +64,44 @@ QtObject {
         var s = String(simTotal === undefined || simTotal === null ? "" : simTotal)
         var r = ""
         for (var i = 0; i < s.length; i++)
-            r += String.fromCharCode(Sxfunction.getSim2Trad(s.charCodeAt(i)))
+            r += String.fromCharCode(tradCode(s.charCodeAt(i)))
         return r
     }
 
+    // Traditional code of one simplified code (the sorted table bisected);
+    // codes without an entry come back unchanged.
+    function tradCode(simCode) {
+        var tables = nameTables()
+        var sim = tables.simCodes
+        var low = 0, high = sim.length - 1
+        while (low <= high) {
+            var mid = (low + high) >> 1
+            if (sim[mid] === simCode)
+                return tables.tradCodes[mid]
+            if (sim[mid] < simCode)
+                low = mid + 1
+            else
+                high = mid - 1
+        }
+        return simCode
+    }
+
     function sxf_caige_get(str1, str2, outCaige) {
-        return Sancai5ge.caigeGet(str1, str2, outCaige, sxf_getTranBySimp)
+        return nameTables().caigeGet(str1, str2, outCaige, sxf_getTranBySimp)
     }
 
     // The numerology page's computation as a pure function (see sanCaiWuGe.js).
     function sxf_caige_calculate(autoFuXing, fuXingChecked, theNameText) {
-        return Sancai5ge.calculateName(autoFuXing, fuXingChecked, theNameText, sxf_caige_get)
+        return nameTables().calculateName(autoFuXing, fuXingChecked, theNameText, sxf_caige_get)
     }
 
     // ---- place table ------------------------------------------------------
 
     // The place table: for each region of bigPlaceNames (same index) its
     // places, each an encoded row [name, initials, longitude, latitude].
-    readonly property var sxf_JWv: Places.regions.map(function (r) { return r[2] })
+    function sxf_JWv() {
+        return placeRegions().map(function (r) { return r[2] })
+    }
 
     // { name, lng (east), lat (north), xslType } of one encoded row, or null.
     // xslType is the daylight-saving history of the place (Hong Kong 1,
@@ -95,11 +112,11 @@ QtObject {
         return { name: row[0], lng: row[2], lat: row[3], xslType: placeXslType(row[0]) }
     }
 
-    readonly property var taiwanPlaces: Places.regions[Places.regions.length - 1][2].slice(2).map(function (p) { return p[0] })
-
     function placeXslType(name) {
         if (name === "香港")
             return 1
+        var regions = placeRegions()
+        var taiwanPlaces = regions[regions.length - 1][2].slice(2).map(function (p) { return p[0] })
         return taiwanPlaces.indexOf(name) >= 0 ? 2 : 0
     }
 
@@ -113,8 +130,9 @@ QtObject {
         if (words.length < 1 || words.length > 2 || !/^[a-z]+( [a-z]+)?$/.test(words.join(" ")))
             return none
         var hits = []
-        for (var i = 0; i < Places.regions.length; i++) {
-            var reg = Places.regions[i]
+        var regions = placeRegions()
+        for (var i = 0; i < regions.length; i++) {
+            var reg = regions[i]
             if (reg[1].indexOf(words[0]) !== 0)
                 continue
             if (words.length === 1) {
@@ -239,7 +257,7 @@ QtObject {
         terms = []
         for (var key in termJds) {
             var jd = Number(key)
-            var t = Ephemeris.DD(jd)
+            var t = CalendarRules.civilTime(jd)
             if (t.Y === y && t.M === m)
                 terms.push({ d: t.D, name: jieQiNames[termJds[key]], h: t.h, mi: t.m, jd: jd })
         }
@@ -247,9 +265,9 @@ QtObject {
         return { lunar: days, terms: terms, uncertain: uncertain }
     }
 
+    // The engine object (an InSight, or a test's stand-in) answers it.
     function uncertainLunarDay(y, m, d) {
-        var ins = nativeCalendar()
-        return !!ins && typeof ins.uncertainLunarDay === "function" && ins.uncertainLunarDay(y, m, d)
+        return nativeCalendar().uncertainLunarDay(y, m, d)
     }
 
     function sxf_lun_lunDayStrs(y, m) {
@@ -258,7 +276,7 @@ QtObject {
     }
 
     function ganZhi(chac) {
-        return Sxfunction.ganZhiName(chac)
+        return CalendarRules.pillarName(chac)
     }
 
     // Details of one day for the calendar tab, as rich text.
@@ -286,7 +304,7 @@ QtObject {
                 for (var i = 0; i < 2; i++) {
                     if (!(jds[i] > 0))
                         continue
-                    var t = Ephemeris.DD(jds[i])
+                    var t = CalendarRules.civilTime(jds[i])
                     if (t.Y === y && t.M === m)
                         terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i],
                                      uncertain: nativeCalendar().uncertainTermDay(jds[i]) })
@@ -322,8 +340,8 @@ QtObject {
             return -1
         out.beginJd = b
         out.endJd = e
-        out.begin = Ephemeris.DD(b)
-        out.end = Ephemeris.DD(e)
+        out.begin = CalendarRules.civilTime(b)
+        out.end = CalendarRules.civilTime(e)
         return 0
     }
 }

@@ -25,15 +25,9 @@ ColumnLayout {
         return 0;
     }
 
-    function ruleLabel(rule) {
-        switch (rule) {
-        case "described": return qsTr("节月折三十日（默认）");
-        case "plain-seconds": return qsTr("按秒");
-        case "minutes-4320": return qsTr("四千三百二十分");
-        case "days-and-hours": return qsTr("按日与时辰");
-        case "minutes-2h": return qsTr("一分作两时");
-        }
-        return rule;
+    // The engine's label, in the window's script; the described rule is the default.
+    function ruleLabel(s) {
+        return JsxfSingleton.shown(s.label, AppState.language) + (s.rule === "described" ? qsTr("（默认）") : "");
     }
 
     function differenceText(jd) {
@@ -64,7 +58,7 @@ ColumnLayout {
                 readonly property var s: table.starts[Math.floor(index / 4)]
                 readonly property int column: index % 4
                 readonly property bool chosen: s.rule === table.chosenRule
-                text: column === 0 ? (chosen ? "● " : "○ ") + table.ruleLabel(s.rule)
+                text: column === 0 ? (chosen ? "● " : "○ ") + table.ruleLabel(s)
                       : column === 1 ? s.ageYears + qsTr("年") + s.ageMonths + qsTr("月") + s.ageDays + qsTr("日")
                                        + s.ageHours + qsTr("时")
                       : column === 2 ? s.start.replace("T", " ")

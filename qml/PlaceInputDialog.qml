@@ -27,11 +27,11 @@ Popup {
     // window's script.
     readonly property int language: AppState.language
 
-    // The place table lives in the script facade: sxf_JWv[province] holds the
+    // The place table lives in the script facade: sxf_JWv()[province] holds the
     // encoded places and sxf_JWdecode turns one into {name, lng, lat}.
     function loadPlaces(provinceIndex) {
         var list = [];
-        var encoded = JsxfSingleton.sxf_JWv[provinceIndex] || [];
+        var encoded = JsxfSingleton.sxf_JWv()[provinceIndex] || [];
         for (var i = 0; i < encoded.length; ++i)
             list.push(JsxfSingleton.sxf_JWdecode(encoded[i]));
         places = list;

@@ -9,7 +9,7 @@ PACKAGES=(
   qtbase5-dev qtbase5-dev-tools qtdeclarative5-dev qtquickcontrols2-5-dev
   libqt5websockets5-dev libqt5webview5-dev qtwebengine5-dev
   qttools5-dev qttools5-dev-tools
-  libqt5sql5-sqlite libqt5svg5-dev
+  libqt5sql5-sqlite libsqlite3-dev libqt5svg5-dev
   qml-module-qtquick2 qml-module-qtquick-window2 qml-module-qtquick-layouts
   qml-module-qtquick-controls2 qml-module-qtquick-templates2 qml-module-qtquick-dialogs
   qml-module-qtqml-models2 qml-module-qt-labs-settings qml-module-qt-labs-folderlistmodel

@@ -30,6 +30,44 @@ public slots:
     void record() { names << QString::fromLatin1(sender()->metaObject()->method(senderSignalIndex()).name()); }
 };
 
+// One call on the engine: {"time", malefemale, solarlunar, y, m, d, h,
+// minute, isleap}, {"chacs", year, month, day, hour}, {"write", property,
+// value} or {"reinit"}.
+using Step = QVariantList;
+Q_DECLARE_METATYPE(QList<Step>)
+
+void applyStep(InSight &s, const Step &step)
+{
+    const QString kind = step[0].toString();
+    if (kind == QLatin1String("time"))
+        s.beginWithTime(step[1].toInt(), step[2].toInt(), step[3].toInt(), step[4].toInt(), step[5].toInt(),
+                        step[6].toInt(), step[7].toInt(), step[8].toInt());
+    else if (kind == QLatin1String("chacs"))
+        s.beginWithChacs(step[1].toInt(), step[2].toInt(), step[3].toInt(), step[4].toInt(), 0);
+    else if (kind == QLatin1String("write"))
+        s.setProperty(step[1].toByteArray().constData(), step[2]);
+    else
+        s.reinitAllTimepoints();
+}
+
+// Uses of the engine for the two tests of when properties are read and heard.
+void addStepRows()
+{
+    QTest::addColumn<QList<Step>>("steps");
+    const Step chart = {"time", 1, 0, 1990, 5, 17, 8, 0, 0};
+    const Step leapChart = {"time", 0, 1, 2023, 2, 10, 6, 30, 1};
+    QTest::newRow("nothing")                  << QList<Step>{};
+    QTest::newRow("one chart")                << QList<Step>{chart};
+    QTest::newRow("two charts")               << QList<Step>{chart, leapChart};
+    QTest::newRow("lunar date past 2100 立春") << QList<Step>{chart, {"time", 0, 1, 2099, 12, 29, 12, 0, 0}};
+    QTest::newRow("impossible solar date")    << QList<Step>{chart, {"time", 0, 0, 2001, 2, 29, 12, 0, 0}};
+    QTest::newRow("text written, unread")     << QList<Step>{chart, {"write", "thisLunarDateStr", "x"}};
+    QTest::newRow("written, then a chart")    << QList<Step>{chart, {"write", "thisSolarDateStrInt", "x"}, leapChart};
+    QTest::newRow("search, then a chart")     << QList<Step>{{"chacs", 15, 12, 54, 54}, chart};
+    QTest::newRow("reset")                    << QList<Step>{chart, {"reinit"}};
+    QTest::newRow("chart after a reset")      << QList<Step>{chart, {"reinit"}, leapChart};
+}
+
 class TestInSightChart : public QObject
 {
     Q_OBJECT
@@ -51,6 +89,10 @@ private slots:
     void failedCallChangesNothing();
     void reinitClearsTextsOnly();
     void sameMomentSolarAndLunar();
+    void textsReadLateAreTextsReadAtOnce_data();
+    void textsReadLateAreTextsReadAtOnce();
+    void lateListenerHearsTheNextChart_data();
+    void lateListenerHearsTheNextChart();
 };
 
 void TestInSightChart::initTestCase()
@@ -369,6 +411,51 @@ void TestInSightChart::sameMomentSolarAndLunar()
     QCOMPARE(solar.thisSolarDateStr(), lunar.thisSolarDateStr());
     QCOMPARE(solar.thisLunarDateStrInt(), lunar.thisLunarDateStrInt());
     QCOMPARE(solar.hourChac(), lunar.hourChac());
+}
+
+// Date texts are written when first read: whenever that is, they are the
+// texts of the chart the engine holds.
+void TestInSightChart::textsReadLateAreTextsReadAtOnce_data()
+{
+    addStepRows();
+}
+
+void TestInSightChart::textsReadLateAreTextsReadAtOnce()
+{
+    QFETCH(QList<Step>, steps);
+    InSight atOnce, late;
+    for (const Step &step : steps) {
+        applyStep(atOnce, step);
+        snapshot(atOnce);
+        applyStep(late, step);
+    }
+    QCOMPARE(snapshot(late), snapshot(atOnce));
+}
+
+// Signals of an engine nobody listened to are skipped; one connected later
+// hears the next chart as one connected from the start does.
+void TestInSightChart::lateListenerHearsTheNextChart_data()
+{
+    addStepRows();
+}
+
+void TestInSightChart::lateListenerHearsTheNextChart()
+{
+    QFETCH(QList<Step>, steps);
+    InSight fromStart, late;
+    SignalRecorder early(fromStart);
+    for (const Step &step : steps) {
+        applyStep(fromStart, step);
+        applyStep(late, step);
+    }
+    SignalRecorder joined(late);
+    early.names.clear();
+    const Step next = {"time", 0, 0, 2008, 12, 20, 12, 0, 0};
+    applyStep(fromStart, next);
+    applyStep(late, next);
+    QVERIFY(early.names.contains(QStringLiteral("totalReadyCalcChanged")));
+    QCOMPARE(joined.names, early.names);
+    QCOMPARE(snapshot(late), snapshot(fromStart));
 }
 
 QTEST_GUILESS_MAIN(TestInSightChart)

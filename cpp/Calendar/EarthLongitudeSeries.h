@@ -1,7 +1,7 @@
 // generated - do not edit
 // Source: VSOP87D Earth series (Bretagnon & Francou 1988) from the npm package astronomia 4.2.0,
-// the longitude series L0..L5 with the same truncation as js/xl0Earth.js.
-// Regenerate: (cd tools && npm install --no-save astronomia@4.2.0) && node tools/gen_xl0_earth.js --cpp > cpp/Calendar/EarthLongitudeSeries.h
+// the longitude series L0..L5, each cut after its first terms (KEEP in the generator).
+// Regenerate: (cd tools && npm install --no-save astronomia@4.2.0) && node tools/gen_xl0_earth.js > cpp/Calendar/EarthLongitudeSeries.h
 #pragma once
 
 namespace EarthLongitudeSeries {

@@ -11,11 +11,11 @@ namespace {
 constexpr double pi = 3.14159265358979323846;
 constexpr double twoPi = 2 * pi;
 constexpr double arcsecondsPerRadian = 180 * 3600 / pi;
-// Terms kept of the series: the script ephemeris asks for a budget of 5 here.
+// Terms kept of the series, scaled from a budget of 5 terms of L0.
 constexpr int termBudget = 5;
 
 // Heliocentric ecliptic longitude of the Earth, radians; t in Julian
-// centuries from J2000. Same truncation rule as XL0_calc of the script.
+// centuries from J2000.
 double earthLongitude(double t)
 {
     using namespace EarthLongitudeSeries;
@@ -28,7 +28,7 @@ double earthLongitude(double t)
         const int rows = seriesStart[i + 1] - first;
         if (rows == 0)
             continue;
-        // The script counts in slots of three numbers per term.
+        // Budgets count slots of three numbers per term.
         int slots = static_cast<int>(std::floor(3.0 * termBudget * rows / rows0 + 0.5));
         if (i > 0)
             slots += 3;

@@ -2,9 +2,8 @@
 #pragma once
 
 // Mean and true solar time of a place from a universal-time instant. The
-// equation of time is the one of the script ephemeris (js/sxfunction.js
-// pty_zty2: the Sun's mean longitude against the right ascension of its
-// truncated VSOP87D longitude), accurate to about 1.5 s.
+// equation of time is the Sun's mean longitude against the right ascension of
+// its truncated VSOP87D longitude, accurate to about 1.5 s.
 namespace SolarTime {
 
 // J2000.0, 2000-01-01 12:00, as a Julian day.

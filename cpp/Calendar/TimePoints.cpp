@@ -3,6 +3,7 @@
 
 #include "CalendarTables.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -137,17 +138,31 @@ double TimePoints::termJd(int sinoYear, int position)
     return solarTerms[sinoYear - firstYear][position];
 }
 
-bool TimePoints::getSolarCalFromJulianDayUT(double jd, Record &cal)
+namespace {
+
+JulianDay::CivilTime civilTimeOf(double jd)
+{
+    return JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+}
+
+// Slots 0..4 of a solar date record from a converted moment.
+void writeSolarCal(const JulianDay::CivilTime &t, TimePoints::Record &cal)
 {
     if (cal.size() < 5)
-        cal.resize(recordSize, 0);
-    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+        cal.resize(TimePoints::recordSize, 0);
     const int hour = static_cast<int>(JulianDay::floorOf(t.hours)); // [0, 23]
     cal[0] = t.year;
     cal[1] = t.month;
     cal[2] = t.day;
     cal[3] = hour;
     cal[4] = static_cast<int>(JulianDay::floorOf((t.hours - hour) * 60)); // truncated, seconds dropped
+}
+
+} // namespace
+
+bool TimePoints::getSolarCalFromJulianDayUT(double jd, Record &cal)
+{
+    writeSolarCal(civilTimeOf(jd), cal);
     return true;
 }
 
@@ -278,11 +293,14 @@ bool TimePoints::placeInSolarTerms()
     return true;
 }
 
-// Writes the sino placement of jd over the whole record (zeros when there is none).
-static void fillSinoCal(double jd, TimePoints::Record &sino)
+// Writes the sino placement of jd, whose civil date is t, over the whole
+// record (zeros when there is none).
+static void fillSinoCal(double jd, const JulianDay::CivilTime &t, TimePoints::Record &sino)
 {
-    sino.assign(TimePoints::recordSize, 0);
-    const JulianDay::CivilTime t = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd));
+    if (sino.size() == TimePoints::recordSize)
+        std::fill(sino.begin(), sino.end(), 0);
+    else
+        sino.assign(TimePoints::recordSize, 0);
     if (t.year == 0 || t.month == 0 || t.day == 0)
         return;
     TermPlace place;
@@ -297,7 +315,7 @@ static void fillSinoCal(double jd, TimePoints::Record &sino)
 TimePoints::Record TimePoints::getSinoCalFromJulianDay(double jd)
 {
     Record sino;
-    fillSinoCal(jd, sino);
+    fillSinoCal(jd, civilTimeOf(jd), sino);
     return sino;
 }
 
@@ -338,10 +356,13 @@ void TimePoints::setStartMoments()
     jdBeginBackward = jdBirth + ageBackward * 365.25;
     if (!withMomentDates)
         return;
-    getSolarCalFromJulianDayUT(jdBeginForward, beginCalForward);
-    getSolarCalFromJulianDayUT(jdBeginBackward, beginCalBackward);
-    fillSinoCal(jdBeginForward, beginSinoForward);
-    fillSinoCal(jdBeginBackward, beginSinoBackward);
+    // Each start moment is converted once, for both its records.
+    const JulianDay::CivilTime forward = civilTimeOf(jdBeginForward);
+    const JulianDay::CivilTime backward = civilTimeOf(jdBeginBackward);
+    writeSolarCal(forward, beginCalForward);
+    writeSolarCal(backward, beginCalBackward);
+    fillSinoCal(jdBeginForward, forward, beginSinoForward);
+    fillSinoCal(jdBeginBackward, backward, beginSinoBackward);
 }
 
 int TimePoints::launchTimePointSets(int solarlunar, int year, int month, int day, int hour, int minute,

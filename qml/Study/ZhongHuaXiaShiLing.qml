@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 import QtQuick 2.15
 import QtQuick.Controls 2.15
+import chattutorial 1.0
 import "qrc:/qml"
-import "qrc:/js/sxfunction3.js" as Sxfunction
 
 // Every daylight-saving period that the date dialog applies, by region.
 ScrollablePage {
@@ -22,9 +22,9 @@ ScrollablePage {
 
     readonly property string bodyText: qsTr("<p>夏令时期间，钟表比标准时间拨快一小时。排盘输入时间若在下列时段内，"
                                             + "且在“时间设定”中选择按夏令时处理，程序会先减去一小时再计算。</p>")
-        + tableHtml(qsTr("甲：中国大陆"), Sxfunction.xslDatesMainland)
-        + tableHtml(qsTr("乙：香港"), Sxfunction.xslDatesHongKong)
-        + tableHtml(qsTr("丙：台湾"), Sxfunction.xslDatesTaiwan)
+        + tableHtml(qsTr("甲：中国大陆"), CalendarRules.summerTimePeriods(0))
+        + tableHtml(qsTr("乙：香港"), CalendarRules.summerTimePeriods(1))
+        + tableHtml(qsTr("丙：台湾"), CalendarRules.summerTimePeriods(2))
 
     Label {
         objectName: "periodText"

@@ -64,6 +64,7 @@ TestCase {
             return beginWithTime(0, solarlunar, y, m, d, h, mi, leap, 0, 0)
         }
         function uncertainTermDay(jd) { return false }
+        function uncertainLunarDay(y, m, d) { return false }
     }
 
     function initTestCase() {

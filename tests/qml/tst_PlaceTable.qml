@@ -9,7 +9,7 @@ TestCase {
     name: "PlaceTable"
 
     function decodeAll(region) {
-        return JsxfSingleton.sxf_JWv[region].map(function (row) { return JsxfSingleton.sxf_JWdecode(row) })
+        return JsxfSingleton.sxf_JWv()[region].map(function (row) { return JsxfSingleton.sxf_JWdecode(row) })
     }
 
     function names(region) {
@@ -17,12 +17,12 @@ TestCase {
     }
 
     function test_regionsFollowTheRegionList() {
-        compare(JsxfSingleton.sxf_JWv.length, 32)
+        compare(JsxfSingleton.sxf_JWv().length, 32)
         compare(Places.regions[0][0], "北京市")
         compare(Places.regions[4][0], "广东省")
         compare(Places.regions[31][0], "港澳臺")
         for (var i = 0; i < 32; i++)
-            verify(JsxfSingleton.sxf_JWv[i].length > 0, Places.regions[i][0])
+            verify(JsxfSingleton.sxf_JWv()[i].length > 0, Places.regions[i][0])
     }
 
     // Latitudes down to the South China Sea islands (三沙市).
@@ -109,7 +109,7 @@ TestCase {
     }
 
     function test_badRows() {
-        compare(JsxfSingleton.sxf_JWv[32], undefined)
+        compare(JsxfSingleton.sxf_JWv()[32], undefined)
         compare(JsxfSingleton.sxf_JWdecode(undefined), null)
         compare(JsxfSingleton.sxf_JWdecode([1, 2]), null)
     }

@@ -144,17 +144,4 @@ TestCase {
     function test_parseSolarNumeric(row) {
         compare(Birth.parseSolarNumeric(row.text), row.v);
     }
-
-    function test_shiftMinutes_data() {
-        return [
-            {tag: "back over midnight", v: [1986, 5, 4, 0, 30], by: -60, to: {y: 1986, m: 5, d: 3, h: 23, mi: 30}},
-            {tag: "back over new year", v: [1987, 1, 1, 0, 10], by: -60, to: {y: 1986, m: 12, d: 31, h: 23, mi: 10}},
-            {tag: "back over march first", v: [1988, 3, 1, 0, 0], by: -60, to: {y: 1988, m: 2, d: 29, h: 23, mi: 0}},
-            {tag: "within the day", v: [1990, 7, 1, 15, 16], by: -60, to: {y: 1990, m: 7, d: 1, h: 14, mi: 16}}
-        ];
-    }
-
-    function test_shiftMinutes(row) {
-        compare(Birth.shiftMinutes(row.v[0], row.v[1], row.v[2], row.v[3], row.v[4], row.by), row.to);
-    }
 }

@@ -96,6 +96,10 @@ TestCase {
         var o = openPage("1987/11/3/16/45");
         var table = findChild(o.page, "luckRulesTable");
         compare(table.starts.length, 5);
+        // Every rule has its engine label (the engine answers the bare name otherwise).
+        for (var k = 0; k < table.starts.length; k++)
+            verify(table.starts[k].label.length > 0 && table.starts[k].label !== table.starts[k].rule,
+                   table.starts[k].rule);
         var wanted = null;
         for (var i = 0; i < table.starts.length; i++)
             if (table.starts[i].rule === row.rule)

@@ -5,7 +5,6 @@ import chattutorial 1.0
 import "qrc:/qml"
 import "qrc:/qml/Study"
 import "qrc:/js/bookReader.js" as Reader
-import "qrc:/js/sxfunction3.js" as Sxfunction
 
 // The study tab, the public-figure record, the daylight-saving list and the
 // book reader's page loading.
@@ -65,16 +64,17 @@ TestCase {
 
     function test_daylight_saving_list_data() {
         return [
-            {tag: "mainland", table: "xslDatesMainland", first: "1986-5-4 至 1986-9-14", last: "1991-4-14 至 1991-9-15", caption: "甲：中国大陆"},
-            {tag: "Hong Kong", table: "xslDatesHongKong", first: null, last: "1979-5-13 至 1979-10-21", caption: "乙：香港"},
-            {tag: "Taiwan", table: "xslDatesTaiwan", first: "1945-5-1 至 1945-9-30", last: "1979-7-1 至 1979-9-30", caption: "丙：台湾"}
+            {tag: "mainland", region: 0, count: 6, first: "1986-5-4 至 1986-9-14", last: "1991-4-14 至 1991-9-15", caption: "甲：中国大陆"},
+            {tag: "Hong Kong", region: 1, count: 34, first: null, last: "1979-5-13 至 1979-10-21", caption: "乙：香港"},
+            {tag: "Taiwan", region: 2, count: 20, first: "1945-5-1 至 1945-9-30", last: "1979-7-1 至 1979-9-30", caption: "丙：台湾"}
         ];
     }
 
     function test_daylight_saving_list(row) {
         var page = createTemporaryObject(xslComponent, this);
         var text = page.bodyText;
-        var rows = Sxfunction[row.table];
+        var rows = CalendarRules.summerTimePeriods(row.region);
+        compare(rows.length, row.count);
         verify(text.indexOf(row.caption + "（共" + rows.length + "段）") >= 0);
         if (row.first)
             verify(text.indexOf(row.first + "<br>") >= 0);
