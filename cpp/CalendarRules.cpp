@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CalendarRules.h"
 
+#include "CalendarTables.h"
 #include "ClockCorrection.h"
 #include "MonthCommander.h"
 #include "SummerTimeTable.h"
@@ -9,6 +10,7 @@
 
 #include <QVariantList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,6 +36,32 @@ QVariantList periodList(const SummerTimeTable::Period (&periods)[N])
 }
 
 } // namespace
+
+int CalendarRules::stemOf(int pillar)
+{
+    return Vocabulary::stemOf(pillar);
+}
+
+int CalendarRules::branchOf(int pillar)
+{
+    return Vocabulary::branchOf(pillar);
+}
+
+int CalendarRules::termIndex(int sinoMonth, bool middle)
+{
+    return 2 * CycleRules::mod(sinoMonth - 1, 12) + (middle ? 1 : 0);
+}
+
+int CalendarRules::sinoYear(double jd)
+{
+    if (!std::isfinite(jd))
+        return 0;
+    const int year = JulianDay::getCalFromJulianDay(jd, JulianDay::gregorianFlagOf(jd)).year;
+    const int row = year - CalendarTables::firstYear;
+    if (row < 0 || row >= CalendarTables::rowCount)
+        return year;
+    return jd < CalendarTables::solarTerms[row][termIndex(1, false)] ? year - 1 : year;
+}
 
 int CalendarRules::daysInMonth(int year, int month)
 {
@@ -126,14 +154,59 @@ QVariantMap CalendarRules::solarTimeCorrection(int year, int month, int day, int
     return {{QStringLiteral("ok"), true},
             {QStringLiteral("meanSolarText"), r.meanSolarText},
             {QStringLiteral("trueSolarText"), r.trueSolarText},
-            {QStringLiteral("equationOfTimeText"), ClockCorrection::differenceText(r.equationOfTimeDays)},
-            {QStringLiteral("equationOfTimeDays"), r.equationOfTimeDays},
+            {QStringLiteral("equationOfTimeText"), ClockCorrection::differenceText(r.chain.equationOfTimeDays)},
+            {QStringLiteral("equationOfTimeDays"), r.chain.equationOfTimeDays},
             {QStringLiteral("pillars"), pillars},
             {QStringLiteral("pillarNames"), names},
-            {QStringLiteral("jdUtc"), r.jdUtc},
-            {QStringLiteral("jdMeanSolar"), r.jdMeanSolar},
-            {QStringLiteral("jdTrueSolar"), r.jdTrueSolar},
-            {QStringLiteral("jdPillars"), r.jdPillars}};
+            {QStringLiteral("jdUtc"), r.chain.jdUtc},
+            {QStringLiteral("jdMeanSolar"), r.chain.jdMeanSolar},
+            {QStringLiteral("jdTrueSolar"), r.chain.jdTrueSolar},
+            {QStringLiteral("jdPillars"), r.chain.jdPillars}};
+}
+
+int CalendarRules::solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message)
+{
+    const bool inTables = year >= TimePoints::firstBirthYear && year <= TimePoints::lastBirthYear && month >= 1
+        && month <= 12;
+    TimePoints::Record lunar(TimePoints::recordSize, 0);
+    lunar[0] = year;
+    lunar[1] = month;
+    lunar[2] = day;
+    lunar[TimePoints::leapSlot] = leap ? 1 : 0;
+    TimePoints tp;
+    int code = 0;
+    if (!inTables || day < 1 || day > 30 || !tp.getSolarCalFromLunarCal(lunar)) {
+        // Only a year without that leap month gets the leap message; a day
+        // past the end of a leap month that exists is a date that does not.
+        const int length = inTables ? TimePoints::lunarMonthLength(year, month, leap) : 0;
+        code = inTables && leap && length == 0 ? -1 : length > 0 && day > length ? -7 : -3;
+    } else {
+        // The date must come back unchanged.
+        TimePoints::Record back(TimePoints::recordSize, 0);
+        TimePoints check;
+        if (!check.getLunarCalFromSolarCal(tp.solarCal, back) || back[0] != year || back[1] != month
+            || back[2] != day || back[TimePoints::leapSlot] != lunar[TimePoints::leapSlot])
+            code = -7;
+    }
+    if (code == 0)
+        std::copy(tp.solarCal.cbegin(), tp.solarCal.cbegin() + 3, solar);
+    else if (message && code == -1)
+        *message = tr("当年农历无闰") + Vocabulary::qs(Vocabulary::lunarMonthNames[std::size_t(month - 1)]) + tr("月。");
+    else if (message)
+        *message = tr("无该农历日期。");
+    return code;
+}
+
+QVariantMap CalendarRules::lunarToSolar(int year, int month, int day, bool leap)
+{
+    int solar[3] = {0, 0, 0};
+    QString message;
+    const int code = solarOfLunar(year, month, day, leap, solar, &message);
+    return {{QStringLiteral("code"), code},
+            {QStringLiteral("y"), solar[0]},
+            {QStringLiteral("m"), solar[1]},
+            {QStringLiteral("d"), solar[2]},
+            {QStringLiteral("message"), message}};
 }
 
 QString CalendarRules::differenceText(double days)
@@ -146,6 +219,13 @@ int CalendarRules::nearestMeridian(const QVariant &longitude)
     bool ok = false;
     const double v = longitude.toString().trimmed().toDouble(&ok);
     return ClockCorrection::nearestMeridian(ok ? v : NAN);
+}
+
+bool CalendarRules::clockInSummerTimeTable(int year, int month, int day, int hour, int minute,
+                                           const QVariant &region)
+{
+    // Ten seconds in, so that a period's first midnight counts as inside it.
+    return inSummerTimeTable(julianDay(year, month, day, hour, minute) + 10.0 / 86400, region);
 }
 
 bool CalendarRules::inSummerTimeTable(double jd, const QVariant &region)

@@ -25,6 +25,15 @@ public:
     Q_INVOKABLE static int monthBranch(int sinoMonth) { return CycleRules::monthBranch(sinoMonth); }
     Q_INVOKABLE static int sinoMonth(int monthBranch) { return CycleRules::sinoMonth(monthBranch); }
     Q_INVOKABLE static int yearPillar(int sinoYear) { return CycleRules::yearPillar(sinoYear); }
+    // Stem 0..9 and branch 0..11 of a sixty-cycle index.
+    Q_INVOKABLE static int stemOf(int pillar);
+    Q_INVOKABLE static int branchOf(int pillar);
+    // Index 0..23 of a sino month's Jie (middle false) or Qi (true) among
+    // the 24 terms from 立春; month 13 is the next year's first.
+    Q_INVOKABLE static int termIndex(int sinoMonth, bool middle);
+    // The sino year of a Julian day of the engine's scale: it begins at 立春;
+    // the civil year where the term tables do not reach.
+    Q_INVOKABLE static int sinoYear(double jd);
     // The day pillar of a civil date (the calendar of the date).
     Q_INVOKABLE static int dayPillar(int year, int month, int day);
 
@@ -42,6 +51,14 @@ public:
     // Date and time of a Julian day of that scale: { Y, M, D, h, m, s },
     // minutes and seconds truncated.
     Q_INVOKABLE static QVariantMap civilTime(double jd);
+    // A lunar date (month 1..12, leap: the year's leap month of that number,
+    // years 1800..2099) to its solar date in solar[3]. Answers 0, or -1 when
+    // the year has no such leap month, -3 when the tables cannot place the
+    // date, -7 when the month has no such day; *message is then the text for
+    // the user ("当年农历无闰三月。", "无该农历日期。").
+    static int solarOfLunar(int year, int month, int day, bool leap, int solar[3], QString *message = nullptr);
+    // The same for script code: { code, y, m, d, message }.
+    Q_INVOKABLE static QVariantMap lunarToSolar(int year, int month, int day, bool leap);
     // Name of a sixty-cycle index ("甲子"), empty outside 0..59.
     Q_INVOKABLE static QString pillarName(int index);
 
@@ -64,6 +81,10 @@ public:
     // Kong, 2 Taiwan; an unknown place (-1) always may have it, Singapore (3)
     // and anything else never. jd is a local moment.
     Q_INVOKABLE static bool inSummerTimeTable(double jd, const QVariant &region);
+    // The same for a clock reading; a reading at a period's first midnight
+    // is inside it.
+    Q_INVOKABLE static bool clockInSummerTimeTable(int year, int month, int day, int hour, int minute,
+                                                   const QVariant &region);
     // The periods of a region as [fromYear, fromMonth, fromDay, toYear, toMonth, toDay].
     Q_INVOKABLE static QVariantList summerTimePeriods(int region);
 

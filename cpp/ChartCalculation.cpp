@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ChartCalculation.h"
 
+#include "CalendarRules.h"
+#include "ClockCorrection.h"
 #include "InSight.h"
-#include "JulianDay.h"
-#include "SolarTime.h"
 #include "TimePoints.h"
 #include "Vocabulary.h"
 
@@ -15,8 +15,8 @@
 
 namespace {
 
-// Entered solar times carry the engine's 30 s bias (TimePoints), so that the
-// minute read back from a Julian day is the minute entered.
+// Entered solar times carry the engine's 30 s bias (ClockCorrection::clockJd);
+// the times shown are read without it.
 constexpr double biasHours = 1.0 / 120;
 constexpr double biasDays = biasHours / 24;
 constexpr double unixEpochJd = 2440587.5;
@@ -27,12 +27,6 @@ constexpr int minutesPerDay = 1440;
 constexpr int usualSummerMinutes = 60;
 
 constexpr int mod(int a, int n) { return (a % n + n) % n; }
-
-double entryJd(const int f[5])
-{
-    return JulianDay::getJulianDayFromCal(f[0], f[1], f[2], f[4] / 60.0 + f[3] + biasHours,
-                                          JulianDay::isGregorianDate(f[0], f[1], f[2]) ? 1 : 0);
-}
 
 qint64 secondsOf(double jd) { return std::llround((jd - unixEpochJd) * 86400); }
 
@@ -131,14 +125,6 @@ Resolved resolveTableZone(const QTimeZone &zone, qint64 local, const ChartCalcul
     return r;
 }
 
-void fieldsOf(double jd, int f[5])
-{
-    TimePoints::Record cal(TimePoints::recordSize, 0);
-    TimePoints::getSolarCalFromJulianDayUT(jd, cal);
-    for (int i = 0; i < 5; ++i)
-        f[i] = cal[i];
-}
-
 int intOf(const QVariant &v, int fallback)
 {
     bool ok = false;
@@ -153,38 +139,6 @@ bool numberOf(const QVariant &v, double &out)
     if (ok && std::isfinite(n))
         out = n;
     return ok && std::isfinite(n);
-}
-
-QString lunarMessage(const int f[5], bool leap)
-{
-    static const QString monthNames = QStringLiteral("正二三四五六七八九十冬腊");
-    if (leap) {
-        const int k = mod(f[1], 12);
-        return ChartCalculation::tr("当年农历无闰") + monthNames.at((k == 0 ? 12 : k) - 1) + ChartCalculation::tr("月。");
-    }
-    return ChartCalculation::tr("无该农历日期。");
-}
-
-// Lunar date to solar date; the date must come back unchanged.
-bool solarFromLunar(int f[5], bool leap, QString &message)
-{
-    TimePoints tp;
-    TimePoints::Record lunar(TimePoints::recordSize, 0);
-    for (int i = 0; i < 5; ++i)
-        lunar[i] = f[i];
-    lunar[TimePoints::leapSlot] = leap ? 1 : 0;
-    const bool converted = f[0] >= 1800 && f[0] <= 2099 && f[1] >= 1 && f[1] <= 12 && f[2] >= 1 && f[2] <= 30
-        && tp.getSolarCalFromLunarCal(lunar);
-    TimePoints::Record back(TimePoints::recordSize, 0);
-    TimePoints check;
-    if (!converted || !check.getLunarCalFromSolarCal(tp.solarCal, back) || back[0] != f[0] || back[1] != f[1]
-        || back[2] != f[2] || back[TimePoints::leapSlot] != lunar[TimePoints::leapSlot]) {
-        message = lunarMessage(f, leap);
-        return false;
-    }
-    for (int i = 0; i < 3; ++i)
-        f[i] = tp.solarCal[i];
-    return true;
 }
 
 } // namespace
@@ -246,7 +200,8 @@ ChartCalculation::Result ChartCalculation::calculate(const Input &in, InSight &e
         m.clockFields[i] = in.fields[i];
 
     if (in.caltype == 1 || in.caltype == 2) {
-        if (!solarFromLunar(m.clockFields, in.caltype == 2, r.message)) {
+        int *f = m.clockFields;
+        if (CalendarRules::solarOfLunar(f[0], f[1], f[2], in.caltype == 2, f, &r.message) != 0) {
             r.reason = QStringLiteral("inputtime not legal2");
             return r;
         }
@@ -259,42 +214,38 @@ ChartCalculation::Result ChartCalculation::calculate(const Input &in, InSight &e
     }
     const int *c = m.clockFields;
     // A date that does not exist (2-30) would be carried into the next month.
-    if (c[0] < 1800 || c[0] > 2099 || !QDate::isValid(c[0], c[1], c[2]) || c[3] < 0 || c[3] > 23
-        || c[4] < 0 || c[4] > 59 || !std::isfinite(in.longitude)) {
+    if (!ClockCorrection::isValidClock(c) || !std::isfinite(in.longitude)) {
         r.reason = QStringLiteral("inputtime not legal3");
         return r;
     }
 
     // The wall clock as a Julian day, read as if it were UTC to ask the zone.
-    const double clock = entryJd(c);
-    const qint64 local = secondsOf(clock);
+    const qint64 local = secondsOf(ClockCorrection::clockJd(c));
     m.tableRegion = isTableZone(in.zone);
     const Resolved z = m.tableRegion ? resolveTableZone(zone, local, in) : resolveLocal(zone, local, in);
     m.localTime = z.localTime;
     m.utcOffsetMinutes = z.offsetSeconds / 60;
     m.dstMinutes = z.dstSeconds / 60;
 
-    const double offsetDays = double(z.offsetSeconds) / 86400;
-    m.jdUtc = clock - offsetDays;
-    // Added as a difference so that UTC+8 gives the entered moment bit for bit.
-    m.jdBeijing = clock + (double(tableFrameMinutes * 60 - z.offsetSeconds) / 86400);
-    const double standardClock = clock - double(z.dstSeconds) / 86400;
-    fieldsOf(standardClock, m.standardFields);
-    m.jdMeanSolar = SolarTime::meanSolarJd(m.jdUtc, in.longitude);
-    const double eot = SolarTime::equationOfTimeDays(m.jdUtc);
-    m.equationOfTimeMinutes = eot * minutesPerDay;
-    m.jdTrueSolar = m.jdMeanSolar + eot;
-    const double chosen = in.timeKind == TimeKind::True ? m.jdTrueSolar
-        : in.timeKind == TimeKind::Mean                 ? m.jdMeanSolar
-                                                        : standardClock;
-    m.jdPillars = chosen + in.hourShift * 2.0 / 24;
-    fieldsOf(m.jdPillars, r.pillarFields);
-
+    ClockCorrection::ClockReading reading;
+    std::copy(c, c + 5, reading.fields);
+    reading.offsetSeconds = z.offsetSeconds;
+    reading.summerSeconds = z.dstSeconds;
+    reading.longitude = in.longitude;
+    reading.kind = in.timeKind;
+    reading.hourShift = in.hourShift;
+    const ClockCorrection::Chain chain = ClockCorrection::chain(reading);
+    std::copy(chain.standardFields, chain.standardFields + 5, m.standardFields);
+    m.jdUtc = chain.jdUtc;
+    m.jdBeijing = chain.jdBeijing;
+    m.jdMeanSolar = chain.jdMeanSolar;
+    m.jdTrueSolar = chain.jdTrueSolar;
+    m.equationOfTimeMinutes = chain.equationOfTimeDays * minutesPerDay;
+    m.jdPillars = chain.jdPillars;
+    std::copy(chain.pillarFields, chain.pillarFields + 5, r.pillarFields);
+    r.instantOffset = chain.instantOffset;
     r.isIn23clock = m.standardFields[3] == 23;
     r.isIn23clockAfterShift = r.pillarFields[3] == 23;
-    // The engine reads the moment back to the minute; the offset is taken from
-    // what it will hold, so the terms see exactly the instant.
-    r.instantOffset = entryJd(r.pillarFields) - m.jdBeijing;
 
     engine.reinitAllTimepoints();
     const int *p = r.pillarFields;
@@ -460,6 +411,8 @@ QVariantMap ChartCalculation::calculateRecord(const QVariantMap &record, const Q
     moment.insert(QStringLiteral("jdMeanSolar"), m.jdMeanSolar);
     moment.insert(QStringLiteral("jdTrueSolar"), m.jdTrueSolar);
     moment.insert(QStringLiteral("equationOfTimeDays"), m.equationOfTimeMinutes / minutesPerDay);
+    moment.insert(QStringLiteral("jdClock"), ClockCorrection::clockJd(m.clockFields));
+    moment.insert(QStringLiteral("jdBeijing"), m.jdBeijing);
     moment.insert(QStringLiteral("clockFields"), QVariantList{m.clockFields[0], m.clockFields[1], m.clockFields[2],
                                                               m.clockFields[3], m.clockFields[4]});
     o.insert(QStringLiteral("chain"), moment);

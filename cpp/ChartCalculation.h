@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ClockCorrection.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -11,7 +13,7 @@ class InSight;
 // The whole chain from a stored birth record to a cast chart, shared by the
 // chart page and qingyao-cli: switches, lunar conversion, summer time, the
 // birth instant from the tz database, mean and true solar time from the
-// instant, the hour shift, the engine, and the luck rows, life palace,
+// instant and the hour shift (ClockCorrection::chain), the engine, and the luck rows, life palace,
 // conception pillar and day void. Year and month pillars and the days to the
 // Jie come from the instant; day and hour pillars from the chosen kind of time.
 class ChartCalculation : public QObject
@@ -19,7 +21,7 @@ class ChartCalculation : public QObject
     Q_OBJECT
 
 public:
-    enum class TimeKind { Clock, Mean, True };
+    using TimeKind = ClockCorrection::TimeKind;
     enum class DstMode { Auto, On, Off };
     enum class LocalTime { Ok, Gap, Ambiguous };
 

@@ -2,6 +2,7 @@
 #include "RecordTransfer.h"
 
 #include "AppContext.h"
+#include "SqliteStatement.h"
 #include "SqloneCustomerModel.h"
 
 #include <QBuffer>
@@ -12,7 +13,6 @@
 #include <QJsonDocument>
 #include <QHash>
 #include <QJsonObject>
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -20,7 +20,6 @@
 #include <sqlite3.h>
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 namespace RecordTransfer {
@@ -331,34 +330,6 @@ QString readableTable(const QSqlDatabase &db, bool create)
     return QString();
 }
 
-// The connection under a QSQLITE database, to step statements without
-// QSqlQuery's per-value bookkeeping; null for any other driver.
-sqlite3 *sqliteHandle(const QSqlDatabase &db)
-{
-    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3 *const *>(handle.constData());
-}
-
-using Statement = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
-
-Statement prepare(sqlite3 *handle, const QString &sql)
-{
-    sqlite3_stmt *statement = nullptr;
-    const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(handle, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(statement);
-        statement = nullptr;
-    }
-    return Statement(statement, sqlite3_finalize);
-}
-
-QString sqliteError(sqlite3 *handle)
-{
-    return QString::fromUtf8(sqlite3_errmsg(handle));
-}
-
 } // namespace
 
 QList<QStringList> listRows(const QString &classNote, const QString &search, QString *error)
@@ -578,7 +549,7 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
     const QString problem = readableTable(db, true);
     if (!problem.isEmpty())
         return failed(problem);
-    sqlite3 *handle = sqliteHandle(db);
+    sqlite3 *handle = SqliteStatement::connection(db);
     if (!handle)
         return failed(QStringLiteral("not an SQLite database"));
     const Columns &info = columns();
@@ -596,14 +567,15 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
         keys.compact.push_back('"' + name.toLatin1() + "\":");
         keys.indented.push_back("        " + keys.compact.back() + ' ');
     }
-    Statement select = prepare(handle, QStringLiteral("SELECT seqno, CASE WHEN %1 THEN NULL ELSE json_object(%2) END"
-                                                      " FROM oneCustomer ORDER BY seqno")
-                                               .arg(blobs.join(QLatin1String(" OR ")), pairs.join(QLatin1Char(','))));
+    SqliteStatement::Statement select =
+            SqliteStatement::prepare(handle, QStringLiteral("SELECT seqno, CASE WHEN %1 THEN NULL ELSE json_object(%2) END"
+                                                            " FROM oneCustomer ORDER BY seqno")
+                                                     .arg(blobs.join(QLatin1String(" OR ")), pairs.join(QLatin1Char(','))));
     if (!select) {
         // An SQLite without its JSON functions: Qt writes every record.
-        select = prepare(handle, QStringLiteral("SELECT seqno, NULL FROM oneCustomer ORDER BY seqno"));
+        select = SqliteStatement::prepare(handle, QStringLiteral("SELECT seqno, NULL FROM oneCustomer ORDER BY seqno"));
         if (!select)
-            return failed(sqliteError(handle));
+            return failed(SqliteStatement::error(handle));
     }
     QtRecordWriter qtWriter(db);
     QByteArray piece("[\n");
@@ -629,7 +601,7 @@ bool exportJsonTo(const QSqlDatabase &db, QIODevice *out, int *count, QString *e
     }
     // A read that stops part way (a damaged page) is no complete back-up.
     if (step != SQLITE_DONE)
-        return failed(sqliteError(handle));
+        return failed(SqliteStatement::error(handle));
     piece += records > 0 ? "\n]\n" : "]\n";
     if (out->write(piece) != piece.size())
         return failed(out->errorString());
@@ -647,7 +619,7 @@ namespace {
 class Writer
 {
 public:
-    explicit Writer(const QSqlDatabase &db) : m_db(db), m_handle(sqliteHandle(db)), m_insert(nullptr, sqlite3_finalize)
+    explicit Writer(const QSqlDatabase &db) : m_db(db), m_handle(SqliteStatement::connection(db))
     {
     }
 
@@ -674,10 +646,11 @@ public:
             values << (c == info.seqno + 1
                        ? QStringLiteral("CASE WHEN EXISTS (SELECT 1 FROM oneCustomer WHERE seqno = ?%1) THEN NULL ELSE ?%1 END").arg(c)
                        : QStringLiteral("?%1").arg(c));
-        m_insert = prepare(m_handle, QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2) ON CONFLICT (userid) DO NOTHING")
-                                             .arg(info.names.join(QLatin1Char(',')), values.join(QLatin1Char(','))));
+        m_insert = SqliteStatement::prepare(
+                m_handle, QStringLiteral("INSERT INTO oneCustomer (%1) VALUES (%2) ON CONFLICT (userid) DO NOTHING")
+                                  .arg(info.names.join(QLatin1Char(',')), values.join(QLatin1Char(','))));
         if (!m_insert) {
-            const QString reason = QStringLiteral("cannot write the records: %1").arg(sqliteError(m_handle));
+            const QString reason = QStringLiteral("cannot write the records: %1").arg(SqliteStatement::error(m_handle));
             rollback();
             return reason;
         }
@@ -695,15 +668,13 @@ public:
             } else if (c == info.seqno) {
                 sqlite3_bind_int64(m_insert.get(), c + 1, field.text.toLongLong());
             } else {
-                // UTF-8 as the database keeps it, held until the next record.
-                QByteArray &text = m_utf8[size_t(c)];
-                text = field.text.toUtf8();
-                sqlite3_bind_text(m_insert.get(), c + 1, text.constData(), int(text.size()), SQLITE_STATIC);
+                // Held until the next record.
+                SqliteStatement::bindText(m_insert.get(), c + 1, field.text, m_utf8[size_t(c)]);
             }
         }
         const int step = sqlite3_step(m_insert.get());
         if (step != SQLITE_DONE) {
-            const QString reason = QStringLiteral("record %1: %2").arg(index + 1).arg(sqliteError(m_handle));
+            const QString reason = QStringLiteral("record %1: %2").arg(index + 1).arg(SqliteStatement::error(m_handle));
             sqlite3_reset(m_insert.get());
             return reason;
         }
@@ -742,7 +713,7 @@ public:
 private:
     QSqlDatabase m_db;
     sqlite3 *m_handle;
-    Statement m_insert;
+    SqliteStatement::Statement m_insert;
     std::vector<QByteArray> m_utf8;
     bool m_reindex = false; // the sort index was dropped for the import
 };

@@ -4,9 +4,11 @@
 #include "DatabaseConnections.h"
 #include "ScriptConverter.h"
 #include "SqlLiteral.h"
+#include "SqliteStatement.h"
 
 #include <QDateTime>
 #include <QDebug>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -118,6 +120,57 @@ bool SqloneCustomerModel::dropIndexes(QSqlQuery &query)
 QString SqloneCustomerModel::orderByClause() const
 {
     return QStringLiteral("ORDER BY ") + orderText();
+}
+
+bool SqloneCustomerModel::write(const QString &statement, const QSqlRecord &values, const QSqlRecord &where)
+{
+    // The values QSqlTableModel binds, in its order: the generated ones, then
+    // the key's.
+    QVariantList bound;
+    for (int i = 0; i < values.count(); ++i) {
+        if (values.isGenerated(i))
+            bound << values.value(i);
+    }
+    for (int i = 0; i < where.count(); ++i) {
+        if (where.isGenerated(i) && !where.isNull(i))
+            bound << where.value(i);
+    }
+    QString reason;
+    if (SqliteStatement::run(SqliteStatement::connection(database()), statement, bound, &reason))
+        return true;
+    setLastError(QSqlError(QStringLiteral("Unable to fetch row"), reason, QSqlError::StatementError));
+    return false;
+}
+
+bool SqloneCustomerModel::insertRowIntoTable(const QSqlRecord &values)
+{
+    if (!SqliteStatement::connection(database()))
+        return QSqlTableModel::insertRowIntoTable(values);
+    QSqlRecord rec = values;
+    emit beforeInsert(rec);
+    const QString statement = database().driver()->sqlStatement(QSqlDriver::InsertStatement, tableName(), rec, true);
+    if (statement.isEmpty()) {
+        setLastError(QSqlError(QStringLiteral("No Fields to update"), QString(), QSqlError::StatementError));
+        return false;
+    }
+    return write(statement, rec, QSqlRecord());
+}
+
+bool SqloneCustomerModel::updateRowInTable(int row, const QSqlRecord &values)
+{
+    if (!SqliteStatement::connection(database()))
+        return QSqlTableModel::updateRowInTable(row, values);
+    QSqlRecord rec = values;
+    emit beforeUpdate(row, rec);
+    const QSqlRecord where = primaryValues(row);
+    const QSqlDriver *driver = database().driver();
+    const QString set = driver->sqlStatement(QSqlDriver::UpdateStatement, tableName(), rec, true);
+    const QString condition = driver->sqlStatement(QSqlDriver::WhereStatement, tableName(), where, true);
+    if (set.isEmpty() || condition.isEmpty() || row < 0 || row >= rowCount()) {
+        setLastError(QSqlError(QStringLiteral("No Fields to update"), QString(), QSqlError::StatementError));
+        return false;
+    }
+    return write(set + QLatin1Char(' ') + condition, rec, where);
 }
 
 QString SqloneCustomerModel::filterText(const QString &personclassNote, const QString &otherNotes)

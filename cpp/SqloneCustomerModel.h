@@ -79,11 +79,16 @@ signals:
 protected:
     // The order the index keeps, so no listing sorts the table.
     QString orderByClause() const override;
+    // Written with text bound as UTF-8 (SqliteStatement), so a text starting
+    // with U+FEFF or U+FFFE is stored as typed.
+    bool insertRowIntoTable(const QSqlRecord &values) override;
+    bool updateRowInTable(int row, const QSqlRecord &values) override;
 
 private:
     bool holdsOnlyPerson(const QString &userid);
     bool updateRow0(const QString &userid, const QVariantMap &columns);
     bool submitOrRevert(const char *failureLine);
+    bool write(const QString &statement, const QSqlRecord &values, const QSqlRecord &where);
 
     QString m_userid;
     QDateTime m_now;

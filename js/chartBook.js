@@ -45,17 +45,18 @@ function sectionHtml(parts, key, expanded) {
 
 // Books in display order with their index values for the chart.
 function bookQueries(c) {
-    var dayStem = c.dayChac % 10, monthBranch = c.monthChac % 12, hourBranch = c.hourChac % 12;
+    var rules = Native.CalendarRules;
+    var dayStem = rules.stemOf(c.dayChac), monthBranch = rules.branchOf(c.monthChac), hourBranch = rules.branchOf(c.hourChac);
     var weight = c.ytgChengCnt;
     return [
-        { key: "Baojian", book: "baojian", idx: [dayStem, (monthBranch + 10) % 12] },
+        { key: "Baojian", book: "baojian", idx: [dayStem, rules.sinoMonth(monthBranch) - 1] },
         { key: "WQLTiYao", book: "WQLTiYao", idx: [dayStem, monthBranch, hourBranch] },
         { key: "YuanTianGCheng", book: "YuanTianGCheng", idx: [Math.floor(weight / 10), weight % 10] },
         { key: "SanMingRiShiOne", book: "SanMingRiShiOne", idx: [c.dayChac, c.hourChac] },
         { key: "SanMingRiShiTwo", book: "SanMingRiShiTwo", idx: [dayStem, c.hourChac] },
         { key: "JinBuHuan", book: "JinBuHuan", idx: [dayStem, monthBranch] },
         { key: "ShiGanTiXiang", book: "ShiGanTiXiang", idx: [dayStem] },
-        { key: "ShiErZhiYong", book: "ShiErZhiYong", idx: [c.dayChac % 12] }
+        { key: "ShiErZhiYong", book: "ShiErZhiYong", idx: [rules.branchOf(c.dayChac)] }
     ];
 }
 
@@ -64,14 +65,16 @@ function bookQueries(c) {
 // jieAfter, school, termNames (24, 立春 first).
 function overviewHtml(c) {
     var sec = String(c.essentials).split("#");
-    var m = Calc.sinoMonthOfBranch(c.monthChac % 12);
+    var rules = Native.CalendarRules;
+    var monthBranch = rules.branchOf(c.monthChac);
+    var m = rules.sinoMonth(monthBranch);
     var names = c.termNames;
     var h = "<p>四柱五行个数总计：<br>" + (sec[2] || "") + "<br>" + (sec[3] || "") + "<br>" + (sec[4] || "") + "</p>";
-    h += "<p>" + Native.CalendarRules.monthCommanderText(c.school, c.monthChac % 12, c.birthJd - c.jieBefore) + "</p>";
-    h += "<p>" + names[(m - 1) * 2] + "：" + Calc.jdText(c.jieBefore) + "<br>"
-       + names[(m - 1) * 2 + 1] + "：" + Calc.jdText(c.qiMiddle) + "<br>"
-       + names[(m * 2) % 24] + "：" + Calc.jdText(c.jieAfter) + "</p>";
-    h += "<p>星座：" + Calc.westernSign(c.birthJd, c.qiMiddle, c.monthChac % 12)
+    h += "<p>" + Native.CalendarRules.monthCommanderText(c.school, monthBranch, c.birthJd - c.jieBefore) + "</p>";
+    h += "<p>" + names[rules.termIndex(m, false)] + "：" + Calc.jdText(c.jieBefore) + "<br>"
+       + names[rules.termIndex(m, true)] + "：" + Calc.jdText(c.qiMiddle) + "<br>"
+       + names[rules.termIndex(m + 1, false)] + "：" + Calc.jdText(c.jieAfter) + "</p>";
+    h += "<p>星座：" + Calc.westernSign(c.birthJd, c.qiMiddle, monthBranch)
        + "<br>十二生肖：属" + Calc.zodiacAnimal(c.yearChac) + "</p>";
     return h;
 }

@@ -51,7 +51,7 @@ function readRecord(model, userid) {
 // Text of a pillar cell: the ten god of the stem, stem, branch, hidden stems
 // with their gods and the twelve stage. `show` holds the three settings.
 function pillarCell(ef, chac, dayStem, show) {
-    var stem = mod(chac, 10), branch = mod(chac, 12);
+    var stem = Rules.stemOf(chac), branch = Rules.branchOf(chac);
     return {
         shen10: String(ef.getShen10fullStr(dayStem, stem)),
         gan: String(ef.getGanStr(stem)),
@@ -68,13 +68,13 @@ function pillarCell(ef, chac, dayStem, show) {
 // The ten luck pillars of the native calculation with their display texts.
 function luckRows(rows, dayChac, ef) {
     var out = [];
-    var dayStem = mod(dayChac, 10);
+    var dayStem = Rules.stemOf(dayChac);
     for (var i = 0; i < rows.length; i++) {
         var p = rows[i].chac;
-        var b = mod(p, 12);
+        var b = Rules.branchOf(p);
         out.push({
             chac: p,
-            gan: String(ef.getGanStr(mod(p, 10))),
+            gan: String(ef.getGanStr(Rules.stemOf(p))),
             zhi: String(ef.getZhiStr(b)),
             cang: String(ef.getZhiCangGanStr(b)) + "<br>" + String(ef.getZhiCangGanShen10Str(dayStem, b)),
             yun12: String(ef.getYun12Str(dayStem, b)),
@@ -104,7 +104,7 @@ function flowYears(firstSinoYear) {
 // Twelve flow months of a sino year with their first and last days.
 function flowMonths(jsxf, sinoYear) {
     var rows = [];
-    var ys = mod(yearChacOf(sinoYear), 10);
+    var ys = Rules.stemOf(yearChacOf(sinoYear));
     for (var m = 1; m <= 12; m++) {
         var b = Native.CalendarRules.monthBranch(m);
         var chac = Native.CalendarRules.sixtyIndex(Native.CalendarRules.monthStem(ys, b), b);
@@ -162,7 +162,7 @@ function westernSign(birthJd, qiMiddleJd, monthBranch) {
 }
 
 function zodiacAnimal(yearChac) {
-    return animals.charAt(mod(yearChac, 12));
+    return animals.charAt(Rules.branchOf(yearChac));
 }
 
 function gapText(days) {
@@ -181,8 +181,7 @@ function solarTimeText(jd, withDate) {
 // the minutes by which mean and true solar time differ from the entered clock.
 function chainFigures(result) {
     var chain = result.chain;
-    var c = chain.clockFields;
-    var clock = Rules.julianDay(c[0], c[1], c[2], c[3], c[4]) + 30 / 86400;
+    var clock = chain.jdClock;
     return {
         zone: String(chain.zone),
         offset: offsetText(chain.utcOffsetMinutes),
@@ -223,10 +222,9 @@ function calculate(rec, page, deps) {
     else
         tzLongitude = Rules.nearestMeridian(r.longitude);
     var c = chain.clockFields;
-    var t = Rules.julianDay(c[0], c[1], c[2], c[3], c[4]) + 10 / 86400;
     // The program's tables in China, Hong Kong and Taiwan; abroad the switch
     // is always offered, as an override of the tz database.
-    var isInXSLTime = chain.tableRegion ? Rules.inSummerTimeTable(t, xslType) : true;
+    var isInXSLTime = chain.tableRegion ? Rules.clockInSummerTimeTable(c[0], c[1], c[2], c[3], c[4], xslType) : true;
     var otherDay = Rules.civilTime(chain.jdTrueSolar).D !== c[2] || Rules.civilTime(chain.jdMeanSolar).D !== c[2];
     var out = {
         OutJd: chain.jdPillars,

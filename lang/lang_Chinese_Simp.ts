@@ -191,7 +191,7 @@
         </message>
     </context>
     <context>
-        <name>ChartCalculation</name>
+        <name>CalendarRules</name>
         <message>
             <source>当年农历无闰</source>
             <translation>当年农历无闰</translation>
@@ -204,6 +204,9 @@
             <source>无该农历日期。</source>
             <translation>无该农历日期。</translation>
         </message>
+    </context>
+    <context>
+        <name>ChartCalculation</name>
         <message>
             <source>时区不明：</source>
             <translation>时区不明：</translation>
@@ -1216,18 +1219,6 @@
         <message>
             <source>无该日期，公历有的月份无29、30或31日。</source>
             <translation>无该日期，公历有的月份无29、30或31日。</translation>
-        </message>
-        <message>
-            <source>当年农历无闰</source>
-            <translation>当年农历无闰</translation>
-        </message>
-        <message>
-            <source>月。</source>
-            <translation>月。</translation>
-        </message>
-        <message>
-            <source>无该农历日期。</source>
-            <translation>无该农历日期。</translation>
         </message>
         <message>
             <source>农历：</source>

@@ -158,8 +158,7 @@ Popup {
             ztyLine = ptyLine = ganZhiLine = "";
             return;
         }
-        var t = Birth.julianDay(solar.y, solar.m, solar.d, s.h, s.mi) + 10 / 86400;
-        inXSLPeriod = CalendarRules.inSummerTimeTable(t, placeXSLtype);
+        inXSLPeriod = CalendarRules.clockInSummerTimeTable(solar.y, solar.m, solar.d, s.h, s.mi, placeXSLtype);
         var kind = toUseJingD === 0 ? "clock" : toUseZTY === 1 ? "true" : "mean";
         var o = CalendarRules.solarTimeCorrection(solar.y, solar.m, solar.d, s.h, s.mi, timeZoneJv * 4,
                                                   toUsingXSL === 1 ? 60 : 0, placeJv, kind, toChangeDay23);

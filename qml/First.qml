@@ -239,9 +239,9 @@ Pane {
         thisMonthJiaZi = r.pillars[1];
         thisDayJiaZi = r.pillars[2];
         thisHourJiaZi = r.pillars[3];
-        thisRiGanNum = thisDayJiaZi % 10;
-        thisYueZhiNum = thisMonthJiaZi % 12;
-        thisShiZhiNum = thisHourJiaZi % 12;
+        thisRiGanNum = CalendarRules.stemOf(thisDayJiaZi);
+        thisYueZhiNum = CalendarRules.branchOf(thisMonthJiaZi);
+        thisShiZhiNum = CalendarRules.branchOf(thisHourJiaZi);
         thiYTGChengNum = inviewInSight.ytgChengCnt;
         fillHeader(r);
         fillStart();
@@ -307,15 +307,14 @@ Pane {
         var chacs = [ins.lifePalaceChac, ins.conceptionChac, ins.bodyPalaceChac];
         var list = [];
         for (var i = 0; i < 3; i++)
-            list.push({ name: names[i], chac: chacs[i], gan: String(easyfunction.getGanStr(chacs[i] % 10)),
-                        zhi: String(easyfunction.getZhiStr(chacs[i] % 12)), nayin: String(ins.getNaYinStr(chacs[i])) });
+            list.push({ name: names[i], chac: chacs[i], gan: String(easyfunction.getGanStr(CalendarRules.stemOf(chacs[i]))),
+                        zhi: String(easyfunction.getZhiStr(CalendarRules.branchOf(chacs[i]))), nayin: String(ins.getNaYinStr(chacs[i])) });
         derivedPillars = list;
     }
 
-    // Sino year of birth: the year pillar decides around 立春.
+    // Sino year of birth: the instant decides around 立春, as for the year pillar.
     function birthSinoYear() {
-        var y = lastResult.moment.y;
-        return Calc.yearChacOf(y) === thisYearJiaZi ? y : y - 1;
+        return CalendarRules.sinoYear(lastResult.chain.jdBeijing);
     }
 
     // Age shown under a luck pillar or flow year: real (周岁) or nominal (虚岁).
@@ -330,10 +329,10 @@ Pane {
 
     // A row of a luck or flow list with the details its cell can show.
     function detailRow(title, chac, age, full) {
-        var b = chac % 12;
+        var b = CalendarRules.branchOf(chac);
         var r = stripRow(title, chac, "");
-        r.shen10 = String(full ? easyfunction.getShen10fullStr(thisRiGanNum, chac % 10)
-                               : easyfunction.getShen10Str(thisRiGanNum, chac % 10));
+        r.shen10 = String(full ? easyfunction.getShen10fullStr(thisRiGanNum, CalendarRules.stemOf(chac))
+                               : easyfunction.getShen10Str(thisRiGanNum, CalendarRules.stemOf(chac)));
         if (full) {
             r.cang = String(easyfunction.getZhiCangGanStr(b));
             r.cangShen = String(easyfunction.getZhiCangGanShen10Str(thisRiGanNum, b));
@@ -349,16 +348,9 @@ Pane {
         return { luck: yunlistiiCurrentIndex, year: yearlistiiCurrentIndex, month: ymonlistiiCurrentIndex, day: day };
     }
 
-    // Sino year of a Julian day (the year begins at 立春, sino month 1).
-    function sinoYearAt(jd) {
-        var y = Calc.jdToDate(jd).Y;
-        var begin = Number(easyfunction.getBeginJDofSinoYM(y, 1));
-        return begin > 0 && jd < begin ? y - 1 : y;
-    }
-
     function stripRow(title, chac, sub) {
-        return { title: String(title), gan: String(easyfunction.getGanStr(chac % 10)),
-                 zhi: String(easyfunction.getZhiStr(chac % 12)), sub: sub, chac: chac };
+        return { title: String(title), gan: String(easyfunction.getGanStr(CalendarRules.stemOf(chac))),
+                 zhi: String(easyfunction.getZhiStr(CalendarRules.branchOf(chac))), sub: sub, chac: chac };
     }
 
     function fillLuck(rows, keep) {
@@ -373,7 +365,7 @@ Pane {
             return;
         }
         // Today: the luck pillar and flow year it falls in.
-        var now = sinoYearAt(nowJd);
+        var now = CalendarRules.sinoYear(nowJd);
         var pick = 0;
         for (var k = 0; k < rows.length; k++) {
             if (rows[k].sinoYear <= now)
@@ -611,9 +603,9 @@ Pane {
         thisMonthJiaZi = c.pillars[1];
         thisDayJiaZi = c.pillars[2];
         thisHourJiaZi = c.pillars[3];
-        thisRiGanNum = thisDayJiaZi % 10;
-        thisYueZhiNum = thisMonthJiaZi % 12;
-        thisShiZhiNum = thisHourJiaZi % 12;
+        thisRiGanNum = CalendarRules.stemOf(thisDayJiaZi);
+        thisYueZhiNum = CalendarRules.branchOf(thisMonthJiaZi);
+        thisShiZhiNum = CalendarRules.branchOf(thisHourJiaZi);
         fillCells();
         fillLuck(Calc.luckRows(c.luck, c.pillars[2], easyfunction));
         showingAlternative = true;

@@ -200,29 +200,18 @@ QtObject {
         return 0
     }
 
+    // The engine's lunar date check: 0 and the solar date in out, or the
+    // engine's code and message (CalendarRules.solarOfLunar).
     function sxf_checkAndGetLunarInput(by, bm, bd, bl, out, outString) {
-        out = out || {}
-        outString = outString || {}
-        var leap = Number(bl) === 1 ? 1 : 0
-        var r = nativePlace(1, by, bm, bd, 12, 0, leap)
-        if (r === null) {
-            // Only a year without that leap month gets the leap message; a day
-            // past the end of a leap month that exists is a date that does not.
-            if (leap === 1 && nativePlace(1, by, bm, 1, 12, 0, 1) === null) {
-                var k = ((Number(bm) % 12) + 12) % 12
-                outString.str = qsTr("当年农历无闰") + ymcZheng.charAt((k === 0 ? 12 : k) - 1) + qsTr("月。")
-                return -1
-            }
-            outString.str = qsTr("无该农历日期。")
-            return -3
+        var r = CalendarRules.lunarToSolar(Number(by), Number(bm), Number(bd), Number(bl) === 1)
+        if (r.code !== 0) {
+            if (outString)
+                outString.str = r.message
+            return r.code
         }
-        var back = nativePlace(0, r.y, r.m, r.d, 12, 0, 0)
-        if (back === null || back.ly !== Number(by) || back.lm !== Number(bm) || back.ld !== Number(bd)
-                || back.leap !== leap) {
-            outString.str = qsTr("无该农历日期。")
-            return -7
+        if (out) {
+            out.y = r.y; out.m = r.m; out.d = r.d
         }
-        out.y = r.y; out.m = r.m; out.d = r.d
         return 0
     }
 
@@ -241,10 +230,10 @@ QtObject {
             var name = r.ld === 1 ? (r.leap ? "闰" : "") + ymcZheng.charAt(r.lm - 1) + "月"
                                   : r.lunarText.replace(/^.*月/, "").replace("日", "")
             days.push(name)
-            var k = CalendarRules.sinoMonth(r.monthChac % 12)
-            termJds[r.jieBefore.toFixed(6)] = (k - 1) * 2
-            termJds[r.qiMiddle.toFixed(6)] = (k - 1) * 2 + 1
-            termJds[r.jieAfter.toFixed(6)] = (k % 12) * 2
+            var k = CalendarRules.sinoMonth(CalendarRules.branchOf(r.monthChac))
+            termJds[r.jieBefore.toFixed(6)] = CalendarRules.termIndex(k, false)
+            termJds[r.qiMiddle.toFixed(6)] = CalendarRules.termIndex(k, true)
+            termJds[r.jieAfter.toFixed(6)] = CalendarRules.termIndex(k + 1, false)
         }
         // Days whose lunar date could be a day off (new moon at midnight).
         var uncertain = []
@@ -306,7 +295,7 @@ QtObject {
                         continue
                     var t = CalendarRules.civilTime(jds[i])
                     if (t.Y === y && t.M === m)
-                        terms.push({ d: t.D, name: jieQiNames[(sm - 1) * 2 + i], h: t.h, mi: t.m, jd: jds[i],
+                        terms.push({ d: t.D, name: jieQiNames[CalendarRules.termIndex(sm, i === 1)], h: t.h, mi: t.m, jd: jds[i],
                                      uncertain: nativeCalendar().uncertainTermDay(jds[i]) })
                 }
             }

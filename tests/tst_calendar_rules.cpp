@@ -39,7 +39,13 @@ private slots:
             QCOMPARE(qRound64((tp.jdBirth - CalendarRules::julianDay(y, m, d, hour, minute)) * 86400), qint64(30));
             const int year = tp.chacs[0], month = tp.chacs[1], day = tp.chacs[2], hourPillar = tp.chacs[3];
             for (int chac : {year, month, day, hourPillar})
-                QCOMPARE(CalendarRules::sixtyIndex(chac % 10, chac % 12), chac);
+                QCOMPARE(CalendarRules::sixtyIndex(CalendarRules::stemOf(chac), CalendarRules::branchOf(chac)), chac);
+            // The sino year of the instant and the Jie the month began with.
+            QCOMPARE(CalendarRules::sinoYear(tp.jdBirth), tp.sinoCal[0]);
+            const int sinoMonth = CalendarRules::sinoMonth(CalendarRules::branchOf(month));
+            QCOMPARE(TimePoints::termJd(tp.sinoCal[0], CalendarRules::termIndex(sinoMonth, false)), tp.jdJieBefore);
+            QCOMPARE(TimePoints::termJd(tp.sinoCal[0] + (sinoMonth == 12 ? 1 : 0),
+                                        CalendarRules::termIndex(sinoMonth + 1, false)), tp.jdJieAfter);
             // From 23:00 the engine casts the next day (the switch is on).
             QCOMPARE(CalendarRules::dayPillar(y, m, d), (day + (hour >= 23 ? 59 : 0)) % 60);
             QCOMPARE(CalendarRules::yearPillar(tp.sinoCal[0]), year);

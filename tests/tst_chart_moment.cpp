@@ -185,11 +185,18 @@ void TestChartMoment::refused_data()
     QTest::addColumn<int>("caltype");
     QTest::addColumn<QString>("when");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no such zone")         << "Mars/Olympus" << 0 << "2000-01-01 12:00" << "time zone not known";
-    QTest::newRow("February 30")          << "Asia/Shanghai" << 0 << "2000-02-30 12:00" << "inputtime not legal3";
-    QTest::newRow("before the tables")    << "Asia/Shanghai" << 0 << "1799-12-31 12:00" << "inputtime not legal3";
-    QTest::newRow("leap month not there") << "Asia/Shanghai" << 2 << "2021-04-01 10:30" << "inputtime not legal2";
-    QTest::newRow("lunar day 30 missing") << "Asia/Shanghai" << 1 << "2024-01-30 10:30" << "inputtime not legal2";
+    QTest::addColumn<QString>("message");
+    QTest::newRow("no such zone")         << "Mars/Olympus" << 0 << "2000-01-01 12:00" << "time zone not known"
+                                          << "时区不明：Mars/Olympus";
+    QTest::newRow("February 30")          << "Asia/Shanghai" << 0 << "2000-02-30 12:00" << "inputtime not legal3" << "";
+    QTest::newRow("before the tables")    << "Asia/Shanghai" << 0 << "1799-12-31 12:00" << "inputtime not legal3" << "";
+    QTest::newRow("leap month not there") << "Asia/Shanghai" << 2 << "2021-04-01 10:30" << "inputtime not legal2"
+                                          << "当年农历无闰四月。";
+    QTest::newRow("lunar day 30 missing") << "Asia/Shanghai" << 1 << "2024-01-30 10:30" << "inputtime not legal2"
+                                          << "无该农历日期。";
+    // 2023 has a leap second month, of 29 days.
+    QTest::newRow("leap month day 30 missing") << "Asia/Shanghai" << 2 << "2023-02-30 10:30" << "inputtime not legal2"
+                                               << "无该农历日期。";
 }
 
 void TestChartMoment::refused()
@@ -198,12 +205,14 @@ void TestChartMoment::refused()
     QFETCH(int, caltype);
     QFETCH(QString, when);
     QFETCH(QString, reason);
+    QFETCH(QString, message);
     Calc::Input in = inputOf(zone, 120, QStringLiteral("clock"), QStringLiteral("auto"), when);
     in.caltype = caltype;
     InSight s;
     const Calc::Result r = Calc::calculate(in, s);
     QVERIFY(!r.ok);
     QCOMPARE(r.reason, reason);
+    QCOMPARE(r.message, message);
     QCOMPARE(s.totalReadyCalc(), 0);
 }
 

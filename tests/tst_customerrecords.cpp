@@ -56,12 +56,13 @@ class TestCustomerRecords : public QObject
 private:
     QTemporaryDir m_dir;
     int m_fileNo = 0;
+    QString m_path;
 
 private slots:
     void init()
     {
         // A file of its own for every test function and data row.
-        TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("records%1.db").arg(++m_fileNo));
+        m_path = TestSupport::openFreshUserDatabase(m_dir, QStringLiteral("records%1.db").arg(++m_fileNo));
     }
 
     void createsTableWithItsText()
@@ -447,6 +448,59 @@ private slots:
         QVERIFY(log.lines().join(QLatin1Char('\n')).contains(QStringLiteral("del error")));
         QCOMPARE(storedCount(), 1);
         QCOMPARE(model.rowCount(), 1);
+    }
+
+    // Sound behaviour: text is stored as typed. Qt's driver binds UTF-16, in
+    // which SQLite reads a leading U+FEFF or U+FFFE as a byte-order mark.
+    void textStoredAsTyped_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored"); // the text the file holds (as UTF-8)
+        // What Qt's driver reads back: SQLite's UTF-16 reader turns the
+        // noncharacters U+FFFE and U+FFFF into U+FFFD.
+        QTest::addColumn<QString>("shown");
+        const QString name = QStringLiteral("张三");
+        const QString bom = QChar(0xFEFF) + name;
+        const QString swapped = QChar(0xFFFE) + name;
+        const QString astral = QStringLiteral("𠀀明") + QChar(0x20BB7);
+        const QString lone = QChar(0xD800) + name;
+        const QString replaced = QLatin1Char('?') + name; // as the records import stores it
+        QTest::newRow("leading U+FEFF")             << bom     << bom      << bom;
+        QTest::newRow("leading U+FFFE")             << swapped << swapped  << QChar(0xFFFD) + name;
+        QTest::newRow("CJK with astral characters") << astral  << astral   << astral;
+        QTest::newRow("ordinary name")              << name    << name     << name;
+        QTest::newRow("lone surrogate")             << lone    << replaced << replaced;
+    }
+
+    void textStoredAsTyped()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(QString, shown);
+        const QStringList columns = {QStringLiteral("name"), QStringLiteral("inputPlaceName"),
+                                     QStringLiteral("simpenotes"), QStringLiteral("morenotes")};
+        SqloneCustomerModel model;
+        const QString id = TestSupport::addPerson(&model, typed, typed, QString(), typed);
+        model.setUserid(id);
+        QVERIFY(model.updateCustInfoByStrName(id, QStringLiteral("morenotes"), typed));
+        for (const QString &column : columns)
+            QCOMPARE(model.getCustInfoByStrName(id, column).toString(), shown);
+
+        const QString connection = QStringLiteral("fresh");
+        {
+            QSqlDatabase fresh = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            fresh.setDatabaseName(m_path);
+            QVERIFY(fresh.open());
+            for (const QString &column : columns) {
+                QSqlQuery query(fresh);
+                QVERIFY(query.exec(QStringLiteral("SELECT typeof(%1), CAST(%1 AS BLOB), %1 FROM oneCustomer").arg(column)));
+                QVERIFY(query.next());
+                QCOMPARE(query.value(0).toString(), QStringLiteral("text"));
+                QCOMPARE(query.value(1).toByteArray(), stored.toUtf8());
+                QCOMPARE(query.value(2).toString(), shown);
+            }
+        }
+        QSqlDatabase::removeDatabase(connection);
     }
 
     void modelStaysConsistent()

@@ -61,6 +61,20 @@ TestCase {
         compare(CalendarRules.inSummerTimeTable(row.t, row.type), row.r === 1)
     }
 
+    // A clock reading: the first midnight of a period is inside it, the
+    // midnight that ends it outside.
+    function test_clockReading_data() {
+        return [
+            { tag: "mainland 1986 first midnight", t: [1986, 5, 4, 0, 0], r: 1 },
+            { tag: "a minute before", t: [1986, 5, 3, 23, 59], r: 0 },
+            { tag: "mainland 1986 last midnight", t: [1986, 9, 14, 0, 0], r: 0 }
+        ]
+    }
+    function test_clockReading(row) {
+        var t = row.t
+        compare(CalendarRules.clockInSummerTimeTable(t[0], t[1], t[2], t[3], t[4], 0), row.r === 1)
+    }
+
     function test_tables() {
         compare(periods(0).length, 2 * 6)
         compare(periods(1).length, 2 * 34)

@@ -88,6 +88,7 @@ TestCase {
         compare(msg.str, row.r === 0 ? undefined : "无该日期，公历有的月份无29、30或31日。")
     }
 
+    // The lunar input check is the engine's own (CalendarRules), not the stand-in's.
     function test_lunarInput_data() {
         return [
             { tag: "leap month", y: 2023, m: 2, d: 1, leap: 1, r: 0, solar: [2023, 3, 22] },

@@ -125,6 +125,13 @@ TestCase {
               lng: 87.6 },
             { tag: "Harbin true solar past 23:00", t: [1970, 8, 8, 22, 50], zty: 1, pty: 0, day23: 1, lng: 126.6 },
             { tag: "summer time 1988", t: [1988, 6, 1, 0, 30], zty: 0, pty: 0, day23: 0, lng: 121.5, xsl: 1 },
+            // Summer time takes the clock back over midnight; with the day kept
+            // at 23:00 the day pillar is the day before the clock's.
+            { tag: "00:20 summer time, true solar back to 23:xx", t: [1988, 7, 1, 0, 20], zty: 1, pty: 0, day23: 0,
+              lng: 121.5, xsl: 1, names: ["戊辰", "戊午", "丙辰", "庚子"] },
+            // True solar time runs past midnight: the next day's pillars.
+            { tag: "Kolkata 23:50 true solar, day kept", t: [2001, 12, 31, 23, 50], zty: 1, pty: 0, day23: 0,
+              lng: 88.4, zone: "Asia/Kolkata", minutes: 330, names: ["辛巳", "庚子", "己巳", "甲子"] },
             { tag: "Tokyo true solar", t: [2010, 5, 5, 23, 20], zty: 1, pty: 0, day23: 1, lng: 139.7,
               zone: "Asia/Tokyo", minutes: 540 },
             { tag: "1800 near its start", t: [1800, 1, 2, 0, 10], zty: 0, pty: 1, day23: 1, lng: 100 }

@@ -71,6 +71,8 @@ TestCase {
         compare(f.yearRows[0].sinoYear, 1997);
         compare(f.yearRows[0].chac, 13);
         compare(f.yearRows[9].chac, 22); // 2006 丙戌
+        // Born in sino year 1990: seven years on in 1997.
+        compare(f.yearRows[0].age, f.ageText(7));
         f.selectYear(0);
         // 丁 years begin with a 壬寅 month; 立春 1997 fell on February 4th.
         compare(f.monthRows.length, 12);
