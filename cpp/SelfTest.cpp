@@ -200,9 +200,11 @@ SelfTest::SelfTest(QQmlApplicationEngine *engine, const Options &options)
         for (const QQmlError &w : warnings)
             s_messages << s_state + QStringLiteral(": ") + w.toString();
     });
+    // Screenshots wait for the start-up transitions; the check starts as soon
+    // as the window is up (each step lets the window draw before it looks).
     connect(engine, &QQmlApplicationEngine::objectCreated, this, [this](QObject *obj) {
         if (obj)
-            QTimer::singleShot(kSettleMs, this, &SelfTest::run);
+            QTimer::singleShot(m_options.screenshotDir.isEmpty() ? 0 : kSettleMs, this, &SelfTest::run);
     });
     if (!m_options.textsFile.isEmpty()) {
         m_texts.setFileName(m_options.textsFile);
@@ -234,6 +236,15 @@ SelfTest::~SelfTest()
     }
 }
 
+// Tables made on first use have a plain QtObject at the root: nothing to show.
+static bool hasObjectRoot(const QByteArray &source)
+{
+    static const QRegularExpression root(QStringLiteral("^([A-Z][\\w.]*)\\s*\\{"),
+                                         QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch m = root.match(QString::fromUtf8(source));
+    return m.hasMatch() && m.capturedRef(1) == QLatin1String("QtObject");
+}
+
 QStringList SelfTest::pageFiles()
 {
     QStringList files;
@@ -245,7 +256,10 @@ QStringList SelfTest::pageFiles()
         if (path.contains(QLatin1String("/MyFusion/")))
             continue;
         QFile f(path);
-        if (f.open(QIODevice::ReadOnly) && f.readAll().contains("pragma Singleton"))
+        if (!f.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray source = f.readAll();
+        if (source.contains("pragma Singleton") || hasObjectRoot(source))
             continue;
         files << QStringLiteral("qrc") + path;
     }
@@ -260,6 +274,13 @@ qreal SelfTest::textOverflow(const QQuickItem *text)
     // A pixel of rounding is not an overflow.
     const qreal excess = text->implicitWidth() - text->width();
     return excess > 1 ? excess : 0;
+}
+
+QSize SelfTest::parseSize(const QString &text)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    return m.hasMatch() ? QSize(m.captured(1).toInt(), m.captured(2).toInt()) : QSize();
 }
 
 QQuickWindow *SelfTest::window() const
@@ -338,7 +359,7 @@ void SelfTest::run()
     const QList<int> languages = m_options.check || !m_options.textsFile.isEmpty()
                                      ? QList<int>{1 - startLanguage, startLanguage}
                                      : QList<int>{startLanguage};
-    for (const QSize &size : kSizes) {
+    for (const QSize &size : m_options.sizes.isEmpty() ? kSizes : m_options.sizes) {
         for (int lang : languages)
             walk(size, lang);
     }

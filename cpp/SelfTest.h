@@ -34,6 +34,8 @@ public:
         bool check = false;
         QString screenshotDir;
         QString textsFile;
+        // The window sizes to walk; empty for all of them (phone and desktop).
+        QList<QSize> sizes;
     };
 
     SelfTest(QQmlApplicationEngine *engine, const Options &options);
@@ -45,6 +47,9 @@ public:
     // How many pixels a text item that neither elides, wraps nor shrinks its
     // font needs beyond its width; 0 when it fits or fits itself.
     static qreal textOverflow(const QQuickItem *text);
+
+    // "WIDTHxHEIGHT" as a size; an invalid size for any other text.
+    static QSize parseSize(const QString &text);
 
 private:
     struct Step {

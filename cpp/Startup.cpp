@@ -182,7 +182,7 @@ int runApplication(int argc, char *argv[], const StartupOptions &options)
     engine->setNetworkAccessManagerFactory(&networkGuard);
     auto *service = new EasyFunction(app, engine);
     if (options.selfTest || !options.screenshotDir.isEmpty() || !options.textsFile.isEmpty())
-        new SelfTest(engine, {options.selfTest, options.screenshotDir, options.textsFile});
+        new SelfTest(engine, {options.selfTest, options.screenshotDir, options.textsFile, options.walkSizes});
 
     // 15. Snapshots, set once before the root page loads.
     QQmlContext *context = engine->rootContext();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
+#include <QSize>
 #include <QString>
 #include <QUrl>
 
@@ -13,6 +15,8 @@ struct StartupOptions {
     QString screenshotDir;
     // When set, the walk writes every shown text there ("script<TAB>state<TAB>text").
     QString textsFile;
+    // When set, the walk shows the window at these sizes only.
+    QList<QSize> walkSizes;
 };
 
 // The Quick Controls style start-up applies for the text stored under `style`:

@@ -80,9 +80,11 @@ Page {
             firstView.inviewOneCustModel.updateCustInfoByStrName(theuseridpage, "morenotes", notesArea.text);
     }
 
+    // How long typing must pause before the notes are saved.
+    property int notesSaveDelay: 1200
     Timer {
         id: saveTimer
-        interval: 1200
+        interval: comeInNext.notesSaveDelay
         onTriggered: comeInNext.saveNotes()
     }
 

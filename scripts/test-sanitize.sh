@@ -13,4 +13,4 @@ if [ ! -f build-asan/CMakeCache.txt ]; then
 fi
 cmake --build build-asan -j "$jobs"
 cd build-asan
-ctest --output-on-failure -j "$jobs" -E '^qml_|^app_self_test$|^regenerate_check$' "$@"
+ctest --output-on-failure -j "$jobs" -E '^qml_|^app_self_test_|^regenerate_check$' "$@"

@@ -19,10 +19,21 @@ check=0
 [ "${1:-}" = "--check" ] && check=1
 id="SPDX-License-Identifier: GPL-3.0-or-later"
 
+# The files whose first five lines hold neither the licence line nor the
+# generated-file mark, NUL-separated: one awk over every file, not a few
+# processes for each.
+unmarked() {
+  git ls-files -z -- '*.cpp' '*.h' '*.c' '*.qml' '*.js' '*.mjs' '*.py' '*.sh' '*.cmake' \
+                     'CMakeLists.txt' '*/CMakeLists.txt' |
+    sed -z 's|^|./|' | # so that awk never reads a name with "=" as an assignment
+    xargs -0 -r awk '
+      FNR > 5 { nextfile }
+      /SPDX-License-Identifier:/ || tolower($0) ~ /generated - do not edit/ { marked[FILENAME] = 1; nextfile }
+      END { for (i = 1; i < ARGC; i++) if (!(ARGV[i] in marked)) printf "%s%c", substr(ARGV[i], 3), 0 }'
+}
+
 missing=0
 while IFS= read -r -d '' file; do
-  head -n 5 "$file" | grep -q "SPDX-License-Identifier:" && continue
-  head -n 5 "$file" | grep -qi "generated - do not edit" && continue
   case $file in
     *.py|*.sh|*.cmake|*CMakeLists.txt) line="# $id" ;;
     *) line="// $id" ;;
@@ -40,8 +51,7 @@ while IFS= read -r -d '' file; do
   fi
   chmod --reference="$file" "$file.spdx"
   mv "$file.spdx" "$file"
-done < <(git ls-files -z -- '*.cpp' '*.h' '*.c' '*.qml' '*.js' '*.mjs' '*.py' '*.sh' '*.cmake' \
-                              'CMakeLists.txt' '*/CMakeLists.txt')
+done < <(unmarked)
 
 if [ $check = 1 ]; then
   [ $missing = 0 ] && echo "Every source file has its licence line."

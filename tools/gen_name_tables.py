@@ -18,6 +18,7 @@ Regenerate from the repository root:
     python3 tools/gen_name_tables.py
 """
 import bz2
+import re
 import subprocess
 import sys
 from pathlib import Path
@@ -52,15 +53,13 @@ KEEP_SURNAMES = "范于余郁党朴种游咸占仆"
 
 
 def unihan(name, fields):
-    out = {f: {} for f in fields}
+    # Lines are "U+XXXX<TAB>field<TAB>value"; one search per field over the
+    # whole file is far quicker than splitting each of its lines.
     with bz2.open(UNIHAN / f"Unihan_{name}.txt.bz2", "rt", encoding="utf-8") as fh:
-        for line in fh:
-            if line.startswith("#") or not line.strip():
-                continue
-            code, field, value = line.rstrip("\n").split("\t", 2)
-            if field in out:
-                out[field][int(code[2:], 16)] = value
-    return out
+        text = fh.read()
+    return {f: {int(code, 16): value
+                for code, value in re.findall(r"^U\+([0-9A-F]+)\t" + re.escape(f) + r"\t([^\n]*)$", text, re.M)}
+            for f in fields}
 
 
 def radical_strokes(value):
@@ -85,9 +84,13 @@ def main():
         if n <= MAX_STROKES:
             charstr[n].append(chr(cp))
 
-    def rs_of(cp):
+    def radical_and_rest(cp):
         v = rsc["kRSKangXi"].get(cp) or irg["kRSUnicode"].get(cp)
         return radical_strokes(v) if v else None
+    rs_table = {cp: radical_and_rest(cp) for cp in range(FIRST, LAST + 1)}
+
+    def rs_of(cp):
+        return rs_table[cp] if cp in rs_table else radical_and_rest(cp)
 
     def written_reduced(cp, rad, full, prefix):
         adobe = rsc["kRSAdobe_Japan1_6"].get(cp)
@@ -107,10 +110,11 @@ def main():
         for ch in first:
             members.append(ch)
             rest.append(rs_of(ord(ch))[1] if rs_of(ord(ch))[0] == rad else 0)
+        given = set(first)  # the loop adds each code once; only these can repeat
         for cp in range(FIRST, LAST + 1):
             ch = chr(cp)
             rs = rs_of(cp)
-            if ch in members or not rs or rs[0] != rad or rs[1] <= 0:
+            if ch in given or not rs or rs[0] != rad or rs[1] <= 0:
                 continue
             if written_reduced(cp, rad, full, prefix):
                 members.append(ch)

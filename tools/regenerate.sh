@@ -51,10 +51,19 @@ have() {
   done
 }
 
+# "python3" as the interpreter itself: a version manager's shim in front of
+# it (pyenv) starts a shell and more for every generator.
+shims=$(mktemp -d)
+trap 'rm -rf "$shims"' EXIT
+if py=$(python3 -c 'import sys; print(sys.executable)' 2>/dev/null) && [ -x "$py" ]; then
+  ln -s "$py" "$shims/python3"
+  PATH=$shims:$PATH
+fi
+
 work=$root
 if [ $check = 1 ]; then
   work=$(mktemp -d)
-  trap 'rm -rf "$work"' EXIT
+  trap 'rm -rf "$work" "$shims"' EXIT
   (cd "$root" && tar --exclude='./build*' --exclude=./.git --exclude=./tools/node_modules \
        --exclude='__pycache__' -cf - .) | tar -xf - -C "$work"
   [ -d "$root/tools/node_modules" ] && ln -s "$root/tools/node_modules" "$work/tools/node_modules"

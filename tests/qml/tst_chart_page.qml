@@ -96,6 +96,8 @@ TestCase {
         var area = findChild(o.page, "notesArea");
         compare(area.text, "旧笔记");
         o.page.currentTab = 1;
+        // A short pause, so the test does not sit out the real one.
+        o.page.notesSaveDelay = 50;
         area.text = "新的笔记";
         // Not yet: the save waits for a pause.
         compare(storedNotes(o.id), "旧笔记");

@@ -62,7 +62,9 @@ TestCase {
         tryCompare(win.mainstackView, "depth", 2);
         tryCompare(win.mainstackView, "busy", false);
         var page = win.mainstackView.currentItem;
-        waitForRendering(page);
+        // Laid out, so the clicks land on the text (a frame may never come:
+        // nothing changes once the push has finished).
+        verify(waitForItemPolished(page));
         var body = findChild(page, "documentBody");
         for (var i = 1; i < Rules.developerVerifyFrom; ++i)
             mouseClick(body);
