@@ -82,7 +82,7 @@ void TestJsxfNativeCalendar::lunarInput_data()
     QTest::newRow("no leap third month 2023") << 2023 << 3 << 1 << 1 << -1 << QStringLiteral("当年农历无闰三月。");
     QTest::newRow("no leap twelfth month 2023") << 2023 << 12 << 1 << 1 << -1 << QStringLiteral("当年农历无闰腊月。");
     QTest::newRow("day 30 of the 29-day leap month") << 2023 << 2 << 30 << 1 << -7 << QStringLiteral("无该农历日期。");
-    QTest::newRow("leap flag on month 13") << 2023 << 13 << 1 << 1 << -3 << QStringLiteral("无该农历日期。");
+    QTest::newRow("leap flag on month 13") << 2023 << 13 << 1 << 1 << -4 << QStringLiteral("无该农历日期。");
 }
 
 void TestJsxfNativeCalendar::lunarInput()
