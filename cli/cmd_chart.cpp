@@ -300,6 +300,9 @@ int run(const QStringList &args)
         return exportChart(o, exports, in, rec);
     const ChartCalculation::Result r = ChartCalculation::calculate(in, s);
     if (!r.ok) {
+        // A zone or longitude fault is not a date fault: name only it.
+        if (!r.reason.startsWith(QLatin1String("inputtime")))
+            return Cli::usageError(QStringLiteral("no chart for this moment: ") % r.message);
         const QString why = r.message.isEmpty() ? QString() : QStringLiteral(" (") % r.message % QLatin1Char(')');
         return Cli::usageError(noChart % why);
     }

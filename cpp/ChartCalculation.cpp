@@ -218,6 +218,13 @@ ChartCalculation::Result ChartCalculation::calculate(const Input &in, InSight &e
         r.reason = QStringLiteral("inputtime not legal3");
         return r;
     }
+    // A stored or imported longitude past ±180 would shift the moment by days
+    // and be refused as a date fault; name the real one.
+    if (std::abs(in.longitude) > 180) {
+        r.reason = QStringLiteral("longitude out of range");
+        r.message = tr("经度超出范围：") + QString::number(in.longitude, 'g', 12);
+        return r;
+    }
 
     // The wall clock as a Julian day, read as if it were UTC to ask the zone.
     const qint64 local = secondsOf(ClockCorrection::clockJd(c));

@@ -81,6 +81,21 @@
         </message>
     </context>
     <context>
+        <name>CalendarRules</name>
+        <message>
+            <source>当年农历无闰</source>
+            <translation>当年农历无闰</translation>
+        </message>
+        <message>
+            <source>月。</source>
+            <translation>月。</translation>
+        </message>
+        <message>
+            <source>无该农历日期。</source>
+            <translation>无该农历日期。</translation>
+        </message>
+    </context>
+    <context>
         <name>ChacInputDialogNew</name>
         <message>
             <source>四柱尚未选全，或有干支阴阳不配。</source>
@@ -191,25 +206,14 @@
         </message>
     </context>
     <context>
-        <name>CalendarRules</name>
-        <message>
-            <source>当年农历无闰</source>
-            <translation>当年农历无闰</translation>
-        </message>
-        <message>
-            <source>月。</source>
-            <translation>月。</translation>
-        </message>
-        <message>
-            <source>无该农历日期。</source>
-            <translation>无该农历日期。</translation>
-        </message>
-    </context>
-    <context>
         <name>ChartCalculation</name>
         <message>
             <source>时区不明：</source>
             <translation>时区不明：</translation>
+        </message>
+        <message>
+            <source>经度超出范围：</source>
+            <translation>经度超出范围：</translation>
         </message>
     </context>
     <context>
@@ -453,14 +457,6 @@
         <message>
             <source>无该农历日期。</source>
             <translation>无该农历日期。</translation>
-        </message>
-        <message>
-            <source>农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。</source>
-            <translation>农历换算模块尚未安装；农历时间将按原样保存，由命盘页换算。</translation>
-        </message>
-        <message>
-            <source>时间校正模块尚未安装；真太阳时与干支将在命盘页计算。</source>
-            <translation>时间校正模块尚未安装；真太阳时与干支将在命盘页计算。</translation>
         </message>
         <message>
             <source>真太阳时: </source>
@@ -1525,10 +1521,6 @@
     </context>
     <context>
         <name>PlaceInputDialog</name>
-        <message>
-            <source>地名表尚未安装，请用全球城市搜索。</source>
-            <translation>地名表尚未安装，请用全球城市搜索。</translation>
-        </message>
         <message>
             <source>没有找到该首字母的地名。</source>
             <translation>没有找到该首字母的地名。</translation>

@@ -186,17 +186,23 @@ void TestChartMoment::refused_data()
     QTest::addColumn<QString>("when");
     QTest::addColumn<QString>("reason");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<double>("longitude");
     QTest::newRow("no such zone")         << "Mars/Olympus" << 0 << "2000-01-01 12:00" << "time zone not known"
-                                          << "时区不明：Mars/Olympus";
-    QTest::newRow("February 30")          << "Asia/Shanghai" << 0 << "2000-02-30 12:00" << "inputtime not legal3" << "";
-    QTest::newRow("before the tables")    << "Asia/Shanghai" << 0 << "1799-12-31 12:00" << "inputtime not legal3" << "";
+                                          << "时区不明：Mars/Olympus" << 120.0;
+    QTest::newRow("February 30")          << "Asia/Shanghai" << 0 << "2000-02-30 12:00" << "inputtime not legal3" << "" << 120.0;
+    QTest::newRow("before the tables")    << "Asia/Shanghai" << 0 << "1799-12-31 12:00" << "inputtime not legal3" << "" << 120.0;
     QTest::newRow("leap month not there") << "Asia/Shanghai" << 2 << "2021-04-01 10:30" << "inputtime not legal2"
-                                          << "当年农历无闰四月。";
+                                          << "当年农历无闰四月。" << 120.0;
     QTest::newRow("lunar day 30 missing") << "Asia/Shanghai" << 1 << "2024-01-30 10:30" << "inputtime not legal2"
-                                          << "无该农历日期。";
+                                          << "无该农历日期。" << 120.0;
     // 2023 has a leap second month, of 29 days.
     QTest::newRow("leap month day 30 missing") << "Asia/Shanghai" << 2 << "2023-02-30 10:30" << "inputtime not legal2"
-                                               << "无该农历日期。";
+                                               << "无该农历日期。" << 120.0;
+    // A Julian day stored where the longitude belongs (seen in an old file).
+    QTest::newRow("longitude past 180")   << "Asia/Shanghai" << 0 << "1990-05-17 08:30" << "longitude out of range"
+                                          << "经度超出范围：2448028.85417" << 2448028.85417;
+    QTest::newRow("longitude -181")       << "Asia/Shanghai" << 0 << "1990-05-17 08:30" << "longitude out of range"
+                                          << "经度超出范围：-181" << -181.0;
 }
 
 void TestChartMoment::refused()
@@ -206,7 +212,8 @@ void TestChartMoment::refused()
     QFETCH(QString, when);
     QFETCH(QString, reason);
     QFETCH(QString, message);
-    Calc::Input in = inputOf(zone, 120, QStringLiteral("clock"), QStringLiteral("auto"), when);
+    QFETCH(double, longitude);
+    Calc::Input in = inputOf(zone, longitude, QStringLiteral("clock"), QStringLiteral("auto"), when);
     in.caltype = caltype;
     InSight s;
     const Calc::Result r = Calc::calculate(in, s);
