@@ -34,12 +34,15 @@ SimpleHttpRequest::SimpleHttpRequest(int con_timeout_ms, int res_timeout_ms, QOb
 
 SimpleHttpRequest::~SimpleHttpRequest()
 {
-    if (m_reply) {
+    // A listener may delete this object from inside the reply's own finished
+    // signal; the reply is the manager's child and is still on the stack then,
+    // so the manager (and with it the reply) goes only after that call returns.
+    if (m_reply)
         m_reply->disconnect(this);
-        m_reply->deleteLater();
-        m_reply = nullptr;
-    }
-    delete m_manager;
+    m_reply = nullptr;
+    m_manager->disconnect(this);
+    m_manager->setParent(nullptr);
+    m_manager->deleteLater();
     m_manager = nullptr;
 }
 
